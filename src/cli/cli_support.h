@@ -1,0 +1,31 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What every quilsk-cli command shares: its arguments, the settings file, the
+// conversions at the terminal edge and the exit statuses.
+
+namespace quilsk::cli {
+
+constexpr int kExitFound = 0;
+constexpr int kExitNothing = 1;
+constexpr int kExitError = 2;
+
+struct Invocation {
+    std::filesystem::path iniFile;
+    std::vector<std::string> args;  // after the command name, UTF-8
+};
+
+// "quilsk-cli: " and the message on stderr; returns kExitError.
+int Fail(std::string_view utf8Message);
+// The usage text on stderr; returns kExitError.
+int Usage();
+
+// A UTF-8 argument as cp932; on failure reports which argument and exits 2.
+std::string ArgumentToCp932(std::string_view utf8, std::string_view what);
+void PrintLineCp932(std::string_view cp932);
+
+}  // namespace quilsk::cli

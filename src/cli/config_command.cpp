@@ -1,0 +1,52 @@
+#include "cli/config_command.h"
+
+#include <charconv>
+#include <iostream>
+
+#include "app/settings_store.h"
+
+namespace quilsk::cli {
+
+namespace {
+
+bool ParseInt(const std::string& text, int& value)
+{
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end;
+}
+
+}  // namespace
+
+int RunConfigCommand(const Invocation& invocation)
+{
+    const std::vector<std::string>& a = invocation.args;
+    if (a.empty()) return Usage();
+    CSettingsStore store(invocation.iniFile);
+    const std::string& sub = a[0];
+
+    if (sub == "path" && a.size() == 1) {
+        std::cout << store.Path().string() << '\n';
+        return kExitFound;
+    }
+    if (sub == "get" && (a.size() == 3 || a.size() == 4)) {
+        const std::string def = a.size() == 4 ? ArgumentToCp932(a[3], "DEFAULT") : std::string();
+        PrintLineCp932(store.GetString(ArgumentToCp932(a[1], "SECTION"), ArgumentToCp932(a[2], "KEY"), def));
+        return kExitFound;
+    }
+    if (sub == "get-int" && a.size() == 4) {
+        int def = 0;
+        if (!ParseInt(a[3], def)) return Fail("DEFAULT must be an integer: " + a[3]);
+        std::cout << store.GetInt(ArgumentToCp932(a[1], "SECTION"), ArgumentToCp932(a[2], "KEY"), def) << '\n';
+        return kExitFound;
+    }
+    if (sub == "set" && a.size() == 4) {
+        if (!store.WriteString(ArgumentToCp932(a[1], "SECTION"), ArgumentToCp932(a[2], "KEY"),
+                               ArgumentToCp932(a[3], "VALUE")))
+            return Fail("cannot write the settings file: " + store.LastError());
+        return kExitFound;
+    }
+    return Usage();
+}
+
+}  // namespace quilsk::cli

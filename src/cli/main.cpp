@@ -1,0 +1,48 @@
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "cli/cli_support.h"
+#include "cli/config_command.h"
+#include "platform/settings_location.h"
+
+using namespace quilsk::cli;
+
+namespace {
+
+struct Command {
+    std::string_view name;
+    int (*run)(const Invocation&);
+};
+
+constexpr Command kCommands[] = {
+    {"config", RunConfigCommand},
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    Invocation invocation;
+    invocation.iniFile = quilsk::DefaultSettingsFile();
+    int i = 1;
+    for (; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--ini" && i + 1 < argc) {
+            invocation.iniFile = argv[++i];
+        } else if (arg.starts_with("--ini=")) {
+            invocation.iniFile = std::string(arg.substr(6));
+        } else if (arg == "-h" || arg == "--help") {
+            Usage();
+            return 0;
+        } else {
+            break;
+        }
+    }
+    if (i >= argc || invocation.iniFile.empty()) return Usage();
+    const std::string_view name = argv[i];
+    for (int k = i + 1; k < argc; ++k) invocation.args.emplace_back(argv[k]);
+    for (const Command& command : kCommands)
+        if (command.name == name) return command.run(invocation);
+    return Usage();
+}

@@ -1,0 +1,173 @@
+#include "platform/file_system.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "platform/char_case.h"
+#include "platform/cp932.h"
+#include "platform/sjis_bytes.h"
+
+namespace fs = std::filesystem;
+
+namespace quilsk {
+
+namespace {
+
+bool EqualsIgnoreAsciiCaseUtf8(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (AsciiLower(static_cast<unsigned char>(a[i])) != AsciiLower(static_cast<unsigned char>(b[i]))) return false;
+    return true;
+}
+
+bool Exists(const fs::path& p)
+{
+    std::error_code ec;
+    return fs::symlink_status(p, ec).type() != fs::file_type::not_found && !ec;
+}
+
+// Length in bytes of the character that starts at `i`.
+size_t CharLength(std::string_view s, size_t i)
+{
+    return IsLeadByte(static_cast<unsigned char>(s[i])) && i + 1 < s.size() ? 2 : 1;
+}
+
+bool SameChar(std::string_view name, size_t i, std::string_view mask, size_t j, size_t len)
+{
+    if (len == 1) return AsciiLower(static_cast<unsigned char>(name[i])) == AsciiLower(static_cast<unsigned char>(mask[j]));
+    return name.compare(i, len, mask.substr(j, len)) == 0;
+}
+
+// Glob match over characters, iterative with one backtrack point for '*'.
+bool GlobMatch(std::string_view name, std::string_view mask)
+{
+    size_t i = 0, j = 0;
+    size_t starMask = std::string_view::npos, starName = 0;
+    while (i < name.size()) {
+        if (j < mask.size() && mask[j] == '*') {
+            starMask = ++j;
+            starName = i;
+            continue;
+        }
+        if (j < mask.size()) {
+            const size_t nameLen = CharLength(name, i);
+            if (mask[j] == '?') {
+                i += nameLen;
+                ++j;
+                continue;
+            }
+            const size_t maskLen = CharLength(mask, j);
+            if (maskLen == nameLen && SameChar(name, i, mask, j, nameLen)) {
+                i += nameLen;
+                j += maskLen;
+                continue;
+            }
+        }
+        if (starMask == std::string_view::npos) return false;
+        starName += CharLength(name, starName);
+        i = starName;
+        j = starMask;
+    }
+    while (j < mask.size() && mask[j] == '*') ++j;
+    return j == mask.size();
+}
+
+DirectoryListing ListEntries(std::string_view cp932Dir, bool wantDirectories, std::string_view mask)
+{
+    DirectoryListing listing;
+    fs::path dir = cp932Dir.empty() ? fs::path(".") : ToNativePath(cp932Dir);
+    auto resolved = ResolveCaseInsensitive(dir);
+    if (!resolved) return listing;
+    std::error_code ec;
+    if (!fs::is_directory(*resolved, ec)) return listing;
+    fs::directory_iterator it(*resolved, ec);
+    if (ec) {
+        listing.readable = false;
+        return listing;
+    }
+    for (const fs::directory_entry& entry : it) {
+        const std::string native = entry.path().filename().string();
+        if (native.empty() || native[0] == '.') continue;
+        std::error_code typeError;
+        const bool isDirectory = entry.is_directory(typeError);
+        const bool isRegular = entry.is_regular_file(typeError);
+        if (wantDirectories ? !isDirectory : !isRegular) continue;
+        auto name = Utf8ToCp932(native);
+        if (!name) continue;
+        if (!wantDirectories && !MatchesMask(*name, mask)) continue;
+        listing.names.push_back(std::move(*name));
+    }
+    SortNamesForListing(listing.names);
+    return listing;
+}
+
+}  // namespace
+
+fs::path ToNativePath(std::string_view cp932Path) { return fs::path(Cp932ToUtf8(cp932Path)); }
+
+std::optional<std::string> FromNativePath(const fs::path& path) { return Utf8ToCp932(path.string()); }
+
+std::optional<fs::path> ResolveCaseInsensitive(const fs::path& path)
+{
+    if (path.empty()) return std::nullopt;
+    if (Exists(path)) return path;
+    fs::path current = path.has_root_directory() ? path.root_path() : fs::path();
+    for (const fs::path& component : path.relative_path()) {
+        const std::string name = component.string();
+        if (name.empty()) continue;
+        fs::path exact = current / component;
+        if (name == "." || name == ".." || Exists(exact)) {
+            current = std::move(exact);
+            continue;
+        }
+        std::error_code ec;
+        fs::directory_iterator it(current.empty() ? fs::path(".") : current, ec);
+        if (ec) return std::nullopt;
+        std::optional<std::string> match;
+        for (const fs::directory_entry& entry : it) {
+            const std::string candidate = entry.path().filename().string();
+            if (EqualsIgnoreAsciiCaseUtf8(candidate, name) && (!match || candidate < *match)) match = candidate;
+        }
+        if (!match) return std::nullopt;
+        current /= *match;
+    }
+    return current;
+}
+
+bool MatchesMask(std::string_view name, std::string_view mask)
+{
+    if (mask == "*.*" || mask == "*") return true;
+    if (GlobMatch(name, mask)) return true;
+    if (mask.size() >= 2 && mask.substr(mask.size() - 2) == ".*" && name.find('.') == std::string_view::npos)
+        return GlobMatch(name, mask.substr(0, mask.size() - 2));
+    return false;
+}
+
+DirectoryListing ListFiles(std::string_view cp932Dir, std::string_view cp932Mask)
+{
+    return ListEntries(cp932Dir, false, cp932Mask);
+}
+
+DirectoryListing ListDirectories(std::string_view cp932Dir) { return ListEntries(cp932Dir, true, {}); }
+
+std::string CurrentDirectoryCp932()
+{
+    std::error_code ec;
+    const fs::path cwd = fs::current_path(ec);
+    if (ec) return {};
+    auto text = FromNativePath(cwd);
+    if (!text) return {};
+    if (text->empty() || text->back() != '/') *text += '/';
+    return *text;
+}
+
+void SortNamesForListing(std::vector<std::string>& names)
+{
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        const int c = CompareIgnoreCaseA(a, b);
+        return c != 0 ? c < 0 : a < b;
+    });
+}
+
+}  // namespace quilsk

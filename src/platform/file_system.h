@@ -1,0 +1,47 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The file-system boundary. The engine's paths are cp932 strings with '/' as the
+// separator; Linux names are UTF-8. Paths are opened as on a case-insensitive
+// file system, so upper-cased paths stored by the engine still open.
+
+namespace quilsk {
+
+std::filesystem::path ToNativePath(std::string_view cp932Path);
+// nullopt when the name cannot be written in cp932.
+std::optional<std::string> FromNativePath(const std::filesystem::path& path);
+
+// The existing path that `path` names when each component is matched without
+// regard to ASCII case (the exact spelling wins); nullopt when there is none.
+std::optional<std::filesystem::path> ResolveCaseInsensitive(const std::filesystem::path& path);
+
+// Wildcard mask match ('*', '?', one '?' per character) without regard to ASCII
+// case; "*.*" matches every name, a mask ending in ".*" also matches the name
+// without an extension.
+bool MatchesMask(std::string_view cp932Name, std::string_view cp932Mask);
+
+struct DirectoryListing {
+    bool readable = true;            // false: the directory exists but cannot be read
+    std::vector<std::string> names;  // cp932, sorted by name without regard to ASCII case
+};
+
+// Regular files of `cp932Dir` matching the mask; no directories, no names that
+// start with a dot, no names cp932 cannot write. An empty directory string is
+// the current directory; a missing directory lists nothing.
+DirectoryListing ListFiles(std::string_view cp932Dir, std::string_view cp932Mask);
+// Subdirectories of `cp932Dir`, with the same filters and order.
+DirectoryListing ListDirectories(std::string_view cp932Dir);
+
+// The process's current directory as cp932 with a trailing '/', or "" when it
+// cannot be written in cp932.
+std::string CurrentDirectoryCp932();
+
+// Sorted without regard to ASCII case, ties by byte value: the listing order.
+void SortNamesForListing(std::vector<std::string>& names);
+
+}  // namespace quilsk

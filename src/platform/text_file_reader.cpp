@@ -1,0 +1,90 @@
+#include "platform/text_file_reader.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/file_system.h"
+
+namespace quilsk {
+
+CTextFileReader::CTextFileReader() : m_buffer(new char[kBlockSize]) {}
+
+CTextFileReader::~CTextFileReader() { Close(); }
+
+bool CTextFileReader::Open(const std::filesystem::path& path)
+{
+    Close();
+    auto resolved = ResolveCaseInsensitive(path);
+    if (!resolved) return false;
+    const int fd = ::open(resolved->c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    m_fd = fd;
+    m_begin = m_end = 0;
+    m_eof = false;
+    return true;
+}
+
+bool CTextFileReader::OpenCp932(std::string_view cp932Path) { return Open(ToNativePath(cp932Path)); }
+
+void CTextFileReader::Close()
+{
+    if (m_fd >= 0) ::close(m_fd);
+    m_fd = -1;
+    m_begin = m_end = 0;
+    m_eof = true;
+}
+
+bool CTextFileReader::Fill()
+{
+    if (m_eof || m_fd < 0) return false;
+    ssize_t n;
+    do {
+        n = ::read(m_fd, m_buffer.get(), kBlockSize);
+    } while (n < 0 && errno == EINTR);
+    if (n <= 0) {
+        m_eof = true;
+        return false;
+    }
+    m_begin = 0;
+    m_end = static_cast<size_t>(n);
+    if (const void* eofMark = std::memchr(m_buffer.get(), 0x1A, m_end)) {
+        m_end = static_cast<size_t>(static_cast<const char*>(eofMark) - m_buffer.get());
+        m_eof = true;  // nothing after the end-of-file byte is ever read
+    }
+    return m_end > 0;
+}
+
+size_t CTextFileReader::ReadLine(char* out, size_t maxBytes)
+{
+    size_t copied = 0;
+    while (copied < maxBytes) {
+        if (m_begin == m_end && !Fill()) break;
+        const char* block = m_buffer.get();
+        while (m_begin < m_end && copied < maxBytes) {
+            const char c = block[m_begin++];
+            if (c == '\r') continue;
+            out[copied++] = c;
+            if (c == '\n') return copied;
+        }
+    }
+    return copied;
+}
+
+bool CTextFileReader::Seek(std::uint64_t offset)
+{
+    if (m_fd < 0) return false;
+    if (::lseek(m_fd, static_cast<off_t>(offset), SEEK_SET) < 0) return false;
+    m_begin = m_end = 0;
+    m_eof = false;
+    return true;
+}
+
+}  // namespace quilsk

@@ -1,0 +1,28 @@
+#include "results/ex_string_list.h"
+
+#include <climits>
+
+namespace quilsk {
+
+void CExStringList::Clear()
+{
+    m_lines.clear();
+    m_longestLength = -1;
+}
+
+int CExStringList::UpdateLongestLength()
+{
+    for (const std::string& line : m_lines) {
+        const int length = line.size() > static_cast<size_t>(INT_MAX) ? INT_MAX : static_cast<int>(line.size());
+        if (length > m_longestLength) m_longestLength = length;
+    }
+    return m_longestLength;
+}
+
+int CExStringList::GetLongestLength()
+{
+    if (m_longestLength == -1) UpdateLongestLength();
+    return m_longestLength;
+}
+
+}  // namespace quilsk

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <list>
+#include <string>
+#include <string_view>
+
+// The result list of a document: cp932 lines, each ending in CR LF, in the order
+// they were appended, walked forward and backward, with removal at a walked
+// position and the length of the longest line.
+
+namespace quilsk {
+
+class CExStringList {
+public:
+    using Position = std::list<std::string>::iterator;
+    using ConstPosition = std::list<std::string>::const_iterator;
+
+    void Append(std::string line) { m_lines.push_back(std::move(line)); }
+    void Append(std::string_view line) { m_lines.emplace_back(line); }
+    void Clear();
+    size_t Count() const { return m_lines.size(); }
+    bool IsEmpty() const { return m_lines.empty(); }
+
+    // Forward walk: Head() .. End(); backward: from Tail(), stepping with --.
+    Position Head() { return m_lines.begin(); }
+    Position End() { return m_lines.end(); }
+    Position Tail() { return IsEmpty() ? m_lines.end() : std::prev(m_lines.end()); }
+    ConstPosition begin() const { return m_lines.begin(); }
+    ConstPosition end() const { return m_lines.end(); }
+
+    // Removes the line at `at`; the walk goes on with the line that followed it.
+    Position Remove(Position at) { return m_lines.erase(at); }
+
+    // Raises the longest length to the longest byte length found; -1 when empty.
+    int UpdateLongestLength();
+    int GetLongestLength();
+
+private:
+    std::list<std::string> m_lines;
+    int m_longestLength = -1;
+};
+
+}  // namespace quilsk

@@ -1,0 +1,91 @@
+#include "search/word_groups.h"
+
+#include <algorithm>
+
+#include "app/settings_store.h"
+#include "platform/char_case.h"
+#include "platform/sjis_bytes.h"
+
+namespace quilsk {
+
+namespace {
+
+constexpr const char* kNamesSection = "WordGroupNames";
+constexpr const char* kWordsSection = "WordGroup";
+constexpr size_t kNamesValueLimit = 200;
+
+std::string NamesKey(size_t index) { return index == 0 ? "Name" : "Name" + std::to_string(index); }
+
+}  // namespace
+
+std::vector<std::string> SplitStoredList(std::string_view text)
+{
+    std::vector<std::string> items;
+    size_t begin = 0;
+    size_t i = 0;
+    while (i < text.size()) {
+        if (IsLeadByte(static_cast<unsigned char>(text[i]))) {
+            i += 2;
+            continue;
+        }
+        if (text[i] == '|') {
+            if (i > begin) items.emplace_back(text.substr(begin, i - begin));
+            begin = i + 1;
+        }
+        ++i;
+    }
+    if (text.size() > begin) items.emplace_back(text.substr(begin));
+    return items;
+}
+
+std::vector<std::string> ReadGroupWords(const CSettingsStore& store, std::string_view name)
+{
+    return SplitStoredList(store.GetString(kWordsSection, name, "", CSettingsStore::kWhole));
+}
+
+std::vector<std::string> ReadGroupNames(const CSettingsStore& store)
+{
+    std::vector<std::string> names;
+    for (size_t index = 0;; ++index) {
+        const std::string value = store.GetString(kNamesSection, NamesKey(index), "", CSettingsStore::kWhole);
+        if (value.empty()) break;
+        for (std::string& name : SplitStoredList(value)) {
+            const bool held = std::any_of(names.begin(), names.end(),
+                                          [&](const std::string& n) { return EqualsIgnoreCaseA(n, name); });
+            if (!held) names.push_back(std::move(name));
+        }
+    }
+    return names;
+}
+
+bool WriteGroupNames(CSettingsStore& store, const std::vector<std::string>& names)
+{
+    IniValues values;
+    std::string running;
+    for (const std::string& name : names) {
+        running += name;
+        running += '|';
+        if (running.size() > kNamesValueLimit) {
+            values.emplace_back(NamesKey(values.size()), std::move(running));
+            running.clear();
+        }
+    }
+    values.emplace_back(NamesKey(values.size()), std::move(running));
+    for (size_t index = values.size();; ++index) {
+        if (store.GetString(kNamesSection, NamesKey(index), "", CSettingsStore::kWhole).empty()) break;
+        values.emplace_back(NamesKey(index), "");
+    }
+    return store.WriteStrings(kNamesSection, values);
+}
+
+bool WriteGroupWords(CSettingsStore& store, std::string_view name, const std::vector<std::string>& words)
+{
+    std::string value;
+    for (const std::string& word : words) {
+        value += word;
+        value += '|';
+    }
+    return store.WriteString(kWordsSection, name, value);
+}
+
+}  // namespace quilsk
