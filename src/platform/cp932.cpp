@@ -1,6 +1,7 @@
 #include "platform/cp932.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <iconv.h>
 #include <stdexcept>
 
@@ -68,6 +69,13 @@ std::optional<std::string> Utf8ToCp932(std::string_view utf8)
     size_t left = utf8.size();
     if (!converter.Convert(in, left, out)) return std::nullopt;
     return out;
+}
+
+std::string Cp932Literal(std::string_view utf8)
+{
+    auto converted = Utf8ToCp932(utf8);
+    if (!converted) std::abort();
+    return *converted;
 }
 
 }  // namespace quilsk

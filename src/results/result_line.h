@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quilsk {
+
+// A result line: the dictionary line followed by CR LF, in tag form preceded by
+// the full path of its file and the line number as "(%7d) ".
+std::string MakePlainResultLine(std::string_view line);
+std::string MakeTagResultLine(std::string_view path, long lineNumber, std::string_view line);
+
+}  // namespace quilsk

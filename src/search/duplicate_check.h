@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <set>
+#include <string>
+#include <string_view>
+
+#include "results/ex_string_list.h"
+
+namespace quilsk {
+
+// One distinct string of a `CStringTree` and how often it was inserted.
+struct CNode {
+    std::string text;
+    mutable std::uint32_t count = 1;
+};
+
+// A counting set of strings ordered without regard to ASCII case. Balanced, so
+// result lists that arrive sorted (as dictionary lines do) stay fast and shallow.
+class CStringTree {
+public:
+    // Stores the text or counts one more insertion of it.
+    const CNode& Insert(std::string_view text);
+    std::uint32_t Distinct() const { return m_distinct; }
+    std::uint32_t Insertions() const { return m_insertions; }
+
+private:
+    struct FoldedLess {
+        using is_transparent = void;
+        bool operator()(const CNode& a, const CNode& b) const;
+        bool operator()(const CNode& a, std::string_view b) const;
+        bool operator()(std::string_view a, const CNode& b) const;
+    };
+
+    std::set<CNode, FoldedLess> m_nodes;
+    std::uint32_t m_distinct = 0;
+    std::uint32_t m_insertions = 0;
+};
+
+// Removes every line equal (ASCII case ignored) to an earlier one; in tag form
+// the path and line number before the first ") " take no part.
+void RemoveDuplicateLines(CExStringList& lines, bool tagForm);
+
+}  // namespace quilsk

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string_view>
+
+#include "search/keyword_match.h"
+
+namespace quilsk {
+
+// How a search tests one dictionary line.
+struct LineRules {
+    HitRule hit;
+    bool ignoreCase = false;
+    bool skipExamples = false;  // only in the main pass
+    bool headwordOnly = false;  // only in the main pass
+};
+
+// The line as read: cut at its first LF (and at a NUL byte, where the text ends).
+std::string_view CutLine(const char* data, size_t length);
+
+bool IsExampleLine(std::string_view line);
+// The part before the first " : ", or the whole line.
+std::string_view HeadwordPart(std::string_view line);
+
+// Whether the line is a hit. `scratch` holds at least line.size() bytes; it
+// takes the folded working copy when case is ignored.
+bool IsHitLine(std::string_view line, const LineRules& rules, char* scratch);
+
+}  // namespace quilsk

@@ -1,0 +1,44 @@
+#include "search/narrowing.h"
+
+#include <string>
+#include <vector>
+
+#include "app/settings_store.h"
+#include "search/keyword_match.h"
+#include "search/word_groups.h"
+
+namespace quilsk {
+
+void NarrowResults(CExStringList& lines, const CSettingsStore& store)
+{
+    constexpr const char* kSection = "ReSea";
+    const std::string keyword = store.GetString(kSection, "Keyword", "");
+    std::vector<std::string> words;
+    if (store.GetInt(kSection, "Word", 1) == 1)
+        words.push_back(keyword);
+    else if (store.GetInt(kSection, "Group", 0) == 1)
+        words = ReadGroupWords(store, keyword);
+    if (words.empty()) return;
+
+    const bool ignoreCase = store.GetInt(kSection, "IgnoreCase", 0) == 1;
+    if (ignoreCase)
+        for (std::string& word : words) FoldKeyword(word);
+    const MatchMode mode = DeriveMatchMode(store.GetInt(kSection, "WordSearch", 0) == 1,
+                                           store.GetInt(kSection, "Before", 0) == 1,
+                                           store.GetInt(kSection, "Back", 0) == 1);
+    std::string work;
+    for (auto line = lines.Head(); line != lines.End();) {
+        std::string_view text = *line;
+        if (ignoreCase) {
+            work.assign(text);
+            FoldLine(work);
+            text = work;
+        }
+        if (ListPresent(text, words, mode))
+            ++line;
+        else
+            line = lines.Remove(line);
+    }
+}
+
+}  // namespace quilsk

@@ -1,0 +1,110 @@
+#include "search/quick_mode.h"
+
+#include <algorithm>
+
+#include "app/file_sets.h"
+#include "app/settings_store.h"
+#include "platform/char_case.h"
+#include "platform/file_system.h"
+#include "platform/sjis_bytes.h"
+#include "search/sjis_text.h"
+
+namespace quilsk {
+
+namespace {
+
+constexpr const char* kQuickSection = "Quick";
+
+// The letters a file name stands for, and the value to store under them.
+struct Recognition {
+    char from = 0;
+    char to = 0;  // inclusive; from > to stores nothing
+    std::string value;
+};
+
+bool Recognize(const std::string& name, Recognition& out)
+{
+    const size_t dot = name.rfind('.');
+    if (dot == std::string::npos || dot == 0) return false;
+    const std::string ext = ToUpperA(std::string_view(name).substr(dot + 1));
+    if (ext.empty() || !IsAsciiLetter(static_cast<unsigned char>(ext[0]))) return false;
+    const char first = ext[0];
+    if (ext.size() == 1) {
+        out = {first, first, name};
+        return true;
+    }
+    if (ext == "TXT") {
+        // A trail byte that looks like a letter is no letter.
+        CSjisCursor cursor(name);
+        const auto at = [&](size_t i) -> unsigned char {
+            const CharInfo info = cursor.CharAt(static_cast<std::ptrdiff_t>(i));
+            return info.kind == CharKind::Single ? static_cast<unsigned char>(info.code) : 0;
+        };
+        if (dot >= 1 && IsAsciiLetter(at(dot - 1))) {
+            const char c = static_cast<char>(AsciiUpper(at(dot - 1)));
+            out = {c, c, name};
+            return true;
+        }
+        if (dot >= 2 && IsAsciiDigit(at(dot - 1)) && IsAsciiLetter(at(dot - 2))) {
+            const char c = static_cast<char>(AsciiUpper(at(dot - 2)));
+            out = {c, c, name};
+            return true;
+        }
+        return false;
+    }
+    const auto second = static_cast<unsigned char>(ext[1]);
+    if (IsAsciiDigit(second)) {
+        out = {first, first, name.substr(0, name.size() - 1) + "*"};
+        return true;
+    }
+    if (second == '-' && ext.size() >= 3) {
+        const auto hi = static_cast<unsigned char>(ext[2]);
+        if (IsAsciiLetter(hi)) {
+            out = {first, static_cast<char>(hi), name};
+            return true;
+        }
+        if (IsAsciiDigit(hi)) {
+            out = {first, first, name.substr(0, name.size() - 2) + "*"};
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+bool HasNoDoubleByte(std::string_view word)
+{
+    return std::none_of(word.begin(), word.end(), [](char c) { return IsLeadByte(static_cast<unsigned char>(c)); });
+}
+
+bool PutQuickFilesFirst(const CSettingsStore& store, std::string_view quickLetter, std::vector<std::string>& paths)
+{
+    const std::string dir = ReadRegistration(store, Category::Main).dir;
+    const DirectoryListing listing = ListFiles(dir, store.GetString(kQuickSection, quickLetter, "*.*"));
+    for (auto name = listing.names.rbegin(); name != listing.names.rend(); ++name) {
+        const std::string path = ToUpperA(dir + *name);
+        if (auto same = std::find(paths.begin(), paths.end(), path); same != paths.end()) paths.erase(same);
+        paths.insert(paths.begin(), path);
+    }
+    return listing.readable;
+}
+
+bool AutoRecognizeQuickLetters(CSettingsStore& store)
+{
+    const CategoryRegistration main = ReadRegistration(store, Category::Main);
+    const DirectoryListing listing = ListFiles(main.dir, main.mask);
+    if (listing.names.empty()) return false;
+    std::string letters[26];
+    for (const std::string& name : listing.names) {
+        Recognition r;
+        if (!Recognize(name, r)) continue;
+        for (char c = r.from; c <= r.to && c <= 'Z'; ++c) letters[c - 'A'] = r.value;
+    }
+    IniValues values;
+    for (int i = 0; i < 26; ++i)
+        if (!letters[i].empty()) values.emplace_back(std::string(1, static_cast<char>('A' + i)), letters[i]);
+    return values.empty() || store.WriteStrings(kQuickSection, values);
+}
+
+}  // namespace quilsk

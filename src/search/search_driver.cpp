@@ -1,0 +1,93 @@
+#include "app/app_state.h"
+#include "app/settings_store.h"
+#include "platform/cp932.h"
+#include "platform/host.h"
+#include "search/keyword_match.h"
+#include "search/quick_mode.h"
+#include "search/word_groups.h"
+#include "search/zelklex_doc.h"
+
+namespace quilsk {
+
+namespace {
+
+ScanShape ShapeOf(size_t primary, size_t secondary)
+{
+    if (primary == 1) return secondary == 0 ? ScanShape::One : secondary == 1 ? ScanShape::OneOne : ScanShape::OneMany;
+    if (secondary == 0) return ScanShape::Many;
+    return secondary == 1 ? ScanShape::ManyOne : ScanShape::ManyMany;
+}
+
+}  // namespace
+
+void CZelklexDoc::Search()
+{
+    static const std::string kBusy = Cp932Literal("現在別のタスクを実行中です。もうしばらくお待ちください。");
+    static const std::string kPreparationFailed = Cp932Literal("キーワードの初期化に失敗しました(;_;)");
+
+    if (m_app.busy) {
+        m_host.Beep();
+        m_host.MessageBox(kBusy);
+        return;
+    }
+    m_request = ReadSearchRequest(m_store);
+    if (!PrepareKeywords()) {
+        m_host.Beep();
+        m_host.MessageBox(kPreparationFailed);
+        return;
+    }
+    m_savedTitle = m_title;
+    m_app.stopRequested = false;
+    m_app.busy = true;
+
+    m_results.Clear();
+    m_modified = false;
+    m_lastTagForm = m_request.tagForm;
+    UpdateAllViews();
+
+    m_app.history.Record(m_store, m_request.keyword1IsWord, m_request.keyword2IsWord);
+    m_app.history.Save(m_store);
+
+    const bool indexed = m_request.useIndex && m_request.headwordOnly && m_primary.size() == 1 && TryIndexSearch();
+    if (!indexed) Scan();
+    FinishSearch();
+}
+
+void CZelklexDoc::FinishSearch()
+{
+    m_primary.clear();
+    m_secondary.clear();
+    if (m_request.checkDuplicates) CheckDuplicates();
+    if (m_request.sortResults) SortResults();
+    m_results.UpdateLongestLength();
+    m_modified = !m_results.IsEmpty();
+    UpdateAllViews();
+
+    SetTitle(m_savedTitle);
+    m_host.Beep();
+    m_app.busy = false;
+    m_app.stopRequested = false;
+}
+
+bool CZelklexDoc::PrepareKeywords()
+{
+    m_primary.clear();
+    m_secondary.clear();
+    if (!m_request.keyword1.empty()) AppendWords(m_request.keyword1, m_request.keyword1IsWord, m_primary);
+    if (!m_request.keyword2.empty())
+        AppendWords(m_request.keyword2, m_request.keyword2IsWord, m_request.orSearch ? m_primary : m_secondary);
+    if (m_primary.empty()) return false;
+    m_shape = ShapeOf(m_primary.size(), m_secondary.size());
+    return true;
+}
+
+void CZelklexDoc::AppendWords(const std::string& keyword, bool isWord, std::vector<std::string>& list) const
+{
+    std::vector<std::string> words = isWord ? std::vector<std::string>{keyword} : ReadGroupWords(m_store, keyword);
+    for (std::string& word : words) {
+        if (m_request.ignoreCase) FoldKeyword(word);
+        list.push_back(std::move(word));
+    }
+}
+
+}  // namespace quilsk

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/file_sets.h"
+#include "results/ex_string_list.h"
+#include "search/search_request.h"
+
+// One result window's document: its result list and the state of its last
+// search. It reaches the user interface only through the host.
+
+namespace quilsk {
+
+class CHost;
+class CSettingsStore;
+struct CAppState;
+
+// Which scan loop a search needs, from the sizes of the two word lists.
+enum class ScanShape { ManyMany = 0, One = 1, OneOne = 2, OneMany = 3, ManyOne = 4, Many = 5 };
+
+class CZelklexDoc {
+public:
+    static constexpr size_t kMaxRead = 6117;  // bytes per read of a dictionary line
+
+    CZelklexDoc(CAppState& app, CSettingsStore& store, CHost& host, std::string title);
+    CZelklexDoc(const CZelklexDoc&) = delete;
+    CZelklexDoc& operator=(const CZelklexDoc&) = delete;
+
+    // Runs one search to its end with the request stored in the settings.
+    void Search();
+
+    // The result window's commands on the list.
+    void CheckDuplicates();
+    void SortResults();
+    void Narrow();
+    void DeleteResults();
+
+    CExStringList& Results() { return m_results; }
+    const CExStringList& Results() const { return m_results; }
+    const SearchRequest& Request() const { return m_request; }
+    const std::vector<std::string>& PrimaryWords() const { return m_primary; }
+    const std::vector<std::string>& SecondaryWords() const { return m_secondary; }
+    ScanShape Shape() const { return m_shape; }
+
+    bool IsModified() const { return m_modified; }
+    void SetModified(bool modified) { m_modified = modified; }
+    bool IsSorted() const { return m_sorted; }
+    // Whether the last search produced tag-form lines.
+    bool LastSearchTagForm() const { return m_lastTagForm; }
+
+    const std::string& Title() const { return m_title; }
+    void SetTitle(std::string title);
+    // The file the results were last saved to or loaded from; "" when none.
+    const std::string& PathName() const { return m_pathName; }
+    void SetPathName(std::string path) { m_pathName = std::move(path); }
+
+    CAppState& App() { return m_app; }
+    CSettingsStore& Store() { return m_store; }
+    CHost& Host() { return m_host; }
+    void UpdateAllViews();
+
+private:
+    bool PrepareKeywords();
+    void AppendWords(const std::string& keyword, bool isWord, std::vector<std::string>& list) const;
+    bool TryIndexSearch();
+    void Scan();
+    void ScanPass(Pass pass, std::vector<std::string> files);
+    void ScanFile(const std::string& path, Pass pass);
+    void FinishSearch();
+
+    CAppState& m_app;
+    CSettingsStore& m_store;
+    CHost& m_host;
+
+    CExStringList m_results;
+    SearchRequest m_request;
+    std::vector<std::string> m_primary;
+    std::vector<std::string> m_secondary;
+    ScanShape m_shape = ScanShape::One;
+    std::vector<std::string> m_files;  // the current pass's files
+    std::string m_quickLetter;
+    std::string m_title;
+    std::string m_savedTitle;
+    std::string m_pathName;
+    bool m_modified = false;
+    bool m_sorted = false;
+    bool m_lastTagForm = false;
+};
+
+}  // namespace quilsk
