@@ -18,11 +18,26 @@ int Usage()
 {
     std::cerr << "usage: quilsk-cli [--ini FILE] COMMAND [ARGUMENTS]\n"
                  "commands:\n"
-                 "  config path                       print the settings file in use\n"
-                 "  config get SECTION KEY [DEFAULT]  print a string setting\n"
-                 "  config get-int SECTION KEY DEFAULT\n"
-                 "                                    print an integer setting\n"
-                 "  config set SECTION KEY VALUE      store a setting\n";
+                 "  search [OPTIONS] [KEYWORD1 [KEYWORD2]]\n"
+                 "      --and | --not | --or          how the two keywords combine\n"
+                 "      --word1 --group1 --word2 --group2\n"
+                 "                                    a keyword is a word or names a word group\n"
+                 "      --match MODE, --match1 MODE, --match2 MODE\n"
+                 "                                    substring, word, prefix or suffix\n"
+                 "      -i, --ignore-case, --no-ignore-case\n"
+                 "      --headword-only, --skip-examples, --tag, --sort, --dedupe (and --no-...)\n"
+                 "      --mode normal|quick|superquick\n"
+                 "      --index, --no-index, --index-dir DIR\n"
+                 "      --narrow KEYWORD (repeatable), --narrow-ignore-case, --narrow-match MODE\n"
+                 "      --color=auto|always|never, --raw, -o/--save FILE, -c/--count, --no-history\n"
+                 "  register CATEGORY DIR MASK        register a dictionary category\n"
+                 "  categories                        list the categories and their registration\n"
+                 "  group list | show NAME | add NAME WORD... | remove NAME WORD... | delete NAME\n"
+                 "  quick show | set LETTER MASK | auto\n"
+                 "  history [1|2]                     the keyword history, newest first\n"
+                 "  config path | get SECTION KEY [DEFAULT] | get-int SECTION KEY DEFAULT | set SECTION KEY VALUE\n"
+                 "categories: main supplement technical abbreviations proper-nouns corpus others spare1 spare2 spare3\n"
+                 "exit status: 0 found, 1 nothing found, 2 error, 130 interrupted\n";
     return kExitError;
 }
 

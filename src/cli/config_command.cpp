@@ -1,4 +1,4 @@
-#include "cli/config_command.h"
+#include "cli/commands.h"
 
 #include <charconv>
 #include <iostream>

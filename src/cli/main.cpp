@@ -2,8 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "cli/cli_support.h"
-#include "cli/config_command.h"
+#include "cli/commands.h"
 #include "platform/settings_location.h"
 
 using namespace quilsk::cli;
@@ -16,6 +15,8 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
+    {"search", RunSearchCommand},         {"register", RunRegisterCommand}, {"categories", RunCategoriesCommand},
+    {"group", RunGroupCommand},           {"quick", RunQuickCommand},       {"history", RunHistoryCommand},
     {"config", RunConfigCommand},
 };
 

@@ -20,7 +20,7 @@ ScanShape ShapeOf(size_t primary, size_t secondary)
 
 }  // namespace
 
-void CZelklexDoc::Search()
+bool CZelklexDoc::Search()
 {
     static const std::string kBusy = Cp932Literal("現在別のタスクを実行中です。もうしばらくお待ちください。");
     static const std::string kPreparationFailed = Cp932Literal("キーワードの初期化に失敗しました(;_;)");
@@ -28,13 +28,13 @@ void CZelklexDoc::Search()
     if (m_app.busy) {
         m_host.Beep();
         m_host.MessageBox(kBusy);
-        return;
+        return false;
     }
     m_request = ReadSearchRequest(m_store);
     if (!PrepareKeywords()) {
         m_host.Beep();
         m_host.MessageBox(kPreparationFailed);
-        return;
+        return false;
     }
     m_savedTitle = m_title;
     m_app.stopRequested = false;
@@ -45,12 +45,15 @@ void CZelklexDoc::Search()
     m_lastTagForm = m_request.tagForm;
     UpdateAllViews();
 
-    m_app.history.Record(m_store, m_request.keyword1IsWord, m_request.keyword2IsWord);
-    m_app.history.Save(m_store);
+    if (m_recordHistory) {
+        m_app.history.Record(m_store, m_request.keyword1IsWord, m_request.keyword2IsWord);
+        m_app.history.Save(m_store);
+    }
 
     const bool indexed = m_request.useIndex && m_request.headwordOnly && m_primary.size() == 1 && TryIndexSearch();
     if (!indexed) Scan();
     FinishSearch();
+    return true;
 }
 
 void CZelklexDoc::FinishSearch()

@@ -29,7 +29,10 @@ public:
     CZelklexDoc& operator=(const CZelklexDoc&) = delete;
 
     // Runs one search to its end with the request stored in the settings.
-    void Search();
+    // Returns false when it was refused (busy, or no keyword to search for).
+    bool Search();
+    // Whether searches enter their keywords into the history (on by default).
+    void SetRecordHistory(bool record) { m_recordHistory = record; }
 
     // The result window's commands on the list.
     void CheckDuplicates();
@@ -87,6 +90,7 @@ private:
     bool m_modified = false;
     bool m_sorted = false;
     bool m_lastTagForm = false;
+    bool m_recordHistory = true;
 };
 
 }  // namespace quilsk

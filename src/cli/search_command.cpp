@@ -1,0 +1,275 @@
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <unistd.h>
+
+#include "app/app_state.h"
+#include "app/settings_store.h"
+#include "cli/cli_host.h"
+#include "cli/commands.h"
+#include "cli/result_output.h"
+#include "platform/atomic_file.h"
+#include "search/zelklex_doc.h"
+
+namespace quilsk::cli {
+
+namespace {
+
+constexpr int kExitInterrupted = 130;
+
+std::atomic<bool>* g_stopRequest = nullptr;
+volatile std::sig_atomic_t g_interrupted = 0;
+
+// The search stops after its current line; its partial results are still shown.
+void OnInterrupt(int)
+{
+    g_interrupted = 1;
+    g_stopRequest->store(true);
+}
+
+struct Override {
+    const char* section;
+    const char* key;
+    const char* value;
+};
+
+// Switches that set settings for this run only.
+struct Switch {
+    std::string_view name;
+    std::initializer_list<Override> sets;
+};
+
+const Switch kSwitches[] = {
+    {"--and", {{"Keyword", "AndSearch", "1"}, {"Keyword", "NotSearch", "0"}, {"Keyword", "OrSearch", "0"}}},
+    {"--not", {{"Keyword", "AndSearch", "0"}, {"Keyword", "NotSearch", "1"}, {"Keyword", "OrSearch", "0"}}},
+    {"--or", {{"Keyword", "AndSearch", "0"}, {"Keyword", "NotSearch", "0"}, {"Keyword", "OrSearch", "1"}}},
+    {"--group1", {{"Option", "KW1Word", "0"}, {"Option", "KW1Group", "1"}}},
+    {"--word1", {{"Option", "KW1Word", "1"}, {"Option", "KW1Group", "0"}}},
+    {"--group2", {{"Option", "KW2Word", "0"}, {"Option", "KW2Group", "1"}}},
+    {"--word2", {{"Option", "KW2Word", "1"}, {"Option", "KW2Group", "0"}}},
+    {"-i", {{"Options", "IgnoreCase", "1"}}},
+    {"--ignore-case", {{"Options", "IgnoreCase", "1"}}},
+    {"--no-ignore-case", {{"Options", "IgnoreCase", "0"}}},
+    {"--headword-only", {{"Option", "Entry", "1"}}},
+    {"--no-headword-only", {{"Option", "Entry", "0"}}},
+    {"--skip-examples", {{"Option", "Example", "1"}}},
+    {"--no-skip-examples", {{"Option", "Example", "0"}}},
+    {"--tag", {{"Options", "TagForm", "1"}}},
+    {"--no-tag", {{"Options", "TagForm", "0"}}},
+    {"--sort", {{"Option", "Sort", "1"}}},
+    {"--no-sort", {{"Option", "Sort", "0"}}},
+    {"--dedupe", {{"Options", "CheckData", "1"}}},
+    {"--no-dedupe", {{"Options", "CheckData", "0"}}},
+    {"--index", {{"Options", "Index", "1"}}},
+    {"--no-index", {{"Options", "Index", "0"}}},
+};
+
+// The "Options" flags of one keyword's match mode: whole word, prefix, suffix.
+std::optional<std::array<const char*, 3>> MatchFlags(std::string_view mode)
+{
+    if (mode == "substring") return std::array<const char*, 3>{"0", "0", "0"};
+    if (mode == "word") return std::array<const char*, 3>{"1", "0", "0"};
+    if (mode == "prefix") return std::array<const char*, 3>{"0", "1", "0"};
+    if (mode == "suffix") return std::array<const char*, 3>{"0", "0", "1"};
+    return std::nullopt;
+}
+
+struct SearchOptions {
+    std::vector<Override> overrides;
+    std::vector<std::string> owned;  // values the overrides point into
+    std::vector<std::string> keywords;
+    std::vector<std::string> narrowKeywords;
+    bool narrowIgnoreCase = false;
+    std::string narrowMatch = "substring";
+    std::string color = "auto";
+    bool raw = false;
+    bool countOnly = false;
+    bool recordHistory = true;
+    std::optional<std::string> savePath;
+};
+
+class COptionParser {
+public:
+    explicit COptionParser(const std::vector<std::string>& args) : m_args(args) {}
+
+    // Fails with a message, or the usage, on a bad command line.
+    std::optional<SearchOptions> Parse();
+
+private:
+    bool TakeValue(std::string_view arg, std::string_view name, std::string& value);
+    bool AddMatch(std::string_view mode, int keyword);
+
+    const std::vector<std::string>& m_args;
+    size_t m_next = 0;
+    SearchOptions m_options;
+    bool m_failed = false;
+};
+
+bool COptionParser::TakeValue(std::string_view arg, std::string_view name, std::string& value)
+{
+    if (arg == name) {
+        if (m_next >= m_args.size()) {
+            m_failed = true;
+            return true;
+        }
+        value = m_args[m_next++];
+        return true;
+    }
+    if (arg.size() > name.size() + 1 && arg.starts_with(name) && arg[name.size()] == '=') {
+        value = std::string(arg.substr(name.size() + 1));
+        return true;
+    }
+    return false;
+}
+
+bool COptionParser::AddMatch(std::string_view mode, int keyword)
+{
+    const auto flags = MatchFlags(mode);
+    if (!flags) return false;
+    static const char* const kKeys[2][3] = {{"KW1Word", "KW1Forward", "KW1Back"}, {"KW2Word", "KW2Forward", "KW2Back"}};
+    for (int i = 0; i < 3; ++i) m_options.overrides.push_back({"Options", kKeys[keyword][i], (*flags)[i]});
+    return true;
+}
+
+std::optional<SearchOptions> COptionParser::Parse()
+{
+    static const char* const kModes[] = {"0", "1", "2"};
+    bool optionsEnded = false;
+    while (m_next < m_args.size() && !m_failed) {
+        const std::string& arg = m_args[m_next++];
+        std::string value;
+        if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
+            m_options.keywords.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const Switch* matched = nullptr;
+        for (const Switch& s : kSwitches)
+            if (s.name == arg) matched = &s;
+        if (matched) {
+            m_options.overrides.insert(m_options.overrides.end(), matched->sets.begin(), matched->sets.end());
+        } else if (TakeValue(arg, "--match", value)) {
+            if (!AddMatch(value, 0) || !AddMatch(value, 1)) return Fail("unknown match mode: " + value), std::nullopt;
+        } else if (TakeValue(arg, "--match1", value)) {
+            if (!AddMatch(value, 0)) return Fail("unknown match mode: " + value), std::nullopt;
+        } else if (TakeValue(arg, "--match2", value)) {
+            if (!AddMatch(value, 1)) return Fail("unknown match mode: " + value), std::nullopt;
+        } else if (TakeValue(arg, "--mode", value)) {
+            const int mode = value == "normal" ? 0 : value == "quick" ? 1 : value == "superquick" ? 2 : -1;
+            if (mode < 0) return Fail("unknown scan mode: " + value), std::nullopt;
+            m_options.overrides.push_back({"Options", "Mode", kModes[mode]});
+        } else if (TakeValue(arg, "--narrow", value)) {
+            m_options.narrowKeywords.push_back(value);
+        } else if (arg == "--narrow-ignore-case") {
+            m_options.narrowIgnoreCase = true;
+        } else if (TakeValue(arg, "--narrow-match", value)) {
+            if (!MatchFlags(value)) return Fail("unknown match mode: " + value), std::nullopt;
+            m_options.narrowMatch = value;
+        } else if (TakeValue(arg, "--color", value)) {
+            if (value != "auto" && value != "always" && value != "never") return Fail("unknown --color: " + value), std::nullopt;
+            m_options.color = value;
+        } else if (TakeValue(arg, "--index-dir", value)) {
+            std::filesystem::path dir = std::filesystem::absolute(value);
+            std::string text = dir.string();
+            if (text.empty() || text.back() != '/') text += '/';
+            m_options.owned.push_back(ArgumentToCp932(text, "--index-dir"));
+            m_options.overrides.push_back({"Index", "Dir", nullptr});
+        } else if (TakeValue(arg, "-o", value) || TakeValue(arg, "--save", value)) {
+            m_options.savePath = value;
+        } else if (arg == "--raw") {
+            m_options.raw = true;
+        } else if (arg == "-c" || arg == "--count") {
+            m_options.countOnly = true;
+        } else if (arg == "--no-history") {
+            m_options.recordHistory = false;
+        } else {
+            return Usage(), std::nullopt;
+        }
+    }
+    if (m_failed || m_options.keywords.size() > 2) return Usage(), std::nullopt;
+    return std::move(m_options);
+}
+
+void ApplyOverrides(CSettingsStore& store, const SearchOptions& options)
+{
+    size_t owned = 0;
+    for (const Override& o : options.overrides)
+        store.SetOverride(o.section, o.key, o.value ? std::string(o.value) : options.owned[owned++]);
+    static const char* const kKeywordKeys[] = {"Keyword1", "Keyword2"};
+    for (size_t i = 0; i < options.keywords.size(); ++i)
+        store.SetOverride("Keyword", kKeywordKeys[i], ArgumentToCp932(options.keywords[i], "KEYWORD"));
+}
+
+void Narrow(CZelklexDoc& doc, CSettingsStore& store, const SearchOptions& options)
+{
+    const auto flags = *MatchFlags(options.narrowMatch);
+    store.SetOverride("ReSea", "Word", "1");
+    store.SetOverride("ReSea", "Group", "0");
+    store.SetOverride("ReSea", "IgnoreCase", options.narrowIgnoreCase ? "1" : "0");
+    store.SetOverride("ReSea", "WordSearch", flags[0]);
+    store.SetOverride("ReSea", "Before", flags[1]);
+    store.SetOverride("ReSea", "Back", flags[2]);
+    for (const std::string& keyword : options.narrowKeywords) {
+        store.SetOverride("ReSea", "Keyword", ArgumentToCp932(keyword, "--narrow"));
+        doc.Narrow();
+    }
+}
+
+OutputForm FormOf(const SearchOptions& options)
+{
+    if (options.raw) return OutputForm::Raw;
+    const bool color = options.color == "always" || (options.color == "auto" && isatty(STDOUT_FILENO) == 1);
+    return color ? OutputForm::Utf8Highlighted : OutputForm::Utf8;
+}
+
+}  // namespace
+
+int RunSearchCommand(const Invocation& invocation)
+{
+    std::optional<SearchOptions> options = COptionParser(invocation.args).Parse();
+    if (!options) return kExitError;
+
+    CSettingsStore store(invocation.iniFile);
+    bool writeFailureShown = false;
+    store.SetWriteFailureHandler([&](const std::string& why) {
+        if (!writeFailureShown) Fail("cannot write the settings file: " + why);
+        writeFailureShown = true;
+    });
+    ApplyOverrides(store, *options);
+
+    CAppState app;
+    app.history.Load(store);
+    CCliHost host;
+    CZelklexDoc doc(app, store, host, "quilsk-cli");
+    doc.SetRecordHistory(options->recordHistory);
+
+    g_stopRequest = &app.stopRequested;
+    struct sigaction action {};
+    action.sa_handler = OnInterrupt;
+    sigaction(SIGINT, &action, nullptr);
+    const bool ran = doc.Search();
+    signal(SIGINT, SIG_DFL);
+    host.ClearProgress();
+    if (!ran) return kExitError;
+
+    Narrow(doc, store, *options);
+    if (options->savePath) {
+        std::string bytes;
+        for (const std::string& line : doc.Results()) bytes += line;
+        if (std::string error = WriteFileAtomically(*options->savePath, bytes); !error.empty())
+            return Fail("cannot save the results: " + error);
+    }
+    if (options->countOnly)
+        std::printf("%zu\n", doc.Results().Count());
+    else
+        WriteResults(stdout, doc.Results(), FormOf(*options));
+    if (g_interrupted) return kExitInterrupted;
+    return doc.Results().IsEmpty() ? kExitNothing : kExitFound;
+}
+
+}  // namespace quilsk::cli
