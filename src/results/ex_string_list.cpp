@@ -8,6 +8,7 @@ void CExStringList::Clear()
 {
     m_lines.clear();
     m_longestLength = -1;
+    ++m_generation;
 }
 
 int CExStringList::UpdateLongestLength()

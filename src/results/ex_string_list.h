@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <list>
 #include <string>
 #include <string_view>
@@ -30,7 +31,15 @@ public:
     ConstPosition end() const { return m_lines.end(); }
 
     // Removes the line at `at`; the walk goes on with the line that followed it.
-    Position Remove(Position at) { return m_lines.erase(at); }
+    Position Remove(Position at)
+    {
+        ++m_generation;
+        return m_lines.erase(at);
+    }
+
+    // Changes with every Clear and Remove, never with Append: a reader that kept
+    // it and Count() knows whether the list has only grown since.
+    uint64_t Generation() const { return m_generation; }
 
     // Raises the longest length to the longest byte length found; -1 when empty.
     int UpdateLongestLength();
@@ -39,6 +48,7 @@ public:
 private:
     std::list<std::string> m_lines;
     int m_longestLength = -1;
+    uint64_t m_generation = 0;
 };
 
 }  // namespace quilsk

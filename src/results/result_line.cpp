@@ -22,4 +22,10 @@ std::string MakeTagResultLine(std::string_view path, long lineNumber, std::strin
     return result;
 }
 
+std::string_view ShownText(std::string_view resultLine)
+{
+    if (resultLine.ends_with("\r\n")) resultLine.remove_suffix(2);
+    return resultLine;
+}
+
 }  // namespace quilsk

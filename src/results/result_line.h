@@ -10,4 +10,7 @@ namespace quilsk {
 std::string MakePlainResultLine(std::string_view line);
 std::string MakeTagResultLine(std::string_view path, long lineNumber, std::string_view line);
 
+// The text of a result line as it is shown: without its CR LF ending.
+std::string_view ShownText(std::string_view resultLine);
+
 }  // namespace quilsk

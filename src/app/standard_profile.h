@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// What the application keeps between runs besides the settings of its parts:
+// the recently used result files ("Recent File List", "File1".."File4") and the
+// print preview's page count ("Settings"/"PreviewPages"). Read at start, written
+// at exit.
+
+namespace quilsk {
+
+class CSettingsStore;
+
+class CStandardProfile {
+public:
+    static constexpr size_t kRecentFiles = 4;
+
+    void Load(const CSettingsStore& store);
+    // The recent files when there are any; the page count only when it is not 0.
+    bool Save(CSettingsStore& store) const;
+
+    // Newest first, without empty entries.
+    const std::vector<std::string>& RecentFiles() const { return m_recentFiles; }
+    // Puts `path` at the head, dropping an equal entry and the oldest beyond four.
+    void AddRecentFile(const std::string& path);
+
+    int PreviewPages() const { return m_previewPages; }
+    void SetPreviewPages(int pages) { m_previewPages = pages; }
+
+private:
+    std::vector<std::string> m_recentFiles;
+    int m_previewPages = 0;
+};
+
+}  // namespace quilsk
