@@ -14,9 +14,7 @@ namespace {
 using test::CArgumentRecorder;
 using test::CTempDir;
 
-std::string OwnNiceness() { return std::to_string(::getpriority(PRIO_PROCESS, 0)); }
-
-TEST(DetachedProcessTest, ArgumentsArriveExactlyAsGiven)
+TEST(DetachedProcessTest, ArgumentsArriveExactlyAsGivenAndNoChildIsLeftToReap)
 {
     CTempDir dir;
     CArgumentRecorder recorder(dir.Path());
@@ -26,40 +24,23 @@ TEST(DetachedProcessTest, ArgumentsArriveExactlyAsGiven)
     ASSERT_EQ(StartDetachedProcess(command, ProcessPriority::Normal), "");
     const auto record = recorder.WaitForRecord();
     ASSERT_TRUE(record);
-    std::vector<std::string> expected{OwnNiceness()};
+    std::vector<std::string> expected{std::to_string(::getpriority(PRIO_PROCESS, 0))};
     expected.insert(expected.end(), arguments.begin(), arguments.end());
     EXPECT_EQ(*record, expected);
-}
 
-TEST(DetachedProcessTest, ProgramWithoutSlashIsFoundInPath)
-{
-    CTempDir dir;
-    CArgumentRecorder recorder(dir.Path());
-    ASSERT_EQ(StartDetachedProcess({"sh", recorder.Program().string(), "x"}, ProcessPriority::Normal), "");
-    const auto record = recorder.WaitForRecord();
-    ASSERT_TRUE(record);
-    EXPECT_EQ(*record, (std::vector<std::string>{OwnNiceness(), "x"}));
-}
-
-TEST(DetachedProcessTest, LowPriorityRunsAtNiceness19)
-{
-    CTempDir dir;
-    CArgumentRecorder recorder(dir.Path());
-    ASSERT_EQ(StartDetachedProcess({recorder.Program().string()}, ProcessPriority::Low), "");
-    const auto record = recorder.WaitForRecord();
-    ASSERT_TRUE(record);
-    EXPECT_EQ(*record, std::vector<std::string>{"19"});
-}
-
-TEST(DetachedProcessTest, LeavesNoChildToReap)
-{
-    CTempDir dir;
-    CArgumentRecorder recorder(dir.Path());
-    ASSERT_EQ(StartDetachedProcess({recorder.Program().string()}, ProcessPriority::Normal), "");
-    ASSERT_TRUE(recorder.WaitForRecord());
     errno = 0;
     EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);
     EXPECT_EQ(errno, ECHILD) << "the program must belong to init, not to the caller";
+}
+
+TEST(DetachedProcessTest, LowPriorityRunsAtNiceness19AndProgramsAreFoundInPath)
+{
+    CTempDir dir;
+    CArgumentRecorder recorder(dir.Path());
+    ASSERT_EQ(StartDetachedProcess({"sh", recorder.Program().string(), "x"}, ProcessPriority::Low), "");
+    const auto record = recorder.WaitForRecord();
+    ASSERT_TRUE(record);
+    EXPECT_EQ(*record, (std::vector<std::string>{"19", "x"}));
 }
 
 TEST(DetachedProcessTest, ProgramsThatCannotStartAreReported)
