@@ -13,5 +13,7 @@ int RunCategoriesCommand(const Invocation& invocation);
 int RunGroupCommand(const Invocation& invocation);
 int RunQuickCommand(const Invocation& invocation);
 int RunHistoryCommand(const Invocation& invocation);
+int RunIndexCommand(const Invocation& invocation);
+int RunLookupCommand(const Invocation& invocation);
 
 }  // namespace quilsk::cli

@@ -17,7 +17,7 @@ struct Command {
 constexpr Command kCommands[] = {
     {"search", RunSearchCommand},         {"register", RunRegisterCommand}, {"categories", RunCategoriesCommand},
     {"group", RunGroupCommand},           {"quick", RunQuickCommand},       {"history", RunHistoryCommand},
-    {"config", RunConfigCommand},
+    {"index", RunIndexCommand},           {"lookup", RunLookupCommand},     {"config", RunConfigCommand},
 };
 
 }  // namespace

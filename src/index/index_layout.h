@@ -16,4 +16,11 @@ constexpr std::uint32_t kPostingTerminator = 0xFFFFFFFF;
 constexpr size_t kPostingBytes = 11;
 constexpr size_t kMaxIndexWordBytes = 254;
 
+// Posting types: a main-dictionary line, tested by its headword part; an example
+// line ("* "), dropped when examples are skipped; a corpus or other line, which
+// the scan tests whole, examples included.
+constexpr std::uint8_t kHeadwordType = 1;
+constexpr std::uint8_t kExampleType = 2;
+constexpr std::uint8_t kWholeLineType = 3;
+
 }  // namespace quilsk
