@@ -15,5 +15,6 @@ int RunQuickCommand(const Invocation& invocation);
 int RunHistoryCommand(const Invocation& invocation);
 int RunIndexCommand(const Invocation& invocation);
 int RunLookupCommand(const Invocation& invocation);
+int RunImportEdictCommand(const Invocation& invocation);
 
 }  // namespace quilsk::cli

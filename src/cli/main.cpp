@@ -17,7 +17,8 @@ struct Command {
 constexpr Command kCommands[] = {
     {"search", RunSearchCommand},         {"register", RunRegisterCommand}, {"categories", RunCategoriesCommand},
     {"group", RunGroupCommand},           {"quick", RunQuickCommand},       {"history", RunHistoryCommand},
-    {"index", RunIndexCommand},           {"lookup", RunLookupCommand},     {"config", RunConfigCommand},
+    {"index", RunIndexCommand},           {"lookup", RunLookupCommand},     {"import-edict", RunImportEdictCommand},
+    {"config", RunConfigCommand},
 };
 
 }  // namespace
