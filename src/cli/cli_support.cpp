@@ -35,6 +35,10 @@ int Usage()
                  "  group list | show NAME | add NAME WORD... | remove NAME WORD... | delete NAME\n"
                  "  quick show | set LETTER MASK | auto\n"
                  "  history [1|2]                     the keyword history, newest first\n"
+                 "  index build                       build the index of the registered dictionaries\n"
+                 "  lookup WORD                       look a word up in the index\n"
+                 "  import-edict [--from FILE] [--register] DIR\n"
+                 "                                    convert EDICT (default /usr/share/edict/edict) into DIR\n"
                  "  config path | get SECTION KEY [DEFAULT] | get-int SECTION KEY DEFAULT | set SECTION KEY VALUE\n"
                  "categories: main supplement technical abbreviations proper-nouns corpus others spare1 spare2 spare3\n"
                  "exit status: 0 found, 1 nothing found, 2 error, 130 interrupted\n";

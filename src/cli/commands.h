@@ -13,5 +13,8 @@ int RunCategoriesCommand(const Invocation& invocation);
 int RunGroupCommand(const Invocation& invocation);
 int RunQuickCommand(const Invocation& invocation);
 int RunHistoryCommand(const Invocation& invocation);
+int RunIndexCommand(const Invocation& invocation);
+int RunLookupCommand(const Invocation& invocation);
+int RunImportEdictCommand(const Invocation& invocation);
 
 }  // namespace quilsk::cli

@@ -17,6 +17,7 @@ struct Command {
 constexpr Command kCommands[] = {
     {"search", RunSearchCommand},         {"register", RunRegisterCommand}, {"categories", RunCategoriesCommand},
     {"group", RunGroupCommand},           {"quick", RunQuickCommand},       {"history", RunHistoryCommand},
+    {"index", RunIndexCommand},           {"lookup", RunLookupCommand},     {"import-edict", RunImportEdictCommand},
     {"config", RunConfigCommand},
 };
 

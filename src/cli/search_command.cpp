@@ -10,7 +10,7 @@
 #include "cli/cli_host.h"
 #include "cli/commands.h"
 #include "cli/result_output.h"
-#include "platform/atomic_file.h"
+#include "results/result_file.h"
 #include "search/zelklex_doc.h"
 
 namespace quilsk::cli {
@@ -259,9 +259,7 @@ int RunSearchCommand(const Invocation& invocation)
 
     Narrow(doc, store, *options);
     if (options->savePath) {
-        std::string bytes;
-        for (const std::string& line : doc.Results()) bytes += line;
-        if (std::string error = WriteFileAtomically(*options->savePath, bytes); !error.empty())
+        if (std::string error = SaveResultFile(doc.Results(), ArgumentToCp932(*options->savePath, "FILE")); !error.empty())
             return Fail("cannot save the results: " + error);
     }
     if (options->countOnly)

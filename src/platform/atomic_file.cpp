@@ -48,8 +48,19 @@ std::optional<std::string> ReadWholeFile(const fs::path& path)
     return std::move(content).str();
 }
 
-std::string WriteFileAtomically(const fs::path& requested, std::string_view content)
+std::string WriteFileAtomically(const fs::path& path, std::string_view content)
 {
+    CAtomicFileWriter writer;
+    if (std::string error = writer.Begin(path); !error.empty()) return error;
+    writer.Write(content);
+    return writer.Commit();
+}
+
+CAtomicFileWriter::~CAtomicFileWriter() { Discard(); }
+
+std::string CAtomicFileWriter::Begin(const fs::path& requested)
+{
+    Discard();
     std::error_code ec;
     // A symbolic link stays a link: its target is what gets replaced.
     fs::path path = requested;
@@ -74,18 +85,67 @@ std::string WriteFileAtomically(const fs::path& requested, std::string_view cont
     std::string temp = (dir / ("." + path.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) return Describe(dir, std::strerror(errno));
-    const bool written = WriteAll(fd, content) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
-    const int savedErrno = errno;
-    if (::close(fd) != 0 || !written) {
-        ::unlink(temp.c_str());
-        return Describe(path, std::strerror(written ? errno : savedErrno));
+    m_path = path;
+    m_temp = std::move(temp);
+    m_fd = fd;
+    m_mode = mode;
+    m_error = 0;
+    return {};
+}
+
+void CAtomicFileWriter::Write(std::string_view bytes)
+{
+    if (m_fd < 0 || m_error != 0) return;
+    if (m_buffer.size() + bytes.size() <= kBufferSize) {
+        m_buffer.append(bytes);
+        return;
     }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
+    if (!Flush()) return;
+    if (bytes.size() < kBufferSize) {
+        m_buffer.append(bytes);
+    } else if (!WriteAll(m_fd, bytes)) {
+        m_error = errno;
+    }
+}
+
+bool CAtomicFileWriter::Flush()
+{
+    if (!WriteAll(m_fd, m_buffer)) {
+        m_error = errno;
+        return false;
+    }
+    m_buffer.clear();
+    return true;
+}
+
+std::string CAtomicFileWriter::Commit()
+{
+    if (m_fd < 0) return Describe(m_path, "nothing is being written");
+    const bool written = m_error == 0 && Flush() && ::fchmod(m_fd, m_mode) == 0 && ::fsync(m_fd) == 0;
+    const int savedErrno = m_error != 0 ? m_error : errno;
+    const int fd = m_fd;
+    m_fd = -1;
+    if (::close(fd) != 0 || !written) {
+        const int closeErrno = errno;
+        ::unlink(m_temp.c_str());
+        return Describe(m_path, std::strerror(written ? closeErrno : savedErrno));
+    }
+    if (::rename(m_temp.c_str(), m_path.c_str()) != 0) {
         const int renameErrno = errno;
-        ::unlink(temp.c_str());
-        return Describe(path, std::strerror(renameErrno));
+        ::unlink(m_temp.c_str());
+        return Describe(m_path, std::strerror(renameErrno));
     }
     return {};
+}
+
+void CAtomicFileWriter::Discard()
+{
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        ::unlink(m_temp.c_str());
+    }
+    m_fd = -1;
+    m_buffer.clear();
 }
 
 }  // namespace quilsk

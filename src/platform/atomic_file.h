@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 namespace quilsk {
 
@@ -17,5 +18,34 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
 // missing parent directories. Returns an empty string on success, else why not
 // (UTF-8, for display).
 std::string WriteFileAtomically(const std::filesystem::path& path, std::string_view content);
+
+// The same replacement for content written piece by piece: writes are gathered
+// in a buffer, and the file replaces `path` only at Commit. A writer destroyed
+// before it commits leaves the old file as it was.
+class CAtomicFileWriter {
+public:
+    static constexpr size_t kBufferSize = 64 * 1024;
+
+    CAtomicFileWriter() = default;
+    ~CAtomicFileWriter();
+    CAtomicFileWriter(const CAtomicFileWriter&) = delete;
+    CAtomicFileWriter& operator=(const CAtomicFileWriter&) = delete;
+
+    // Each returns an empty string on success, else why not (UTF-8, for display).
+    std::string Begin(const std::filesystem::path& path);
+    void Write(std::string_view bytes);
+    std::string Commit();
+
+private:
+    bool Flush();
+    void Discard();
+
+    std::filesystem::path m_path;
+    std::string m_temp;
+    int m_fd = -1;
+    mode_t m_mode = 0;
+    std::string m_buffer;
+    int m_error = 0;  // errno of the first failed write
+};
 
 }  // namespace quilsk

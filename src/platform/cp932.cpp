@@ -71,6 +71,17 @@ std::optional<std::string> Utf8ToCp932(std::string_view utf8)
     return out;
 }
 
+std::optional<std::string> EucJpToUtf8(std::string_view eucJp)
+{
+    thread_local CIconv converter("UTF-8", "EUC-JP");
+    std::string out;
+    out.reserve(eucJp.size() * 3 / 2);
+    const char* in = eucJp.data();
+    size_t left = eucJp.size();
+    if (!converter.Convert(in, left, out)) return std::nullopt;
+    return out;
+}
+
 std::string Cp932Literal(std::string_view utf8)
 {
     auto converted = Utf8ToCp932(utf8);

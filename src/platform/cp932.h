@@ -16,6 +16,9 @@ std::string Cp932ToUtf8(std::string_view cp932);
 // nullopt when the text is not valid UTF-8 or holds a character cp932 cannot write.
 std::optional<std::string> Utf8ToCp932(std::string_view utf8);
 
+// EUC-JP text (the published free dictionaries) as UTF-8; nullopt when invalid.
+std::optional<std::string> EucJpToUtf8(std::string_view eucJp);
+
 // The program's own texts are written in UTF-8 in the source; this gives their
 // cp932 bytes. Every such text is writable in cp932, so failure is a programming
 // error and aborts.

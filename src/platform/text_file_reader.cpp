@@ -27,6 +27,7 @@ bool CTextFileReader::Open(const std::filesystem::path& path)
         return false;
     }
     m_fd = fd;
+    m_blockOffset = 0;
     m_begin = m_end = 0;
     m_eof = false;
     return true;
@@ -53,6 +54,7 @@ bool CTextFileReader::Fill()
         m_eof = true;
         return false;
     }
+    m_blockOffset += m_end;
     m_begin = 0;
     m_end = static_cast<size_t>(n);
     if (const void* eofMark = std::memchr(m_buffer.get(), 0x1A, m_end)) {
@@ -82,6 +84,7 @@ bool CTextFileReader::Seek(std::uint64_t offset)
 {
     if (m_fd < 0) return false;
     if (::lseek(m_fd, static_cast<off_t>(offset), SEEK_SET) < 0) return false;
+    m_blockOffset = offset;
     m_begin = m_end = 0;
     m_eof = false;
     return true;

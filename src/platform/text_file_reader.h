@@ -32,12 +32,15 @@ public:
 
     // Moves to a byte offset of the file as stored (CR bytes counted).
     bool Seek(std::uint64_t offset);
+    // The byte offset, as stored, of the next byte a read would take.
+    std::uint64_t Tell() const { return m_blockOffset + m_begin; }
 
 private:
     bool Fill();
 
     int m_fd = -1;
     std::unique_ptr<char[]> m_buffer;
+    std::uint64_t m_blockOffset = 0;  // file offset of the buffer's first byte
     size_t m_begin = 0;
     size_t m_end = 0;
     bool m_eof = false;  // no more bytes: end of file, read error or 0x1A seen

@@ -34,6 +34,11 @@ public:
     // Whether searches enter their keywords into the history (on by default).
     void SetRecordHistory(bool record) { m_recordHistory = record; }
 
+    // Replaces the results by the index entries of the word around a byte of a
+    // result line (the right double-click of the result window). Returns false
+    // when there is no word to look up there.
+    bool LookUpWord(std::string_view line, size_t byteIndex);
+
     // The result window's commands on the list.
     void CheckDuplicates();
     void SortResults();

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// Turns the free EDICT dictionary (EUC-JP, one Japanese entry per line with its
+// English glosses) into dictionary files of our own format: cp932, CR LF, one
+// headword line per English gloss,
+//   ■<gloss> {<part of speech>} : <kanji>【<kana>】
+// in per-letter files EDICT.A .. EDICT.Z and EDICT.SYM, sorted by headword.
+
+namespace quilsk {
+
+struct EdictImportResult {
+    std::string error;  // UTF-8; empty on success
+    size_t entries = 0;
+    size_t lines = 0;
+    // Lines cp932 cannot write, listed (UTF-8) in the rejects file instead.
+    size_t rejected = 0;
+    std::vector<std::string> files;  // names written, in order
+};
+
+inline const char* const kEdictRejectsFile = "edict-rejects.txt";
+
+EdictImportResult ImportEdict(const std::filesystem::path& edictFile, const std::filesystem::path& outputDir);
+
+}  // namespace quilsk

@@ -1,0 +1,41 @@
+#include <cstdio>
+#include <unistd.h>
+
+#include "app/app_state.h"
+#include "app/settings_store.h"
+#include "cli/cli_host.h"
+#include "cli/commands.h"
+#include "cli/result_output.h"
+#include "index/index_builder.h"
+#include "platform/cp932.h"
+#include "search/zelklex_doc.h"
+
+namespace quilsk::cli {
+
+int RunIndexCommand(const Invocation& invocation)
+{
+    if (invocation.args.size() != 1 || invocation.args[0] != "build") return Usage();
+    const bool showProgress = isatty(STDERR_FILENO) == 1;
+    const IndexBuildResult result = BuildIndex(CSettingsStore(invocation.iniFile), [&](const IndexBuildProgress& p) {
+        if (showProgress) std::fprintf(stderr, "\r\x1b[K[%zu/%zu] %s", p.fileIndex + 1, p.fileCount, Cp932ToUtf8(p.path).c_str());
+    });
+    if (showProgress) std::fputs("\r\x1b[K", stderr);
+    if (!result.error.empty()) return Fail("cannot build the index: " + result.error);
+    std::printf("%zu files, %zu words indexed\n", result.files, result.words);
+    return kExitFound;
+}
+
+int RunLookupCommand(const Invocation& invocation)
+{
+    if (invocation.args.size() != 1) return Usage();
+    CSettingsStore store(invocation.iniFile);
+    CAppState app;
+    CCliHost host;
+    CZelklexDoc doc(app, store, host, "quilsk-cli");
+    const std::string word = ArgumentToCp932(invocation.args[0], "WORD");
+    if (!doc.LookUpWord(word, 0)) return Fail("nothing to look up in: " + invocation.args[0]);
+    WriteResults(stdout, doc.Results(), isatty(STDOUT_FILENO) == 1 ? OutputForm::Utf8Highlighted : OutputForm::Utf8);
+    return doc.Results().IsEmpty() ? kExitNothing : kExitFound;
+}
+
+}  // namespace quilsk::cli

@@ -1,0 +1,38 @@
+// idxmakr: builds the index of the registered dictionaries for quick headword
+// searches. Usage: idxmakr [-i=SETTINGS_FILE]  (the path may be in double quotes)
+
+#include <cstdio>
+#include <string_view>
+#include <unistd.h>
+
+#include "app/settings_store.h"
+#include "index/index_builder.h"
+#include "platform/cp932.h"
+#include "platform/settings_location.h"
+
+int main(int argc, char** argv)
+{
+    std::filesystem::path settings = quilsk::DefaultSettingsFile();
+    for (int i = 1; i < argc; ++i) {
+        std::string_view arg = argv[i];
+        if (!arg.starts_with("-i=") || arg.size() == 3) {
+            std::fputs("usage: idxmakr [-i=SETTINGS_FILE]\n", stderr);
+            return 2;
+        }
+        arg.remove_prefix(3);
+        if (arg.size() >= 2 && arg.front() == '"' && arg.back() == '"') arg = arg.substr(1, arg.size() - 2);
+        settings = std::string(arg);
+    }
+    const bool showProgress = isatty(STDERR_FILENO) == 1;
+    const quilsk::IndexBuildResult result = quilsk::BuildIndex(quilsk::CSettingsStore(settings), [&](const auto& p) {
+        if (showProgress)
+            std::fprintf(stderr, "\r\x1b[K[%zu/%zu] %s", p.fileIndex + 1, p.fileCount, quilsk::Cp932ToUtf8(p.path).c_str());
+    });
+    if (showProgress) std::fputs("\r\x1b[K", stderr);
+    if (!result.error.empty()) {
+        std::fprintf(stderr, "idxmakr: %s\n", result.error.c_str());
+        return 2;
+    }
+    std::fprintf(stderr, "idxmakr: %zu files, %zu words indexed\n", result.files, result.words);
+    return 0;
+}

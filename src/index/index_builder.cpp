@@ -1,0 +1,178 @@
+#include "index/index_builder.h"
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+#include "app/file_sets.h"
+#include "app/settings_store.h"
+#include "index/index_location.h"
+#include "index/index_layout.h"
+#include "index/index_word_collector.h"
+#include "platform/atomic_file.h"
+#include "platform/cp932.h"
+#include "platform/file_system.h"
+#include "platform/ini_text.h"
+#include "platform/sjis_bytes.h"
+#include "platform/text_file_reader.h"
+#include "search/line_filter.h"
+#include "search/sjis_text.h"
+#include "search/word_tokenizer.h"
+#include "search/zelklex_doc.h"
+
+namespace fs = std::filesystem;
+
+namespace quilsk {
+
+namespace {
+
+constexpr const char* kDataFilePrefix = "$$TMP$$.";
+
+// One collector per data file. Letters share a file whatever their case: the
+// search opens the file without regard to case.
+class CSelectorCollectors {
+public:
+    void Add(std::string_view word, const SPosting& posting)
+    {
+        auto& collector = m_collectors[static_cast<unsigned char>(FileCharOf(word.front()))];
+        if (!collector) collector = std::make_unique<CIndexWordCollector>();
+        collector->Add(word, posting);
+    }
+
+    // Writes every data file; removes the data files of characters without words.
+    std::string Store(const fs::path& dir, size_t& words)
+    {
+        for (size_t c = 0; c < m_collectors.size(); ++c) {
+            const fs::path file = dir / (std::string(kDataFilePrefix) + static_cast<char>(c));
+            if (!m_collectors[c]) {
+                std::error_code ignored;
+                if (IsFileChar(static_cast<char>(c))) fs::remove(file, ignored);
+                continue;
+            }
+            words += m_collectors[c]->WordCount();
+            if (std::string error = m_collectors[c]->TakeBalancedTree().Store(file); !error.empty()) return error;
+        }
+        return {};
+    }
+
+private:
+    static char FileCharOf(char first)
+    {
+        const char selector = IndexSelector(first);
+        return static_cast<char>(AsciiLower(static_cast<unsigned char>(selector)));
+    }
+    static bool IsFileChar(char c) { return c == '_' || c == '#' || IsAsciiLower(static_cast<unsigned char>(c)); }
+
+    std::array<std::unique_ptr<CIndexWordCollector>, 256> m_collectors;
+};
+
+// Word runs of a piece: maximal runs of one character class other than
+// punctuation, as [begin, end) offsets.
+std::vector<std::pair<size_t, size_t>> WordRuns(std::string_view piece)
+{
+    std::vector<std::pair<size_t, size_t>> runs;
+    for (size_t run = 0; run < piece.size();) {
+        const int klass = ClassOfByte(static_cast<unsigned char>(piece[run]));
+        size_t end = run + 1;
+        while (end < piece.size() && ClassOfByte(static_cast<unsigned char>(piece[end])) == klass) ++end;
+        if (klass != 1) runs.emplace_back(run, end);
+        run = end;
+    }
+    return runs;
+}
+
+// The words a line is found by: the runs of single-byte characters inside each
+// token (two-byte characters such as the headword mark end a run), and inside
+// them every stretch from one word run to another, so whatever the scan sees
+// between class boundaries ("apple" in "apple's", "1,000" in "1,000,000") is in
+// the index too.
+template <typename Add>
+void ForEachIndexWord(std::string_view text, Add add)
+{
+    constexpr size_t kMaxRunsCombined = 16;
+    CWordTokenizer tokenizer;
+    for (auto token = tokenizer.NextWord(text); token; token = tokenizer.NextWord()) {
+        size_t i = 0;
+        while (i < token->size()) {
+            if (IsLeadByte(static_cast<unsigned char>((*token)[i]))) {
+                i += 2;
+                continue;
+            }
+            size_t end = i;
+            while (end < token->size() && !IsLeadByte(static_cast<unsigned char>((*token)[end]))) ++end;
+            const std::string_view piece = token->substr(i, end - i);
+            add(piece);
+            const auto runs = WordRuns(piece);
+            for (size_t first = 0; first < runs.size(); ++first) {
+                const size_t lastLimit = std::min(runs.size(), first + kMaxRunsCombined);
+                for (size_t last = first; last < lastLimit; ++last) {
+                    const size_t begin = runs[first].first;
+                    const size_t stop = runs[last].second;
+                    if (stop - begin < piece.size()) add(piece.substr(begin, stop - begin));
+                }
+            }
+            i = end;
+        }
+    }
+}
+
+void IndexFile(const std::string& path, std::int16_t fileId, Pass pass, CSelectorCollectors& collectors)
+{
+    CTextFileReader reader;
+    if (!reader.OpenCp932(path)) return;
+    auto buffer = std::make_unique<char[]>(CZelklexDoc::kMaxRead);
+    std::int32_t lineNumber = 0;
+    for (;;) {
+        const std::uint64_t offset = reader.Tell();
+        const size_t n = reader.ReadLine(buffer.get(), CZelklexDoc::kMaxRead);
+        if (n == 0 || offset > 0x7FFFFFFF) break;
+        ++lineNumber;
+        const std::string_view line = CutLine(buffer.get(), n);
+        // The scan tests the lines of the corpus and other passes whole, examples included.
+        const bool mainPass = pass == Pass::Main;
+        const std::uint8_t type = !mainPass ? kWholeLineType : IsExampleLine(line) ? kExampleType : kHeadwordType;
+        const SPosting posting{static_cast<std::int32_t>(offset), lineNumber, fileId, type};
+        ForEachIndexWord(mainPass ? HeadwordPart(line) : line, [&](std::string_view word) {
+            if (word.size() <= kMaxIndexWordBytes) collectors.Add(word, posting);
+        });
+    }
+}
+
+}  // namespace
+
+IndexBuildResult BuildIndex(const CSettingsStore& store, const std::function<void(const IndexBuildProgress&)>& progress)
+{
+    IndexBuildResult result;
+    const std::string indexDir = store.GetString("Index", "Dir", "");
+    std::error_code ec;
+    const auto dir = indexDir.empty() ? std::nullopt : ResolveCaseInsensitive(ToNativePath(indexDir));
+    if (!dir || !fs::is_directory(*dir, ec)) {
+        result.error = indexDir.empty() ? "no index directory is set (\"Index\"/\"Dir\")"
+                                        : "the index directory is not a directory: " + Cp932ToUtf8(indexDir);
+        return result;
+    }
+    std::vector<std::pair<std::string, Pass>> files;
+    for (Pass pass : {Pass::Main, Pass::Corpus, Pass::Other})
+        for (std::string& path : BuildPassFiles(store, pass).paths) files.emplace_back(std::move(path), pass);
+    if (files.size() > 0x7FFF) files.resize(0x7FFF);
+
+    CSelectorCollectors collectors;
+    IniValues table;
+    for (size_t i = 0; i < files.size(); ++i) {
+        const auto& [path, pass] = files[i];
+        if (progress) progress({path, i, files.size()});
+        IndexFile(path, static_cast<std::int16_t>(i), pass, collectors);
+        table.emplace_back(std::to_string(i), path);
+    }
+    result.files = files.size();
+    if (std::string error = collectors.Store(*dir, result.words); !error.empty()) {
+        result.error = std::move(error);
+        return result;
+    }
+    result.error = WriteFileAtomically(*dir / "vrnindex.ini", IniApply("", "FileID", table));
+    return result;
+}
+
+}  // namespace quilsk

@@ -1,0 +1,105 @@
+#include "index/index_node_walk.h"
+
+#include <cstring>
+#include <vector>
+
+#include "index/index_layout.h"
+#include "platform/binary_reader.h"
+
+namespace quilsk {
+
+namespace {
+
+// Nodes and postings read between two calls of the pump: often enough to keep a
+// window painting, rarely enough to cost nothing.
+constexpr unsigned kPumpInterval = 4096;
+
+class CPumpCounter {
+public:
+    explicit CPumpCounter(const std::function<void()>& pump) : m_pump(pump) {}
+
+    void Step()
+    {
+        if (++m_steps % kPumpInterval == 0 && m_pump) m_pump();
+    }
+
+private:
+    const std::function<void()>& m_pump;
+    unsigned m_steps = 0;
+};
+
+std::int32_t Int32At(const unsigned char* p)
+{
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+                                     static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24);
+}
+
+// Reads the rest of a record, after its length byte, up to and including its terminator.
+EWalkEnd ReadRecord(CBinaryReader& in, std::uint8_t length, const SNodePlace& place, CIndexNodeVisitor& visitor,
+                    CPumpCounter& pump)
+{
+    if (length == 0) return EWalkEnd::Damaged;
+    char word[256];
+    if (!in.Read(word, length)) return EWalkEnd::Damaged;
+    const size_t wordBytes = ::strnlen(word, length - 1u);
+
+    std::uint32_t count = 0;
+    if (!in.ReadUInt32(count)) return EWalkEnd::Damaged;
+    const bool wanted = visitor.BeginNode(place, std::string_view(word, wordBytes));
+    for (std::uint64_t read = 0;; ++read) {
+        std::uint32_t offset = 0;
+        if (!in.ReadUInt32(offset)) return EWalkEnd::Damaged;
+        if (offset == kPostingTerminator) break;
+        if (read == count) return EWalkEnd::Damaged;
+        unsigned char rest[kPostingBytes - 4];
+        if (!in.Read(reinterpret_cast<char*>(rest), sizeof rest)) return EWalkEnd::Damaged;
+        if (wanted) {
+            SPosting posting;
+            posting.offset = static_cast<std::int32_t>(offset);
+            posting.lineNumber = Int32At(rest);
+            posting.fileId = static_cast<std::int16_t>(rest[4] | rest[5] << 8);
+            posting.type = rest[6];
+            visitor.Posting(posting);
+        }
+        pump.Step();
+    }
+    pump.Step();
+    return visitor.EndNode() ? EWalkEnd::Finished : EWalkEnd::Stopped;
+}
+
+}  // namespace
+
+EWalkEnd WalkIndexNodes(CBinaryReader& in, CIndexNodeVisitor& visitor, const std::function<void()>& pump)
+{
+    CPumpCounter counter(pump);
+    std::uint8_t length = 0;
+    if (!in.ReadByte(length)) return EWalkEnd::Finished;
+
+    std::vector<std::uint64_t> awaitingGreater;  // nodes whose has-greater flag is still to come
+    SNodePlace place;
+    for (std::uint64_t current = 0;; ++current) {
+        if (const EWalkEnd end = ReadRecord(in, length, place, visitor, counter); end != EWalkEnd::Finished)
+            return end;
+        std::uint8_t flag = 0;
+        if (!in.ReadByte(flag)) return EWalkEnd::Damaged;
+        if (flag != 0) {
+            awaitingGreater.push_back(current);
+            place = {current, ENodeLink::Less};
+        } else {
+            // No less child: the next record, if any, is the greater child of this
+            // node or of the nearest ancestor whose less subtree just ended.
+            std::uint64_t owner = current;
+            for (;;) {
+                if (!in.ReadByte(flag)) return EWalkEnd::Damaged;
+                if (flag != 0) break;
+                if (awaitingGreater.empty()) return EWalkEnd::Finished;
+                owner = awaitingGreater.back();
+                awaitingGreater.pop_back();
+            }
+            place = {owner, ENodeLink::Greater};
+        }
+        if (!in.ReadByte(length)) return EWalkEnd::Damaged;
+    }
+}
+
+}  // namespace quilsk

@@ -1,0 +1,124 @@
+#include "index/index_search.h"
+
+#include <cstring>
+#include <memory>
+#include <set>
+#include <utility>
+
+#include "app/settings_store.h"
+#include "index/index_file_reader.h"
+#include "index/index_layout.h"
+#include "index/index_location.h"
+#include "platform/cp932.h"
+#include "platform/host.h"
+#include "platform/text_file_reader.h"
+#include "results/result_line.h"
+#include "search/keyword_match.h"
+#include "search/line_filter.h"
+#include "search/zelklex_doc.h"
+
+namespace quilsk {
+
+namespace {
+
+// Read as the scan reads, so a posting of a long line's piece yields that piece.
+constexpr size_t kMaxIndexedLine = CZelklexDoc::kMaxRead;
+
+// Turns postings into result lines: opens each dictionary file once per run of
+// equal file ids, reads the line at the posting's offset and keeps it when it
+// passes the query's test.
+class CPostingReader : public CPostingSink {
+public:
+    CPostingReader(CZelklexDoc& doc, const IndexQuery& query, const std::string& tablePath)
+        : m_doc(doc), m_query(query), m_tablePath(tablePath), m_line(new char[kMaxIndexedLine + 1]),
+          m_scratch(new char[kMaxIndexedLine + 1])
+    {
+    }
+
+    void Add(const SPosting& posting) override
+    {
+        m_doc.Host().PumpOneMessage();
+        if (!m_haveFile || posting.fileId != m_fileId) OpenFile(posting.fileId);
+        if (!m_file.IsOpen() || posting.offset < 0) return;
+        if (m_query.skipExamples && posting.type == kExampleType) return;
+        if (!m_seen.insert({posting.fileId, posting.offset}).second) return;
+        if (!m_file.Seek(static_cast<std::uint64_t>(posting.offset))) return;
+        const std::string_view line = CutLine(m_line.get(), m_file.ReadLine(m_line.get(), kMaxIndexedLine));
+        if (!Passes(line, posting.type)) return;
+        m_doc.Results().Append(m_query.tagForm ? MakeTagResultLine(m_path, posting.lineNumber, line)
+                                               : MakePlainResultLine(line));
+    }
+
+private:
+    // A file without a name, or one that cannot be opened, loses its own postings only.
+    void OpenFile(std::int16_t fileId)
+    {
+        m_file.Close();
+        m_haveFile = true;
+        m_fileId = fileId;
+        if (fileId < 0) return;
+        m_doc.UpdateAllViews();
+        m_path = ResolveFileId(m_doc.Store(), m_tablePath, fileId);
+        if (!m_path.empty()) m_file.OpenCp932(m_path);
+    }
+
+    // The test a headword-only scan would make; a one-word walk with case ignored
+    // already found only lines that hold the word.
+    bool Passes(std::string_view line, std::uint8_t type)
+    {
+        if (m_query.situation == IndexQuery::Situation::OneWord && m_query.ignoreCase) return true;
+        std::string_view work = type == kWholeLineType ? line : HeadwordPart(line);
+        if (m_query.ignoreCase) {
+            std::memcpy(m_scratch.get(), work.data(), work.size());
+            FoldLine(m_scratch.get(), work.size());
+            work = std::string_view(m_scratch.get(), work.size());
+        }
+        if (!HasValidOccurrence(work, m_query.keyword, m_query.mode)) return false;
+        if (m_query.situation != IndexQuery::Situation::SecondKeyword) return true;
+        const bool present = ListPresent(work, m_query.secondary, m_query.secondaryMode);
+        switch (m_query.combination) {
+        case Combination::And: return present;
+        case Combination::Not: return !present;
+        default: return true;
+        }
+    }
+
+    CZelklexDoc& m_doc;
+    const IndexQuery& m_query;
+    const std::string& m_tablePath;
+    CTextFileReader m_file;
+    std::string m_path;
+    bool m_haveFile = false;
+    std::int16_t m_fileId = -1;
+    std::set<std::pair<std::int16_t, std::int32_t>> m_seen;
+    std::unique_ptr<char[]> m_line;
+    std::unique_ptr<char[]> m_scratch;
+};
+
+}  // namespace
+
+IndexSearchEnd RunIndexSearch(CZelklexDoc& doc, const IndexQuery& query, const std::string& indexPath,
+                              const std::string& tablePath)
+{
+    static const std::string kUnsupportedVersion =
+        Cp932Literal("このバージョンのインデックスファイルには対応しておりません。m(__)m\n"
+                     "対応したIDXMAKR.EXEを入手の上、インデックスを作り直してください。");
+    CIndexFileReader index;
+    if (!index.OpenCp932(indexPath)) return IndexSearchEnd::NoIndexFile;
+    if (!index.HasSupportedVersion()) {
+        if (query.situation != IndexQuery::Situation::SecondKeyword) doc.Host().MessageBox(kUnsupportedVersion);
+        return IndexSearchEnd::UnsupportedVersion;
+    }
+    CHost& host = doc.Host();
+    index.SetPump([&host] { host.PumpOneMessage(); });
+    CPostingReader reader(doc, query, tablePath);
+    if (query.walkByPrefix)
+        index.VisitPrefix(query.walkWord, reader);
+    else
+        index.FindExact(query.walkWord, reader);
+    doc.Results().UpdateLongestLength();
+    doc.UpdateAllViews();
+    return IndexSearchEnd::Done;
+}
+
+}  // namespace quilsk

@@ -1,0 +1,65 @@
+#include "index/index_word_collector.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "index/index_layout.h"
+#include "platform/char_case.h"
+#include "platform/sjis_bytes.h"
+
+namespace quilsk {
+
+namespace {
+
+// Two words fold to the same key exactly when CompareAsciiFolded calls them equal.
+std::string FoldedKey(std::string_view word)
+{
+    std::string key(word);
+    for (char& c : key) c = static_cast<char>(AsciiLower(static_cast<unsigned char>(c)));
+    return key;
+}
+
+}  // namespace
+
+bool CIndexWordCollector::Add(std::string_view word, const SPosting& posting)
+{
+    if (word.size() > kMaxIndexWordBytes || word.find('\0') != std::string_view::npos) return false;
+    const auto [found, isNew] = m_entryByFoldedWord.try_emplace(FoldedKey(word), m_entries.size());
+    if (isNew) m_entries.push_back({std::string(word), {}});
+    std::vector<SPosting>& postings = m_entries[found->second].postings;
+    if (postings.empty() || postings.back().offset != posting.offset) postings.push_back(posting);
+    return true;
+}
+
+CStringTreeIndex CIndexWordCollector::TakeBalancedTree()
+{
+    std::vector<SEntry> entries = std::move(m_entries);
+    m_entries.clear();
+    m_entryByFoldedWord.clear();
+    std::sort(entries.begin(), entries.end(),
+              [](const SEntry& a, const SEntry& b) { return CompareAsciiFolded(a.word, b.word) < 0; });
+
+    // Each range of sorted words becomes a subtree whose root is its median.
+    struct SRange {
+        size_t begin;
+        size_t end;
+        std::unique_ptr<CINode>* link;
+    };
+    CStringTreeIndex tree;
+    std::vector<SRange> pending{{0, entries.size(), &tree.m_root}};
+    while (!pending.empty()) {
+        const SRange range = pending.back();
+        pending.pop_back();
+        if (range.begin == range.end) continue;
+        const size_t median = range.begin + (range.end - range.begin) / 2;
+        SEntry& entry = entries[median];
+        COffset postings(entry.postings.size());
+        for (const SPosting& p : entry.postings) postings.Add(p);
+        *range.link = std::make_unique<CINode>(std::move(entry.word), std::move(postings));
+        pending.push_back({range.begin, median, &(*range.link)->less});
+        pending.push_back({median + 1, range.end, &(*range.link)->greater});
+    }
+    return tree;
+}
+
+}  // namespace quilsk

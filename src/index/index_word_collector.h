@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "index/posting.h"
+#include "index/string_tree_index.h"
+
+// Gathers the words of a whole index build before any goes into the tree, so the
+// tree can be made balanced. Dictionaries are sorted: inserting their words in
+// file order would make the tree a chain as deep as the word count, and every
+// insertion a walk down that chain.
+
+namespace quilsk {
+
+class CIndexWordCollector {
+public:
+    // Same rules as CStringTreeIndex::Insert: case variants share one word
+    // spelled as the first one added, a repeated last offset is dropped, words
+    // the file cannot hold are refused.
+    bool Add(std::string_view word, const SPosting& posting);
+
+    size_t WordCount() const { return m_entries.size(); }
+
+    // The words gathered as a balanced tree, in the order and with the postings
+    // that inserting them one by one would give. Leaves the collector empty.
+    CStringTreeIndex TakeBalancedTree();
+
+private:
+    struct SEntry {
+        std::string word;
+        std::vector<SPosting> postings;
+    };
+
+    std::unordered_map<std::string, size_t> m_entryByFoldedWord;
+    std::vector<SEntry> m_entries;
+};
+
+}  // namespace quilsk

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+
+// One place where an index word occurs: the start of a dictionary line.
+
+namespace quilsk {
+
+struct SPosting {
+    std::int32_t offset = -1;     // byte offset of the line in its dictionary file
+    std::int32_t lineNumber = 0;  // as the builder counted it
+    std::int16_t fileId = -1;     // resolved to a file name through section "FileID"
+    std::uint8_t type = 0;        // 2: an example line
+
+    friend bool operator==(const SPosting&, const SPosting&) = default;
+};
+
+}  // namespace quilsk

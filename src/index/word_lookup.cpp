@@ -1,0 +1,50 @@
+#include "index/word_lookup.h"
+
+#include "app/settings_store.h"
+#include "index/index_location.h"
+#include "index/index_search.h"
+#include "platform/char_case.h"
+#include "platform/sjis_bytes.h"
+#include "search/zelklex_doc.h"
+
+namespace quilsk {
+
+namespace {
+
+bool BelongsToWord(unsigned char c) { return !IsAsciiSpace(c) && !IsAsciiPunct(c) && c >= 0x20 && c != 0x7F; }
+
+}  // namespace
+
+std::string_view WordAround(std::string_view line, size_t byteIndex)
+{
+    const auto at = [&](size_t i) { return static_cast<unsigned char>(line[i]); };
+    if (byteIndex >= line.size() || !BelongsToWord(at(byteIndex))) return {};
+    size_t begin = byteIndex;
+    while (begin > 0 && BelongsToWord(at(begin - 1))) --begin;
+    size_t end = byteIndex + 1;
+    while (end < line.size() && BelongsToWord(at(end))) ++end;
+    return line.substr(begin, end - begin);
+}
+
+bool CZelklexDoc::LookUpWord(std::string_view line, size_t byteIndex)
+{
+    const std::string_view word = WordAround(line, byteIndex);
+    if (word.empty() || IsLeadByte(static_cast<unsigned char>(word.front()))) return false;
+    const std::string indexDir = m_store.GetString("Index", "Dir", "");
+
+    IndexQuery query;
+    query.keyword = ToLowerA(word);
+    query.walkWord = query.keyword;
+    query.ignoreCase = true;
+    query.skipExamples = m_store.GetInt("Option", "Example", 0) == 1;
+    query.tagForm = m_store.GetInt("Options", "TagForm", 0) == 1;
+    m_results.Clear();
+    m_sorted = false;
+    m_lastTagForm = query.tagForm;
+    RunIndexSearch(*this, query, IndexFilePath(indexDir, query.keyword), DetectFileTable(indexDir));
+    m_modified = !m_results.IsEmpty();
+    UpdateAllViews();
+    return true;
+}
+
+}  // namespace quilsk

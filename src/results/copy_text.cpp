@@ -1,0 +1,20 @@
+#include "results/copy_text.h"
+
+#include "results/ex_string_list.h"
+
+namespace quilsk {
+
+CopyText BuildCopyText(const CExStringList& results)
+{
+    CopyText copy;
+    for (const std::string& line : results) {
+        if (copy.text.size() + line.size() >= kCopyTextLimit) {
+            copy.linesLeftOut = true;
+            break;
+        }
+        copy.text += line;
+    }
+    return copy;
+}
+
+}  // namespace quilsk

@@ -1,0 +1,79 @@
+#include "results/editor_launch.h"
+
+#include <iterator>
+#include <vector>
+
+#include "app/settings_store.h"
+#include "platform/cp932.h"
+#include "platform/detached_process.h"
+#include "platform/file_system.h"
+#include "results/ex_string_list.h"
+
+namespace quilsk {
+
+namespace {
+
+// The path as it exists on disk, or as given when there is no such file.
+std::string ExistingSpelling(const std::string& cp932Path)
+{
+    const auto resolved = ResolveCaseInsensitive(ToNativePath(cp932Path));
+    if (!resolved) return cp932Path;
+    auto spelled = FromNativePath(*resolved);
+    return spelled ? std::move(*spelled) : cp932Path;
+}
+
+std::string DescribeTemplateError(CommandLineError error)
+{
+    const char* quote = error == CommandLineError::UnterminatedSingleQuote ? "single" : "double";
+    return std::string("editor command line: a ") + quote + " quote is not closed";
+}
+
+}  // namespace
+
+EditorMode ChooseEditorMode(const CSettingsStore& store, bool lastSearchUsedTagForm)
+{
+    if (store.GetInt("Options", "DrawText", 0) == 1) return EditorMode::ResultFile;
+    if (!lastSearchUsedTagForm) return EditorMode::ResultFile;
+    if (store.GetInt("Options", "CallEditor", 0) == 1) return EditorMode::ResultFile;
+    return EditorMode::Tag;
+}
+
+EditorLaunchResult StartEditor(const CSettingsStore& store, const EditorTarget& target)
+{
+    const EditorTarget onDisk{ExistingSpelling(target.file), target.lineNumber};
+    const CommandLineWords command =
+        ExpandEditorTemplate(store.GetString("Editor", "CmdLine", "", CSettingsStore::kWhole), onDisk);
+    if (command.error != CommandLineError::None)
+        return {EditorLaunchStatus::Failed, DescribeTemplateError(command.error)};
+    if (command.words.empty()) return {};
+
+    std::vector<std::string> arguments;
+    arguments.reserve(command.words.size());
+    for (const std::string& word : command.words) arguments.push_back(Cp932ToUtf8(word));
+    const ProcessPriority priority =
+        store.GetInt("Editor", "Priority", 0) == 1 ? ProcessPriority::Normal : ProcessPriority::Low;
+    if (std::string reason = StartDetachedProcess(arguments, priority); !reason.empty())
+        return {EditorLaunchStatus::Failed, std::move(reason)};
+    return {EditorLaunchStatus::Started, {}};
+}
+
+EditorLaunchResult LaunchEditorOnRow(const CSettingsStore& store, const CExStringList& results,
+                                     bool lastSearchUsedTagForm, size_t row,
+                                     const std::function<std::string()>& saveIfModified)
+{
+    EditorTarget target;
+    if (ChooseEditorMode(store, lastSearchUsedTagForm) == EditorMode::ResultFile) {
+        target.file = saveIfModified();
+        if (target.file.empty()) return {};
+        // Read again: the save step may have run dialogs in between.
+        target.lineNumber = store.GetInt("Options", "DrawText", 0) == 1 ? "1" : std::to_string(row + 1);
+    } else {
+        if (row >= results.Count()) return {};
+        const std::string& line = *std::next(results.begin(), static_cast<std::ptrdiff_t>(row));
+        if (line.empty()) return {};
+        target = ParseResultTag(line);
+    }
+    return StartEditor(store, target);
+}
+
+}  // namespace quilsk
