@@ -4,6 +4,7 @@
 #include "app/standard_profile.h"
 #include "app/window_placement.h"
 #include "results/color_setting.h"
+#include "results/result_colors.h"
 #include "test_support.h"
 
 namespace quilsk {
@@ -39,8 +40,8 @@ TEST_F(ViewSettingsTest, BaseColoursTakeTheirBaseFromThePrefixHighlightsAreDecim
 {
     struct Case {
         const char* stored;
-        ColorRef base;       // as "BkColor"
-        ColorRef highlight;  // as "HlTxtColor"
+        std::uint32_t base;       // as "BkColor"
+        std::uint32_t highlight;  // as "HlTxtColor"
     } cases[] = {{"255", 255, 255}, {"0xFF00", 0xFF00, 0}, {"010", 8, 10}, {"12abc", 12, 12}, {"abc", 0, 0}};
     for (const Case& c : cases) {
         ASSERT_TRUE(store.WriteString("Color", "BkColor", c.stored));
@@ -53,7 +54,7 @@ TEST_F(ViewSettingsTest, BaseColoursTakeTheirBaseFromThePrefixHighlightsAreDecim
 
 TEST_F(ViewSettingsTest, ColourIsSavedAsDecimalColourReference)
 {
-    ASSERT_TRUE(SaveResultColor(store, ResultColorKey::HighlightBackground, RgbColor(0x12, 0x34, 0x56)));
+    ASSERT_TRUE(SaveResultColor(store, ResultColorKey::HighlightBackground, CColorSetting::Rgb(0x12, 0x34, 0x56)));
     EXPECT_EQ(store.GetString("Color", "HlBkColor", ""), "5649426");  // 0x563412
 }
 

@@ -1,0 +1,190 @@
+#include "app/ui/main_frame.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+
+#include "app/app_state.h"
+#include "app/settings_store.h"
+#include "app/standard_profile.h"
+#include "app/ui/help_window.h"
+#include "app/ui/key_indicators.h"
+#include "app/ui/qt_host.h"
+#include "app/ui/result_window.h"
+#include "app/ui/screen_fit.h"
+#include "platform/ui/message_box.h"
+#include "platform/ui/qt_text.h"
+#include "results/ui/zelklex_view.h"
+#include "search/zelklex_doc.h"
+
+namespace quilsk {
+
+namespace {
+
+const char* const kTitle = "Quillseek for Win32";
+const char* const kIdleMessage = "がんばろう! ZIVO";
+
+}  // namespace
+
+CMainFrame::CMainFrame(CAppState& app, CSettingsStore& store, CQtHost& host, CStandardProfile& profile,
+                       QWidget* parent)
+    : QMainWindow(parent), m_app(app), m_store(store), m_host(host), m_profile(profile), m_area(new QMdiArea(this))
+{
+    setWindowTitle(Ui(kTitle));
+    setCentralWidget(m_area);
+    CreateActions();
+    BindCommands();
+    CreateMenus();
+    CreateContextMenu();
+    CreateToolBar();
+    CreateStatusBar();
+    RestorePlacement();
+
+    connect(m_area, &QMdiArea::subWindowActivated, this, [this] {
+        ShowMenusForState();
+        UpdateCommandStates();
+        UpdateTitle();
+    });
+    connect(&m_host.Views(), &CViewRegistry::refreshed, this, &CMainFrame::UpdateCommandStates);
+    connect(&m_host.Views(), &CViewRegistry::captionChanged, this, &CMainFrame::UpdateTitle);
+    ShowMenusForState();
+    UpdateRecentFiles();
+    UpdateCommandStates();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::ShowPlaced()
+{
+    if (m_startMaximized)
+        showMaximized();
+    else
+        show();
+}
+
+CZelklexView* CMainFrame::NewDocument()
+{
+    auto doc = std::make_shared<CZelklexDoc>(m_app, m_store, m_host, "Zelkle" + std::to_string(++m_untitledCount));
+    return OpenView(std::move(doc));
+}
+
+CZelklexView* CMainFrame::OpenView(std::shared_ptr<CZelklexDoc> doc)
+{
+    auto* window = new CResultWindow(m_app);
+    auto* view = new CZelklexView(std::move(doc), m_host.Views(), window);
+    window->setWidget(view);
+    m_area->addSubWindow(window);
+    connect(view, &CZelklexView::contextMenuRequested, this, [this](QPoint at) {
+        UpdateCommandStates();
+        m_contextMenu->popup(at);
+    });
+    connect(window, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::UpdateTitle);
+    const QSize area = m_area->viewport()->size();
+    if (m_area->isVisible()) window->resize(area * 3 / 4);
+    window->show();
+    m_area->setActiveSubWindow(window);
+    return view;
+}
+
+CZelklexView* CMainFrame::ActiveView() const
+{
+    const QMdiSubWindow* window = m_area->currentSubWindow();
+    return window ? qobject_cast<CZelklexView*>(window->widget()) : nullptr;
+}
+
+void CMainFrame::CloseActiveDocument()
+{
+    const CZelklexView* active = ActiveView();
+    if (!active) return;
+    for (CZelklexView* view : m_host.Views().ViewsOf(active->Document())) view->parentWidget()->close();
+}
+
+void CMainFrame::ArrangeIcons()
+{
+    int x = 0;
+    const int bottom = m_area->viewport()->height();
+    for (QMdiSubWindow* window : m_area->subWindowList()) {
+        if (!window->isMinimized()) continue;
+        window->move(x, bottom - window->height());
+        x += window->width();
+    }
+}
+
+void CMainFrame::ShowHelp()
+{
+    if (!m_help) m_help = new CHelpWindow(this);
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}
+
+void CMainFrame::ShowAbout()
+{
+    ShowMessage(this, Ui("Quillseek バージョン %1\n\nZELK 英和・和英辞書の検索ツール").arg(QStringLiteral(QUILSK_VERSION)),
+                QMessageBox::Ok, Ui("バージョン情報"));
+}
+
+void CMainFrame::ShowWriteFailure(const std::string& reason)
+{
+    statusBar()->showMessage(Ui("設定ファイルに書き込めませんでした: ") + QString::fromStdString(reason), 15000);
+}
+
+void CMainFrame::UpdateTitle()
+{
+    const QMdiSubWindow* window = m_area->currentSubWindow();
+    if (!window) {
+        setWindowTitle(Ui(kTitle));
+        return;
+    }
+    const QString caption = window->widget() ? window->widget()->windowTitle() : window->windowTitle();
+    const QString format = window->isMaximized() ? QStringLiteral("%1 - [%2]") : QStringLiteral("%1 - %2");
+    setWindowTitle(format.arg(Ui(kTitle), caption));
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& message) {
+        if (message.isEmpty()) bar->showMessage(Ui(kIdleMessage));
+    });
+    bar->showMessage(Ui(kIdleMessage));
+    m_keyIndicators = new CKeyIndicators(bar);
+}
+
+void CMainFrame::RestorePlacement()
+{
+    if (!IsPlacementSaved(m_store)) return;
+    m_placement = ReadWindowPlacement(m_store);
+    const QRect stored(m_placement.left, m_placement.top, m_placement.right - m_placement.left,
+                       m_placement.bottom - m_placement.top);
+    if (stored.isValid()) setGeometry(FitOntoScreens(stored, AvailableScreenAreas()));
+    m_startMaximized = m_placement.showCmd == kShowMaximized;
+}
+
+WindowPlacement CMainFrame::CurrentPlacement() const
+{
+    WindowPlacement placement = m_placement;
+    placement.showCmd = isMaximized() ? kShowMaximized : isMinimized() ? kShowMinimized : kShowNormal;
+    const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : geometry();
+    placement.left = normal.left();
+    placement.top = normal.top();
+    placement.right = normal.left() + normal.width();
+    placement.bottom = normal.top() + normal.height();
+    return placement;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    // A running search holds documents and views that must outlive it.
+    if (m_app.busy) {
+        event->ignore();
+        return;
+    }
+    if (IsPlacementSaved(m_store)) WriteWindowPlacement(m_store, CurrentPlacement());
+    if (m_help) m_help->close();
+    event->accept();
+}
+
+}  // namespace quilsk

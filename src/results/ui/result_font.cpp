@@ -1,0 +1,15 @@
+#include "results/ui/result_font.h"
+
+#include "results/font_setting.h"
+#include "results/ui/font_mapping.h"
+
+namespace quilsk {
+
+QFont ReadResultFont(const CSettingsStore& store)
+{
+    CFontSetting setting;
+    setting.Load(store, "Font", "Text");
+    return ToQFont(setting);
+}
+
+}  // namespace quilsk
