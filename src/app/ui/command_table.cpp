@@ -11,8 +11,8 @@ namespace {
 
 CommandInfo Entry(CommandId id, const char* text, const char* shortcuts, const char* prompt)
 {
-    return {id, Ui(text), QKeySequence::listFromString(QString::fromLatin1(shortcuts), QKeySequence::PortableText),
-            Ui(prompt)};
+    const QString keys = QString::fromLatin1(shortcuts);
+    return {id, Ui(text), keys.isEmpty() ? QList<QKeySequence>() : QKeySequence::listFromString(keys), Ui(prompt)};
 }
 
 const std::vector<CommandInfo>& Table()

@@ -54,7 +54,12 @@ CMainFrame::CMainFrame(CAppState& app, CSettingsStore& store, CQtHost& host, CSt
     UpdateCommandStates();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    // Closing the result windows below would call back into this half-destroyed frame.
+    disconnect(m_area, nullptr, this, nullptr);
+    disconnect(&m_host.Views(), nullptr, this, nullptr);
+}
 
 void CMainFrame::ShowPlaced()
 {
