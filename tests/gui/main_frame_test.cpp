@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QDialog>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include "app/ui/main_frame.h"
 #include "app/ui/screen_fit.h"
 #include "app/ui/zelklex_app.h"
+#include "platform/settings_location.h"
 #include "platform/ui/qt_text.h"
 #include "results/ui/zelklex_view.h"
 #include "search/zelklex_doc.h"
@@ -71,6 +73,7 @@ private:
     {
         for (const char* line : lines) View().Document().Results().Append(std::string(line) + "\r\n");
         View().Document().UpdateAllViews();
+        QCoreApplication::processEvents();
     }
     bool Enabled(CommandId id) { return Frame().Action(id)->isEnabled(); }
     QAction* ContextAction(const char* text)
@@ -235,6 +238,38 @@ private slots:
         // The display mode was read again after the search: one row per line.
         const int pitch = View().Metrics().LinePitch();
         QCOMPARE(View().HitTest(QPoint(1, pitch + 1))->line, size_t(1));
+    }
+
+    void OptionsAndNarrowingDialogsAreWired()
+    {
+        Start();
+        const std::string longLine = "pear " + std::string(100, 'a');
+        AddResults({longLine.c_str(), "apple"});
+        CModalCatcher options([](QWidget* modal) {
+            modal->findChild<QCheckBox*>(QStringLiteral("drawText"))->setChecked(true);
+            modal->findChild<QPushButton*>(QStringLiteral("ok"))->click();
+        });
+        Frame().Action(CommandId::SearchOptions)->trigger();
+        QVERIFY(options.Caught());
+        QCOMPARE(settings->store.GetInt("Options", "DrawText", 0), 1);
+        const int pitch = View().Metrics().LinePitch();
+        QCOMPARE(View().HitTest(QPoint(1, pitch + 1))->line, size_t(0));  // the first line now wraps
+
+        settings->store.WriteString("ReSea", "Keyword", "apple");
+        CModalCatcher narrow([](QWidget* modal) { modal->findChild<QPushButton*>(QStringLiteral("ok"))->click(); });
+        Frame().MenuBarNarrowAction()->trigger();
+        QVERIFY(narrow.Caught());
+        QCOMPARE(View().Document().Results().Count(), size_t(1));
+        QCOMPARE(*View().Document().Results().begin(), std::string("apple\r\n"));
+    }
+
+    void SettingsFileComesFromIniOnly()
+    {
+        QCOMPARE(CZelklexApp::SettingsFileFromArguments({QStringLiteral("quilsk"), QStringLiteral("--ini"),
+                                                         QStringLiteral("/tmp/x.ini")}),
+                 std::filesystem::path("/tmp/x.ini"));
+        QCOMPARE(CZelklexApp::SettingsFileFromArguments({QStringLiteral("quilsk"), QStringLiteral("results.txt")}),
+                 DefaultSettingsFile());
     }
 
     void StopCommandSetsTheStopRequest()

@@ -1,3 +1,4 @@
+#include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
@@ -47,18 +48,30 @@ private slots:
 
     void PumpHandlesAQueuedEventAfterABoundedNumberOfCalls()
     {
+        CZelklexView view(doc, host->Views());
+        view.show();
+        int rangeSeenDuringTheSearch = 0;
+        connect(view.verticalScrollBar(), &QScrollBar::rangeChanged, this, [&](int, int maximum) {
+            if (app->busy) rangeSeenDuringTheSearch = maximum;
+        });
         int64_t readsWhenHandled = -1;
+        size_t linesWhenHandled = 0;
         bool busyWhenHandled = false;
         QTimer::singleShot(0, this, [&] {
             readsWhenHandled = clockReads;
+            linesWhenHandled = doc->Results().Count();
             busyWhenHandled = app->busy;
         });
         QVERIFY(doc->Search());
         QVERIFY(busyWhenHandled);
         // Read once at construction, then once per 1024 calls: 40 ms have passed
-        // at the fourth look, after 4096 calls.
+        // at the fourth look, after 4096 calls. Every line is a hit and costs
+        // one call, every twentieth hit one more.
         QCOMPARE(readsWhenHandled, int64_t(1 + 4));
+        QVERIFY(linesWhenHandled > 3800);
+        QVERIFY(linesWhenHandled + linesWhenHandled / 20 <= 4096);
         QCOMPARE(doc->Results().Count(), size_t(kLines));
+        QVERIFY(rangeSeenDuringTheSearch > 0);  // the view followed the list while it grew
     }
 
     void StopCommandEndsTheScanThroughThePump()

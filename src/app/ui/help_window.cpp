@@ -1,16 +1,13 @@
 #include "app/ui/help_window.h"
 
+#include "app/ui/app_resources.h"
 #include "platform/ui/qt_text.h"
-
-// The resources live in a static library: the linker keeps them only when
-// something names them.
-static void LoadHelpResources() { Q_INIT_RESOURCE(quilsk); }
 
 namespace quilsk {
 
 CHelpWindow::CHelpWindow(QWidget* parent) : QTextBrowser(parent)
 {
-    LoadHelpResources();
+    LoadAppResources();
     setWindowFlag(Qt::Window);
     setWindowTitle(Ui("Quillseek ヘルプ"));
     setOpenExternalLinks(false);

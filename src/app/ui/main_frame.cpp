@@ -47,7 +47,15 @@ CMainFrame::CMainFrame(CAppState& app, CSettingsStore& store, CQtHost& host, CSt
         UpdateCommandStates();
         UpdateTitle();
     });
-    connect(&m_host.Views(), &CViewRegistry::refreshed, this, &CMainFrame::UpdateCommandStates);
+    // A search refreshes every few hits: the states follow once, when events are next handled.
+    connect(&m_host.Views(), &CViewRegistry::refreshed, this, [this] {
+        if (m_statesUpdatePending) return;
+        m_statesUpdatePending = true;
+        QMetaObject::invokeMethod(this, [this] {
+            m_statesUpdatePending = false;
+            UpdateCommandStates();
+        }, Qt::QueuedConnection);
+    });
     connect(&m_host.Views(), &CViewRegistry::captionChanged, this, &CMainFrame::UpdateTitle);
     ShowMenusForState();
     UpdateRecentFiles();

@@ -100,6 +100,7 @@ private:
     QPointer<CHelpWindow> m_help;
     WindowPlacement m_placement;
     bool m_startMaximized = false;
+    bool m_statesUpdatePending = false;
     int m_untitledCount = 0;
 };
 

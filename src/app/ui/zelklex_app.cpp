@@ -1,7 +1,9 @@
 #include "app/ui/zelklex_app.h"
 
+#include <QApplication>
 #include <QFile>
 
+#include "app/ui/app_resources.h"
 #include "app/ui/dialog_colors.h"
 #include "app/ui/main_frame.h"
 #include "platform/settings_location.h"
@@ -24,6 +26,7 @@ std::filesystem::path CZelklexApp::SettingsFileFromArguments(const QStringList& 
 
 void CZelklexApp::InitInstance()
 {
+    QApplication::setWindowIcon(AppIcon());
     ApplyDialogColors();
     m_profile.Load(m_store);
     m_frame = std::make_unique<CMainFrame>(m_state, m_store, m_host, m_profile);

@@ -47,6 +47,18 @@ CZelklexView::~CZelklexView() { m_registry.Remove(this); }
 
 void CZelklexView::OnUpdate()
 {
+    // A running search refreshes every few hits: the view catches up once, when
+    // events are next handled, instead of at every refresh.
+    if (m_doc->App().busy) {
+        if (m_updatePending) return;
+        m_updatePending = true;
+        QMetaObject::invokeMethod(this, [this] {
+            m_updatePending = false;
+            Relayout();
+            viewport()->update();
+        }, Qt::QueuedConnection);
+        return;
+    }
     Relayout();
     viewport()->update();
 }
@@ -85,14 +97,16 @@ void CZelklexView::Relayout()
 {
     const QFontMetrics metrics(font());
     const int average = metrics.averageCharWidth();
-    m_columns = ReadColumns(average);
+    // Only the wrapping mode needs the width; a running search refreshes often.
+    if (Wrapping()) m_columns = ReadColumns(average);
     CExStringList& results = m_doc->Results();
-    m_layout.Update(results, Metrics(), Wrapping(), m_columns);
+    const LineMetrics lineMetrics = MetricsForCellHeight(metrics.height());
+    m_layout.Update(results, lineMetrics, Wrapping(), m_columns);
 
     const int pageHeight = viewport()->height();
     verticalScrollBar()->setRange(0, ClampToInt(m_layout.Height() - pageHeight));
     verticalScrollBar()->setPageStep(pageHeight);
-    verticalScrollBar()->setSingleStep(Metrics().LinePitch());
+    verticalScrollBar()->setSingleStep(lineMetrics.LinePitch());
 
     int64_t width = 0;
     if (!results.IsEmpty())

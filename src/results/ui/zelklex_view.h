@@ -73,6 +73,7 @@ private:
     size_t m_columns = 70;
     int m_drawText = 0;
     bool m_searchRunning = false;
+    bool m_updatePending = false;
     // A right press opens the context menu only once it cannot become a double-click.
     QTimer m_contextMenuDelay;
     QPoint m_contextMenuAt;
