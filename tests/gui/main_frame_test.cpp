@@ -156,6 +156,21 @@ private slots:
         QCOMPARE(ContextAction("重複ﾁｪｯｸ")->statusTip(), Ui("主に用例の重複をチェックします"));
     }
 
+    void PromptOfTheHighlightedItemShowsInTheStatusBar()
+    {
+        Start();
+        QMenu* edit = TopMenu(Frame(), "編集(&E)");
+        edit->popup(QPoint(10, 10));
+        edit->setActiveAction(Frame().Action(CommandId::StopSearch));
+        QCOMPARE(Frame().statusBar()->currentMessage(), Ui("検索を中止します"));
+        edit->hide();
+        Frame().ContextMenu()->popup(QPoint(10, 10));
+        Frame().ContextMenu()->setActiveAction(ContextAction("ｵﾌﾟｼｮﾝ"));
+        QCOMPARE(Frame().statusBar()->currentMessage(), Ui("検索オプション設定"));
+        Frame().ContextMenu()->hide();
+        QCOMPARE(Frame().statusBar()->currentMessage(), Ui("がんばろう! ZIVO"));
+    }
+
     void EnableRulesFollowTheList()
     {
         Start();

@@ -1,4 +1,6 @@
+#include <QMessageBox>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QtTest>
 #include <memory>
 
@@ -216,6 +218,39 @@ private slots:
         const int x = metrics.horizontalAdvance(drawnBefore) + extra;
         const std::string cp932 = *ToCp932(text);
         QCOMPARE(ByteAtX(metrics, cp932, x, escHidden ? EscBytes::Hidden : EscBytes::Drawn), size_t(byte));
+    }
+
+    void RightPressOpensTheMenuUnlessADoubleClickFollows()
+    {
+        QSignalSpy menu(view.get(), &CZelklexView::contextMenuRequested);
+        QSignalSpy lookup(view.get(), &CZelklexView::wordLookupRequested);
+        QTest::mousePress(view->viewport(), Qt::RightButton, Qt::NoModifier, QPoint(5, 6));
+        QTest::mouseRelease(view->viewport(), Qt::RightButton, Qt::NoModifier, QPoint(5, 6));
+        QVERIFY(menu.wait());
+        QCOMPARE(menu.takeFirst().at(0).toPoint(), view->viewport()->mapToGlobal(QPoint(5, 6)));
+
+        QTest::mouseDClick(view->viewport(), Qt::RightButton, Qt::NoModifier, QPoint(7, 8));
+        QCOMPARE(lookup.count(), 1);
+        QCOMPARE(lookup.takeFirst().at(0).toPoint(), QPoint(7, 8));
+        QVERIFY(!menu.wait(2 * QApplication::doubleClickInterval()));
+    }
+
+    void LeftDoubleClickIsRefusedWhileBusy()
+    {
+        QSignalSpy edit(view.get(), &CZelklexView::editRequested);
+        app->busy = true;
+        QString shown;
+        CModalCatcher catcher([&](QWidget* modal) {
+            shown = qobject_cast<QMessageBox*>(modal)->text();
+            modal->close();
+        });
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+        QVERIFY(catcher.Caught());
+        QCOMPARE(shown, Ui("作業中です。もう少しお待ちください。"));
+        QCOMPARE(edit.count(), 0);
+        app->busy = false;
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+        QCOMPARE(edit.count(), 1);
     }
 
     void HitTestAddsTheScrollPosition()

@@ -255,7 +255,9 @@ void CMainFrame::CreateContextMenu()
 {
     m_contextMenu = new QMenu(this);
     auto add = [this](QMenu* menu, const char* text, CommandId id) {
-        QAction* action = menu->addAction(Ui(text));
+        // Owned by the frame, which then shows the prompt as the item is highlighted.
+        auto* action = new QAction(Ui(text), this);
+        menu->addAction(action);
         action->setStatusTip(Command(id).prompt);
         connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
         m_contextActions[action] = id;
