@@ -73,6 +73,12 @@ bool GlobMatch(std::string_view name, std::string_view mask)
     return j == mask.size();
 }
 
+bool ListingLess(const std::string& a, const std::string& b)
+{
+    const int c = CompareIgnoreCaseA(a, b);
+    return c != 0 ? c < 0 : a < b;
+}
+
 DirectoryListing ListEntries(std::string_view cp932Dir, bool wantDirectories, std::string_view mask)
 {
     DirectoryListing listing;
@@ -97,9 +103,17 @@ DirectoryListing ListEntries(std::string_view cp932Dir, bool wantDirectories, st
         if (!name) continue;
         if (!wantDirectories && !MatchesMask(*name, mask)) continue;
         listing.names.push_back(std::move(*name));
+        listing.nativePaths.push_back(entry.path());
     }
-    SortNamesForListing(listing.names);
-    return listing;
+    std::vector<size_t> order(listing.names.size());
+    for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::sort(order.begin(), order.end(), [&](size_t a, size_t b) { return ListingLess(listing.names[a], listing.names[b]); });
+    DirectoryListing sorted{listing.readable, {}, {}};
+    for (size_t i : order) {
+        sorted.names.push_back(std::move(listing.names[i]));
+        sorted.nativePaths.push_back(std::move(listing.nativePaths[i]));
+    }
+    return sorted;
 }
 
 }  // namespace
@@ -162,12 +176,6 @@ std::string CurrentDirectoryCp932()
     return *text;
 }
 
-void SortNamesForListing(std::vector<std::string>& names)
-{
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        const int c = CompareIgnoreCaseA(a, b);
-        return c != 0 ? c < 0 : a < b;
-    });
-}
+void SortNamesForListing(std::vector<std::string>& names) { std::sort(names.begin(), names.end(), ListingLess); }
 
 }  // namespace quilsk
