@@ -34,7 +34,8 @@ std::int32_t Int32At(const unsigned char* p)
                                      static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24);
 }
 
-// Reads the rest of a record, after its length byte, up to and including its terminator.
+// Reads the rest of a record, after its length byte, up to and including its
+// terminator; Finished when the whole record was read.
 EWalkEnd ReadRecord(CBinaryReader& in, std::uint8_t length, const SNodePlace& place, CIndexNodeVisitor& visitor,
                     CPumpCounter& pump)
 {

@@ -94,7 +94,12 @@ bool CBinaryReader::ReadByte(std::uint8_t& value)
 bool CBinaryReader::ReadUInt32(std::uint32_t& value)
 {
     unsigned char bytes[4];
-    if (!Read(reinterpret_cast<char*>(bytes), sizeof bytes)) return false;
+    if (m_end - m_begin >= sizeof bytes) {
+        std::memcpy(bytes, m_data + m_begin, sizeof bytes);
+        m_begin += sizeof bytes;
+    } else if (!Read(reinterpret_cast<char*>(bytes), sizeof bytes)) {
+        return false;
+    }
     value = static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
             static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
     return true;
