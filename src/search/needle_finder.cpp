@@ -147,73 +147,167 @@ ScanEvent CNeedleFinder::NextScalar(const char* data, size_t from, size_t size) 
 namespace {
 
 // Positions of a 32-byte stretch at `p` holding 0x1A or a CR whose next byte is not LF.
-__attribute__((target("avx2"))) inline __m256i OddBytes(const char* p)
+__attribute__((target("avx2"), always_inline)) inline __m256i OddBytes(const char* p, __m256i cr, __m256i lf, __m256i eof)
 {
     const __m256i here = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
     const __m256i next = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 1));
-    const __m256i loneCr = _mm256_andnot_si256(_mm256_cmpeq_epi8(next, _mm256_set1_epi8('\n')),
-                                               _mm256_cmpeq_epi8(here, _mm256_set1_epi8('\r')));
-    return _mm256_or_si256(loneCr, _mm256_cmpeq_epi8(here, _mm256_set1_epi8(0x1A)));
+    const __m256i loneCr = _mm256_andnot_si256(_mm256_cmpeq_epi8(next, lf), _mm256_cmpeq_epi8(here, cr));
+    return _mm256_or_si256(loneCr, _mm256_cmpeq_epi8(here, eof));
 }
 
-__attribute__((target("avx2"))) inline __m256i EqualsEither(__m256i x, __m256i a, __m256i b)
+// The first 32-byte stretch from `p` (stepping by 32 while `p + reach <= size`)
+// where the byte pair or an odd byte may stand; `mask` flags its positions.
+// Returns the stretch's start, or where the stepping stopped.
+template <bool kBothCases>
+struct CPairTest {
+    __m256i a0, a1, b0, b1, cr, lf, eof;
+    size_t offset1, offset2;
+
+    __attribute__((target("avx2"), always_inline)) __m256i operator()(const char* p) const
+    {
+        const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + offset1));
+        const __m256i y = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + offset2));
+        __m256i hx = _mm256_cmpeq_epi8(x, a0);
+        __m256i hy = _mm256_cmpeq_epi8(y, b0);
+        if constexpr (kBothCases) {
+            hx = _mm256_or_si256(hx, _mm256_cmpeq_epi8(x, a1));
+            hy = _mm256_or_si256(hy, _mm256_cmpeq_epi8(y, b1));
+        }
+        return _mm256_or_si256(_mm256_and_si256(hx, hy), OddBytes(p, cr, lf, eof));
+    }
+};
+
+// The first 32-byte stretch from `p` (stepping by 32 while `p + reach <= size`)
+// with a flagged position; `mask` flags them. Returns the stretch's start, or
+// where the stepping stopped (mask 0). Four stretches are tested per step: the
+// loads of one step then overlap, which is what makes it fast.
+template <typename Test>
+__attribute__((target("avx2"), always_inline)) inline size_t FindStretch(const char* data, size_t p, size_t size,
+                                                                         size_t reach, const Test& test, unsigned& mask)
 {
-    return _mm256_or_si256(_mm256_cmpeq_epi8(x, a), _mm256_cmpeq_epi8(x, b));
+    for (; p + 96 + reach <= size; p += 128) {
+        const __m256i m0 = test(data + p);
+        const __m256i m1 = test(data + p + 32);
+        const __m256i m2 = test(data + p + 64);
+        const __m256i m3 = test(data + p + 96);
+        const __m256i any = _mm256_or_si256(_mm256_or_si256(m0, m1), _mm256_or_si256(m2, m3));
+        if (_mm256_testz_si256(any, any)) continue;
+        const __m256i parts[4] = {m0, m1, m2, m3};
+        for (size_t i = 0; i < 4; ++i) {
+            mask = static_cast<unsigned>(_mm256_movemask_epi8(parts[i]));
+            if (mask) return p + 32 * i;
+        }
+    }
+    for (; p + reach <= size; p += 32) {
+        mask = static_cast<unsigned>(_mm256_movemask_epi8(test(data + p)));
+        if (mask) return p;
+    }
+    mask = 0;
+    return p;
+}
+
+template <bool kBothCases>
+__attribute__((target("avx2"), noinline)) size_t FindPairStretch(const char* data, size_t p, size_t size, size_t reach,
+                                                                  const unsigned char first[2], const unsigned char second[2],
+                                                                  size_t offset1, size_t offset2, unsigned& mask)
+{
+    const CPairTest<kBothCases> test{_mm256_set1_epi8(static_cast<char>(first[0])),
+                                     _mm256_set1_epi8(static_cast<char>(first[1])),
+                                     _mm256_set1_epi8(static_cast<char>(second[0])),
+                                     _mm256_set1_epi8(static_cast<char>(second[1])),
+                                     _mm256_set1_epi8('\r'),
+                                     _mm256_set1_epi8('\n'),
+                                     _mm256_set1_epi8(0x1A),
+                                     offset1,
+                                     offset2};
+    return FindStretch(data, p, size, reach, test, mask);
 }
 
 }  // namespace
 
-__attribute__((target("avx2"))) ScanEvent CNeedleFinder::NextOneWordAvx2(const char* data, size_t from, size_t size) const
+ScanEvent CNeedleFinder::NextOneWordAvx2(const char* data, size_t from, size_t size) const
 {
-    const __m256i a0 = _mm256_set1_epi8(static_cast<char>(m_byte1[0]));
-    const __m256i a1 = _mm256_set1_epi8(static_cast<char>(m_byte1[1]));
-    const __m256i b0 = _mm256_set1_epi8(static_cast<char>(m_byte2[0]));
-    const __m256i b1 = _mm256_set1_epi8(static_cast<char>(m_byte2[1]));
+    const bool bothCases = m_byte1[0] != m_byte1[1] || m_byte2[0] != m_byte2[1];
     const size_t reach = std::max<size_t>(m_offset2, 1) + 32;
     size_t p = from;
     ScanEvent event;
-    for (; p + reach <= size; p += 32) {
-        const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(data + p + m_offset1));
-        const __m256i y = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(data + p + m_offset2));
-        const __m256i pair = _mm256_and_si256(EqualsEither(x, a0, a1), EqualsEither(y, b0, b1));
-        auto mask = static_cast<unsigned>(_mm256_movemask_epi8(_mm256_or_si256(pair, OddBytes(data + p))));
+    for (;;) {
+        unsigned mask = 0;
+        p = bothCases ? FindPairStretch<true>(data, p, size, reach, m_byte1, m_byte2, m_offset1, m_offset2, mask)
+                      : FindPairStretch<false>(data, p, size, reach, m_byte1, m_byte2, m_offset1, m_offset2, mask);
+        if (!mask) break;
         for (; mask; mask &= mask - 1)
             if (EventAt(data, p + static_cast<size_t>(__builtin_ctz(mask)), size, 1, event)) return event;
+        p += 32;
     }
     return NextScalar(data, p, size);
 }
 
-__attribute__((target("avx2"))) ScanEvent CNeedleFinder::NextManyWordsAvx2(const char* data, size_t from, size_t size) const
-{
-    __m256i low[kMaxFingerprint];
-    __m256i high[kMaxFingerprint];
-    for (size_t i = 0; i < m_fingerprint; ++i) {
-        low[i] = _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(m_low[i])));
-        high[i] = _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(m_high[i])));
-    }
-    const __m256i nibble = _mm256_set1_epi8(0x0F);
-    const __m256i zero = _mm256_setzero_si256();
-    const size_t reach = std::max<size_t>(m_fingerprint, 2) - 1 + 32;
-    size_t p = from;
-    ScanEvent event;
-    for (; p + reach <= size; p += 32) {
-        __m256i bits = _mm256_set1_epi8(static_cast<char>(0xFF));
-        for (size_t i = 0; i < m_fingerprint; ++i) {
-            const __m256i c = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(data + p + i));
+namespace {
+
+struct CFingerprintTest {
+    __m256i low[3], high[3];
+    size_t length;
+    __m256i nibble, zero, ones, cr, lf, eof;
+
+    // Each position's bucket bits.
+    __attribute__((target("avx2"), always_inline)) __m256i Buckets(const char* p) const
+    {
+        __m256i bits = ones;
+        for (size_t i = 0; i < length; ++i) {
+            const __m256i c = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + i));
             const __m256i lo = _mm256_shuffle_epi8(low[i], _mm256_and_si256(c, nibble));
             const __m256i hi = _mm256_shuffle_epi8(high[i], _mm256_and_si256(_mm256_srli_epi16(c, 4), nibble));
             bits = _mm256_and_si256(bits, _mm256_and_si256(lo, hi));
         }
-        const __m256i flagged = _mm256_or_si256(_mm256_xor_si256(_mm256_cmpeq_epi8(bits, zero), _mm256_set1_epi8(-1)),
-                                                OddBytes(data + p));
-        auto mask = static_cast<unsigned>(_mm256_movemask_epi8(flagged));
-        if (!mask) continue;
-        alignas(32) unsigned char lanes[32];
-        _mm256_store_si256(reinterpret_cast<__m256i*>(lanes), bits);
+        return bits;
+    }
+
+    __attribute__((target("avx2"), always_inline)) __m256i operator()(const char* p) const
+    {
+        return _mm256_or_si256(_mm256_xor_si256(_mm256_cmpeq_epi8(Buckets(p), zero), ones), OddBytes(p, cr, lf, eof));
+    }
+};
+
+__attribute__((target("avx2"), noinline)) size_t FindFingerprintStretch(const char* data, size_t p, size_t size,
+                                                                         size_t reach, const unsigned char (*low)[16],
+                                                                         const unsigned char (*high)[16], size_t length,
+                                                                         unsigned& mask, unsigned char* lanes)
+{
+    CFingerprintTest test;
+    for (size_t i = 0; i < length; ++i) {
+        test.low[i] = _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(low[i])));
+        test.high[i] = _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(high[i])));
+    }
+    test.length = length;
+    test.nibble = _mm256_set1_epi8(0x0F);
+    test.zero = _mm256_setzero_si256();
+    test.ones = _mm256_set1_epi8(-1);
+    test.cr = _mm256_set1_epi8('\r');
+    test.lf = _mm256_set1_epi8('\n');
+    test.eof = _mm256_set1_epi8(0x1A);
+    p = FindStretch(data, p, size, reach, test, mask);
+    if (mask) _mm256_storeu_si256(reinterpret_cast<__m256i*>(lanes), test.Buckets(data + p));
+    return p;
+}
+
+}  // namespace
+
+ScanEvent CNeedleFinder::NextManyWordsAvx2(const char* data, size_t from, size_t size) const
+{
+    const size_t reach = std::max<size_t>(m_fingerprint, 2) - 1 + 32;
+    size_t p = from;
+    ScanEvent event;
+    unsigned char lanes[32];
+    for (;;) {
+        unsigned mask = 0;
+        p = FindFingerprintStretch(data, p, size, reach, m_low, m_high, m_fingerprint, mask, lanes);
+        if (!mask) break;
         for (; mask; mask &= mask - 1) {
             const auto k = static_cast<size_t>(__builtin_ctz(mask));
             if (EventAt(data, p + k, size, lanes[k], event)) return event;
         }
+        p += 32;
     }
     return NextScalar(data, p, size);
 }
