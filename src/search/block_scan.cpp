@@ -16,7 +16,6 @@ namespace quilsk {
 
 namespace {
 
-constexpr size_t kWindowSize = 4 << 20;
 // When every stretch of this many bytes holds an LF, no line is long enough to
 // be read in pieces, so counting LFs counts the reads.
 constexpr size_t kLineFeedSpacing = 2048;
@@ -24,8 +23,8 @@ static_assert(2 * kLineFeedSpacing <= CZelklexDoc::kMaxRead);
 
 class CBlockScan {
 public:
-    CBlockScan(const LineRules& rules, const CNeedleFinder& finder, bool countLines, CScanSink& sink)
-        : m_rules(rules), m_finder(finder), m_countLines(countLines), m_sink(sink),
+    CBlockScan(const LineRules& rules, const CNeedleFinder& finder, bool countLines, CScanSink& sink, size_t windowBytes)
+        : m_rules(rules), m_finder(finder), m_countLines(countLines), m_sink(sink), m_windowBytes(windowBytes),
           m_buffer(new char[2 * CZelklexDoc::kMaxRead])
     {
     }
@@ -48,6 +47,7 @@ private:
     const CNeedleFinder& m_finder;
     const bool m_countLines;
     CScanSink& m_sink;
+    const size_t m_windowBytes;
     std::unique_ptr<char[]> m_buffer;
     long m_lineNumber = 0;
 };
@@ -58,7 +58,7 @@ void CBlockScan::Run(int fd, std::uint64_t fileSize, const std::filesystem::path
     std::uint64_t offset = 0;  // a line start
     while (offset < fileSize) {
         const std::uint64_t base = offset - offset % page;
-        const size_t length = static_cast<size_t>(std::min<std::uint64_t>(fileSize - base, kWindowSize));
+        const size_t length = static_cast<size_t>(std::min<std::uint64_t>(fileSize - base, m_windowBytes));
         const CMappedWindow window(fd, base, length);
         if (!window.IsMapped()) return ReadOnLineByLine(path, offset);
         const char* data = window.Data() + (offset - base);
@@ -80,6 +80,13 @@ void CBlockScan::ReadOnLineByLine(const std::filesystem::path& path, std::uint64
 {
     CTextFileReader reader;
     if (reader.Open(path) && reader.Seek(offset)) ScanLineByLine(reader, m_rules, m_sink, m_lineNumber);
+}
+
+// A CR before the line's end, which the event walk stops at only when it comes first.
+bool HasLoneCarriageReturn(const char* line, size_t length)
+{
+    const void* cr = std::memchr(line, '\r', length);
+    return cr && static_cast<const char*>(cr) + 2 < line + length;
 }
 
 bool CBlockScan::LinesAreShort(const char* data, size_t size) const
@@ -112,7 +119,8 @@ bool CBlockScan::ScanRegion(const char* data, size_t size)
         const void* eof = std::memchr(data + event.position, 0x1A, lineEnd - event.position);
         if (eof) lineEnd = static_cast<size_t>(static_cast<const char*>(eof) - data);
         size_t length = lineEnd - lineStart;
-        if (eof || event.kind == ScanEventKind::LoneCarriageReturn || length > CZelklexDoc::kMaxRead) {
+        if (eof || event.kind == ScanEventKind::LoneCarriageReturn || length > CZelklexDoc::kMaxRead ||
+            HasLoneCarriageReturn(data + lineStart, length)) {
             ScanReads(data + lineStart, length);
         } else {
             ++m_lineNumber;
@@ -149,13 +157,13 @@ void CBlockScan::ScanReads(const char* data, size_t size)
 }  // namespace
 
 void ScanBlocks(const std::filesystem::path& file, const LineRules& rules, const CNeedleFinder& finder, bool countLines,
-                CScanSink& sink)
+                CScanSink& sink, size_t windowBytes)
 {
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return;
     struct stat st {};
     if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
-        CBlockScan(rules, finder, countLines, sink).Run(fd, static_cast<std::uint64_t>(st.st_size), file);
+        CBlockScan(rules, finder, countLines, sink, windowBytes).Run(fd, static_cast<std::uint64_t>(st.st_size), file);
     ::close(fd);
 }
 

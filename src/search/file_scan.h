@@ -29,9 +29,11 @@ public:
 // Reads on from the reader's position; `lineNumber` counts the reads before it.
 void ScanLineByLine(CTextFileReader& reader, const LineRules& rules, CScanSink& sink, long lineNumber = 0);
 
-// `file` is opened as given. `finder` looks for the words of the rules' primary
+// `file` is opened as given and read in mapped windows of `windowBytes` (a
+// multiple of the page size). `finder` looks for the words of the rules' primary
 // list. Line numbers are right only when `countLines` is set.
+constexpr size_t kScanWindowBytes = 4 << 20;
 void ScanBlocks(const std::filesystem::path& file, const LineRules& rules, const CNeedleFinder& finder, bool countLines,
-                CScanSink& sink);
+                CScanSink& sink, size_t windowBytes = kScanWindowBytes);
 
 }  // namespace quilsk

@@ -55,8 +55,8 @@ void Variants(unsigned char c, bool ignoreCase, unsigned char out[2])
 
 }  // namespace
 
-CNeedleFinder::CNeedleFinder(const std::vector<std::string>& words, bool ignoreCase)
-    : m_words(words), m_ignoreCase(ignoreCase), m_useAvx2(HasAvx2())
+CNeedleFinder::CNeedleFinder(const std::vector<std::string>& words, bool ignoreCase, bool allowVectors)
+    : m_words(words), m_ignoreCase(ignoreCase), m_useAvx2(allowVectors && HasAvx2())
 {
     if (m_words.size() == 1) {
         const std::string& word = m_words.front();

@@ -24,8 +24,9 @@ struct ScanEvent {
 class CNeedleFinder {
 public:
     // `words` are as prepared for the search (folded when case is ignored); none
-    // may be empty.
-    CNeedleFinder(const std::vector<std::string>& words, bool ignoreCase);
+    // may be empty. Vector instructions are used when the processor has them and
+    // `allowVectors` is set.
+    CNeedleFinder(const std::vector<std::string>& words, bool ignoreCase, bool allowVectors = true);
 
     ScanEvent Next(const char* data, size_t from, size_t size) const;
 
