@@ -93,7 +93,7 @@ private slots:
         QVERIFY(driver.MessageTexts().isEmpty());
         QCOMPARE(dlg.findChild<QLabel*>("status_spare2")->text(), Ui("登録済"));
         QCOMPARE(dlg.findChild<QLabel*>("status_main")->text(), Ui("未登録"));
-        QVERIFY(!file.Store().GetString("Keyword", "Keyword1", "").size());
+        QVERIFY(file.KeysOf("Keyword").empty());
     }
 
     void CombinationClicksLeaveExactlyOneChecked()
