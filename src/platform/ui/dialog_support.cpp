@@ -1,0 +1,39 @@
+#include "platform/ui/dialog_support.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include "platform/ui/message_box.h"
+#include "platform/ui/qt_text.h"
+
+namespace quilsk {
+
+void CentreOnScreen(QWidget* window)
+{
+    const QWidget* parent = window->parentWidget();
+    QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    window->adjustSize();
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+void BeepAndShowMessage(QWidget* parent, const QString& text)
+{
+    QApplication::beep();
+    ShowMessage(parent, text);
+}
+
+std::optional<std::string> FieldToCp932(QWidget* parent, const QString& text, const QString& fieldName)
+{
+    auto cp932 = ToCp932(text);
+    if (!cp932)
+        BeepAndShowMessage(parent, Ui("「%1」に、設定ファイルに書けない文字(Shift-JISにない文字)が含まれています。")
+                                       .arg(fieldName));
+    return cp932;
+}
+
+}  // namespace quilsk

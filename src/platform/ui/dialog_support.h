@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <string>
+
+class QWidget;
+
+// What the program's dialogs share: placement, warnings and the cp932 check of
+// what the user typed.
+
+namespace quilsk {
+
+// Centres the window on the screen of its parent (the primary screen without one).
+void CentreOnScreen(QWidget* window);
+
+// A beep, then a message box with the program's caption.
+void BeepAndShowMessage(QWidget* parent, const QString& text);
+
+// The text as cp932; when it holds a character cp932 cannot write, beeps, names
+// the field in a message box and returns nullopt.
+std::optional<std::string> FieldToCp932(QWidget* parent, const QString& text, const QString& fieldName);
+
+}  // namespace quilsk

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+// A colour kept in the settings file as the decimal text of its 0x00BBGGRR value.
+
+namespace quilsk {
+
+class CSettingsStore;
+
+class CColorSetting {
+public:
+    static constexpr std::uint32_t Rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b)
+    {
+        return static_cast<std::uint32_t>(r) | static_cast<std::uint32_t>(g) << 8 | static_cast<std::uint32_t>(b) << 16;
+    }
+
+    // The stored text read as an integer whose prefix gives the base (decimal,
+    // 0x hexadecimal, 0 octal); the default when the key is missing.
+    void Load(const CSettingsStore& store, std::string_view section, std::string_view key, std::uint8_t red,
+              std::uint8_t green, std::uint8_t blue);
+    // The stored text read as a decimal integer; `fallback` when the key is missing.
+    void Load(const CSettingsStore& store, std::string_view section, std::string_view key, const CColorSetting& fallback);
+    bool Save(CSettingsStore& store, std::string_view section, std::string_view key) const;
+
+    std::uint8_t Red() const { return static_cast<std::uint8_t>(value); }
+    std::uint8_t Green() const { return static_cast<std::uint8_t>(value >> 8); }
+    std::uint8_t Blue() const { return static_cast<std::uint8_t>(value >> 16); }
+
+    std::uint32_t value = 0;
+};
+
+}  // namespace quilsk
