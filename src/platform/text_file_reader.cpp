@@ -68,6 +68,7 @@ size_t TakeTextRead(const char*& next, const char* end, char* out, size_t maxByt
 {
     size_t copied = 0;
     while (next < end && copied < maxBytes) {
+        if (*next == '\x1A') break;
         const char c = *next++;
         if (c == '\r') continue;
         out[copied++] = c;

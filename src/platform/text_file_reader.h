@@ -12,8 +12,8 @@
 namespace quilsk {
 
 // One read of text mode over bytes in memory: copies into `out` at most `maxBytes`
-// bytes, CR bytes dropped, up to and including the next LF, advancing `next`.
-// Returns the number copied.
+// bytes, CR bytes dropped, up to and including the next LF, advancing `next`; the
+// byte 0x1A ends the text. Returns the number copied.
 size_t TakeTextRead(const char*& next, const char* end, char* out, size_t maxBytes);
 
 class CTextFileReader {
