@@ -44,20 +44,24 @@ PassCategories CategoriesOf(Pass pass)
     return {kMainPass, 1};
 }
 
-// Appends the upper-cased full paths of the files of `dir` matching `mask`.
-bool AppendListing(std::string_view dir, std::string_view mask, std::vector<std::string>& paths)
+bool AppendListing(std::string_view dir, std::string_view mask, std::vector<DictionaryFile>& files)
 {
-    const DirectoryListing listing = ListFiles(dir, mask);
-    for (const std::string& name : listing.names) {
-        std::string path(dir);
-        path += name;
-        CharUpperA(path);
-        paths.push_back(std::move(path));
-    }
-    return listing.readable;
+    bool readable = true;
+    for (DictionaryFile& file : ListDictionaryFiles(dir, mask, readable)) files.push_back(std::move(file));
+    return readable;
 }
 
 }  // namespace
+
+std::vector<DictionaryFile> ListDictionaryFiles(std::string_view dir, std::string_view mask, bool& readable)
+{
+    DirectoryListing listing = ListFiles(dir, mask);
+    readable = listing.readable;
+    std::vector<DictionaryFile> files;
+    for (size_t i = 0; i < listing.names.size(); ++i)
+        files.push_back({ToUpperA(std::string(dir) + listing.names[i]), std::move(listing.nativePaths[i])});
+    return files;
+}
 
 const std::array<CategoryInfo, 10>& Categories() { return kCategories; }
 
@@ -81,17 +85,17 @@ PassFiles BuildPassFiles(const CSettingsStore& store, Pass pass, std::string_vie
     if (pass == Pass::QuickOnly) {
         const std::string mask = quickLetter.empty() ? std::string() : store.GetString("Quick", quickLetter, "");
         if (main.dir.empty() || mask.empty()) return files;
-        files.listingFailed = !AppendListing(main.dir, mask, files.paths);
+        files.listingFailed = !AppendListing(main.dir, mask, files.files);
     } else {
         const PassCategories categories = CategoriesOf(pass);
         if (!ReadRegistration(store, categories.first[0]).IsRegistered()) return files;
         for (size_t i = 0; i < categories.count && !files.listingFailed; ++i) {
             const CategoryRegistration reg = ReadRegistration(store, categories.first[i]);
             if (reg.mask.empty()) continue;
-            files.listingFailed = !AppendListing(reg.dir, reg.mask, files.paths);
+            files.listingFailed = !AppendListing(reg.dir, reg.mask, files.files);
         }
     }
-    if (files.listingFailed) files.paths.clear();
+    if (files.listingFailed) files.files.clear();
     return files;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,10 +50,22 @@ bool WriteRegistration(CSettingsStore& store, Category category, const CategoryR
 
 enum class Pass { Main = 0, Corpus = 1, Other = 2, QuickOnly = 3 };
 
-struct PassFiles {
-    std::vector<std::string> paths;  // full paths, upper-cased, in scan order
-    bool listingFailed = false;      // a directory could not be read: the pass has no files
+// A file a pass scans: its full path as the results show it ("Dir" and the
+// name, upper-cased), and the path that opens it.
+struct DictionaryFile {
+    std::string path;
+    std::filesystem::path native;
+
+    friend bool operator==(const DictionaryFile& a, const DictionaryFile& b) { return a.path == b.path; }
 };
+
+struct PassFiles {
+    std::vector<DictionaryFile> files;  // in scan order
+    bool listingFailed = false;         // a directory could not be read: the pass has no files
+};
+
+// The files of `dir` matching `mask`, as a pass lists them.
+std::vector<DictionaryFile> ListDictionaryFiles(std::string_view dir, std::string_view mask, bool& readable);
 
 // The files one pass scans. For QuickOnly, `quickLetter` selects the per-letter mask.
 PassFiles BuildPassFiles(const CSettingsStore& store, Pass pass, std::string_view quickLetter = {});

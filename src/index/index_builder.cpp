@@ -155,7 +155,7 @@ IndexBuildResult BuildIndex(const CSettingsStore& store, const std::function<voi
     }
     std::vector<std::pair<std::string, Pass>> files;
     for (Pass pass : {Pass::Main, Pass::Corpus, Pass::Other})
-        for (std::string& path : BuildPassFiles(store, pass).paths) files.emplace_back(std::move(path), pass);
+        for (DictionaryFile& file : BuildPassFiles(store, pass).files) files.emplace_back(std::move(file.path), pass);
     if (files.size() > 0x7FFF) files.resize(0x7FFF);
 
     CSelectorCollectors collectors;

@@ -84,8 +84,12 @@ SWalkResult CIndexFileReader::VisitPrefix(std::string_view prefix, CPostingSink&
 SWalkResult CIndexFileReader::Walk(std::string_view key, bool wholeWord, CPostingSink& sink)
 {
     SWalkResult result;
+    if (!HasSupportedVersion()) return result;
     std::uint8_t version = 0;
-    if (!HasSupportedVersion() || !m_in.Rewind() || !m_in.ReadByte(version)) return result;
+    if (!m_in.Rewind() || !m_in.ReadByte(version)) {
+        result.damaged = true;  // the file shrank since it was opened
+        return result;
+    }
     CWordMatcher matcher(key, wholeWord, sink);
     result.damaged = WalkIndexNodes(m_in, matcher, m_pump) == EWalkEnd::Damaged;
     result.words = matcher.Words();

@@ -34,7 +34,8 @@ std::int32_t Int32At(const unsigned char* p)
                                      static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24);
 }
 
-// Reads the rest of a record, after its length byte, up to and including its terminator.
+// Reads the rest of a record, after its length byte, up to and including its
+// terminator; Finished when the whole record was read.
 EWalkEnd ReadRecord(CBinaryReader& in, std::uint8_t length, const SNodePlace& place, CIndexNodeVisitor& visitor,
                     CPumpCounter& pump)
 {
@@ -46,6 +47,17 @@ EWalkEnd ReadRecord(CBinaryReader& in, std::uint8_t length, const SNodePlace& pl
     std::uint32_t count = 0;
     if (!in.ReadUInt32(count)) return EWalkEnd::Damaged;
     const bool wanted = visitor.BeginNode(place, std::string_view(word, wordBytes));
+    if (!wanted) {
+        // Postings nobody wants are skipped whole when the count is right.
+        const size_t postings = in.Position();
+        std::uint32_t terminator = 0;
+        if (in.Skip(static_cast<size_t>(count) * kPostingBytes) && in.ReadUInt32(terminator) &&
+            terminator == kPostingTerminator) {
+            pump.Step();
+            return visitor.EndNode() ? EWalkEnd::Finished : EWalkEnd::Stopped;
+        }
+        in.SeekTo(postings);
+    }
     for (std::uint64_t read = 0;; ++read) {
         std::uint32_t offset = 0;
         if (!in.ReadUInt32(offset)) return EWalkEnd::Damaged;

@@ -1,8 +1,11 @@
 #include "index/index_search.h"
 
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <memory>
-#include <set>
+#include <unordered_set>
 #include <utility>
 
 #include "app/settings_store.h"
@@ -11,6 +14,8 @@
 #include "index/index_location.h"
 #include "platform/cp932.h"
 #include "platform/host.h"
+#include "platform/file_system.h"
+#include "platform/mapped_window.h"
 #include "platform/text_file_reader.h"
 #include "results/result_line.h"
 #include "search/keyword_match.h"
@@ -39,11 +44,16 @@ public:
     {
         m_doc.Host().PumpOneMessage();
         if (!m_haveFile || posting.fileId != m_fileId) OpenFile(posting.fileId);
-        if (!m_file.IsOpen() || posting.offset < 0) return;
+        if (!m_file || posting.offset < 0) return;
         if (m_query.skipExamples && posting.type == kExampleType) return;
-        if (!m_seen.insert({posting.fileId, posting.offset}).second) return;
-        if (!m_file.Seek(static_cast<std::uint64_t>(posting.offset))) return;
-        const std::string_view line = CutLine(m_line.get(), m_file.ReadLine(m_line.get(), kMaxIndexedLine));
+        const auto key = static_cast<std::uint64_t>(static_cast<std::uint16_t>(posting.fileId)) << 32 |
+                         static_cast<std::uint32_t>(posting.offset);
+        if (!m_seen.insert(key).second) return;
+        const auto offset = static_cast<size_t>(posting.offset);
+        if (offset >= m_file->Length()) return;
+        const char* next = m_file->Data() + offset;
+        const size_t n = TakeTextRead(next, m_file->Data() + m_file->Length(), m_line.get(), kMaxIndexedLine);
+        const std::string_view line = CutLine(m_line.get(), n);
         if (!Passes(line, posting.type)) return;
         m_doc.Results().Append(m_query.tagForm ? MakeTagResultLine(m_path, posting.lineNumber, line)
                                                : MakePlainResultLine(line));
@@ -53,13 +63,20 @@ private:
     // A file without a name, or one that cannot be opened, loses its own postings only.
     void OpenFile(std::int16_t fileId)
     {
-        m_file.Close();
+        m_file.reset();
         m_haveFile = true;
         m_fileId = fileId;
         if (fileId < 0) return;
         m_doc.UpdateAllViews();
         m_path = ResolveFileId(m_doc.Store(), m_tablePath, fileId);
-        if (!m_path.empty()) m_file.OpenCp932(m_path);
+        const auto resolved = m_path.empty() ? std::nullopt : ResolveCaseInsensitive(ToNativePath(m_path));
+        const int fd = resolved ? ::open(resolved->c_str(), O_RDONLY | O_CLOEXEC) : -1;
+        if (fd < 0) return;
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
+            m_file = std::make_unique<CMappedWindow>(fd, 0, 0, CMappedWindow::Load::WhenTouched);
+        ::close(fd);
+        if (m_file && !m_file->IsMapped()) m_file.reset();
     }
 
     // The test a headword-only scan would make; a one-word walk with case ignored
@@ -86,11 +103,11 @@ private:
     CZelklexDoc& m_doc;
     const IndexQuery& m_query;
     const std::string& m_tablePath;
-    CTextFileReader m_file;
+    std::unique_ptr<CMappedWindow> m_file;  // the dictionary file of the current file id
     std::string m_path;
     bool m_haveFile = false;
     std::int16_t m_fileId = -1;
-    std::set<std::pair<std::int16_t, std::int32_t>> m_seen;
+    std::unordered_set<std::uint64_t> m_seen;  // file id and offset of every line appended
     std::unique_ptr<char[]> m_line;
     std::unique_ptr<char[]> m_scratch;
 };

@@ -55,6 +55,7 @@ CStringTreeIndex CIndexWordCollector::TakeBalancedTree()
         SEntry& entry = entries[median];
         COffset postings(entry.postings.size());
         for (const SPosting& p : entry.postings) postings.Add(p);
+        entry.postings = {};  // freed as the tree grows: a build holds whole dictionaries
         *range.link = std::make_unique<CINode>(std::move(entry.word), std::move(postings));
         pending.push_back({range.begin, median, &(*range.link)->less});
         pending.push_back({median + 1, range.end, &(*range.link)->greater});

@@ -22,7 +22,7 @@ public:
 
     size_t Count() const { return m_count; }
     size_t Capacity() const { return m_offsets.size(); }
-    SPosting At(size_t index) const;
+    SPosting At(size_t index) const;  // index < Count()
 
 private:
     void Reserve(size_t capacity);

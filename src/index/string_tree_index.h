@@ -50,7 +50,7 @@ public:
     const CINode* Root() const { return m_root.get(); }
     bool IsEmpty() const { return !m_root; }
 
-    // The file's bytes, handed to `sink` in blocks of up to 64 KiB. An empty tree
+    // The file's bytes, handed to `sink` in blocks of about 64 KiB. An empty tree
     // is the version byte alone.
     void Write(const std::function<void(std::string_view)>& sink) const;
     // Writes the file through a temporary file renamed into place. Returns an

@@ -31,7 +31,8 @@ public:
     CAtomicFileWriter(const CAtomicFileWriter&) = delete;
     CAtomicFileWriter& operator=(const CAtomicFileWriter&) = delete;
 
-    // Each returns an empty string on success, else why not (UTF-8, for display).
+    // Begin and Commit return an empty string on success, else why not (UTF-8,
+    // for display). A write that fails is reported by Commit.
     std::string Begin(const std::filesystem::path& path);
     void Write(std::string_view bytes);
     std::string Commit();

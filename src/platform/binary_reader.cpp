@@ -1,16 +1,14 @@
 #include "platform/binary_reader.h"
 
-#include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/atomic_file.h"
 #include "platform/file_system.h"
 
 namespace quilsk {
-
-CBinaryReader::~CBinaryReader() { Close(); }
 
 bool CBinaryReader::Open(const std::filesystem::path& path)
 {
@@ -24,70 +22,70 @@ bool CBinaryReader::Open(const std::filesystem::path& path)
         ::close(fd);
         return false;
     }
-    if (!m_buffer) m_buffer.reset(new char[kBlockSize]);
-    m_fd = fd;
-    m_data = m_buffer.get();
+    if (st.st_size > 0) {
+        m_window = std::make_unique<CMappedWindow>(fd, 0, 0, CMappedWindow::Load::WhenTouched);
+        if (m_window->IsMapped()) {
+            m_data = m_window->Data();
+            m_size = m_window->Length();
+        } else {
+            m_window.reset();
+            auto bytes = ReadWholeFile(*resolved);
+            if (bytes) m_copy = std::move(*bytes);
+            m_data = m_copy.data();
+            m_size = m_copy.size();
+        }
+    }
+    ::close(fd);
+    m_open = true;
     return true;
 }
 
 void CBinaryReader::OpenBytes(std::string_view bytes)
 {
     Close();
-    m_inMemory = true;
     m_data = bytes.data();
-    m_end = bytes.size();
+    m_size = bytes.size();
+    m_open = true;
 }
 
 void CBinaryReader::Close()
 {
-    if (m_fd >= 0) ::close(m_fd);
-    m_fd = -1;
-    m_inMemory = false;
+    m_window.reset();
+    m_copy.clear();
     m_data = nullptr;
-    m_begin = m_end = 0;
+    m_size = m_position = 0;
+    m_open = false;
 }
 
-bool CBinaryReader::Rewind()
+bool CBinaryReader::SeekTo(size_t position)
 {
-    if (m_inMemory) {
-        m_begin = 0;
-        return true;
-    }
-    if (m_fd < 0 || ::lseek(m_fd, 0, SEEK_SET) < 0) return false;
-    m_begin = m_end = 0;
+    if (!m_open || position > m_size) return false;
+    m_position = position;
     return true;
 }
 
-bool CBinaryReader::Fill()
+bool CBinaryReader::Skip(size_t count)
 {
-    if (m_fd < 0) return false;
-    ssize_t n;
-    do {
-        n = ::read(m_fd, m_buffer.get(), kBlockSize);
-    } while (n < 0 && errno == EINTR);
-    if (n <= 0) return false;
-    m_begin = 0;
-    m_end = static_cast<size_t>(n);
+    if (count > m_size - m_position) {
+        m_position = m_size;
+        return false;
+    }
+    m_position += count;
     return true;
 }
 
 bool CBinaryReader::Read(char* out, size_t count)
 {
-    while (count > 0) {
-        if (m_begin == m_end && !Fill()) return false;
-        const size_t n = count < m_end - m_begin ? count : m_end - m_begin;
-        std::memcpy(out, m_data + m_begin, n);
-        m_begin += n;
-        out += n;
-        count -= n;
-    }
-    return true;
+    const size_t n = count < m_size - m_position ? count : m_size - m_position;
+    if (n > 0) std::memcpy(out, m_data + m_position, n);
+    m_position += n;
+    return n == count;
 }
 
 bool CBinaryReader::ReadByte(std::uint8_t& value)
 {
-    if (m_begin == m_end && !Fill()) return false;
-    value = static_cast<std::uint8_t>(m_data[m_begin++]);
+    if (m_position >= m_size) return false;
+    value = static_cast<std::uint8_t>(m_data[m_position++]);
     return true;
 }
 

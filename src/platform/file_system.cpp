@@ -1,6 +1,7 @@
 #include "platform/file_system.h"
 
 #include <algorithm>
+#include <map>
 #include <system_error>
 
 #include "platform/char_case.h"
@@ -73,6 +74,12 @@ bool GlobMatch(std::string_view name, std::string_view mask)
     return j == mask.size();
 }
 
+bool ListingLess(const std::string& a, const std::string& b)
+{
+    const int c = CompareIgnoreCaseA(a, b);
+    return c != 0 ? c < 0 : a < b;
+}
+
 DirectoryListing ListEntries(std::string_view cp932Dir, bool wantDirectories, std::string_view mask)
 {
     DirectoryListing listing;
@@ -97,9 +104,17 @@ DirectoryListing ListEntries(std::string_view cp932Dir, bool wantDirectories, st
         if (!name) continue;
         if (!wantDirectories && !MatchesMask(*name, mask)) continue;
         listing.names.push_back(std::move(*name));
+        listing.nativePaths.push_back(entry.path());
     }
-    SortNamesForListing(listing.names);
-    return listing;
+    std::vector<size_t> order(listing.names.size());
+    for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::sort(order.begin(), order.end(), [&](size_t a, size_t b) { return ListingLess(listing.names[a], listing.names[b]); });
+    DirectoryListing sorted{listing.readable, {}, {}};
+    for (size_t i : order) {
+        sorted.names.push_back(std::move(listing.names[i]));
+        sorted.nativePaths.push_back(std::move(listing.nativePaths[i]));
+    }
+    return sorted;
 }
 
 }  // namespace
@@ -108,31 +123,71 @@ fs::path ToNativePath(std::string_view cp932Path) { return fs::path(Cp932ToUtf8(
 
 std::optional<std::string> FromNativePath(const fs::path& path) { return Utf8ToCp932(path.string()); }
 
+namespace {
+
+// Directories already resolved, by their requested spelling: a search opens many
+// files of one directory, and resolving it again would list its parents each time.
+std::optional<fs::path> ResolveDirectory(const fs::path& requested);
+
+// The entry `name` of the existing directory `dir`: the exact spelling, else the
+// first in byte order that differs only in ASCII case.
+std::optional<fs::path> ResolveChild(const fs::path& dir, const fs::path& component)
+{
+    const std::string name = component.string();
+    fs::path exact = dir / component;
+    if (name == "." || name == ".." || Exists(exact)) return exact;
+    std::error_code ec;
+    fs::directory_iterator it(dir.empty() ? fs::path(".") : dir, ec);
+    if (ec) return std::nullopt;
+    std::optional<std::string> match;
+    for (const fs::directory_entry& entry : it) {
+        const std::string candidate = entry.path().filename().string();
+        if (EqualsIgnoreAsciiCaseUtf8(candidate, name) && (!match || candidate < *match)) match = candidate;
+    }
+    if (!match) return std::nullopt;
+    return dir / *match;
+}
+
+std::optional<fs::path> ResolveComponents(const fs::path& path)
+{
+    fs::path current = path.has_root_directory() ? path.root_path() : fs::path();
+    for (const fs::path& component : path.relative_path()) {
+        if (component.empty()) continue;
+        auto next = ResolveChild(current, component);
+        if (!next) return std::nullopt;
+        current = std::move(*next);
+    }
+    return current;
+}
+
+std::optional<fs::path> ResolveDirectory(const fs::path& requested)
+{
+    thread_local std::map<std::string, fs::path> cache;
+    const std::string key = requested.string();
+    std::error_code ec;
+    if (auto hit = cache.find(key); hit != cache.end()) {
+        if (fs::is_directory(hit->second, ec)) return hit->second;
+        cache.erase(hit);
+    }
+    auto resolved = ResolveComponents(requested);
+    if (resolved && fs::is_directory(*resolved, ec)) {
+        if (cache.size() >= 64) cache.clear();
+        cache.emplace(key, *resolved);
+    }
+    return resolved;
+}
+
+}  // namespace
+
 std::optional<fs::path> ResolveCaseInsensitive(const fs::path& path)
 {
     if (path.empty()) return std::nullopt;
     if (Exists(path)) return path;
-    fs::path current = path.has_root_directory() ? path.root_path() : fs::path();
-    for (const fs::path& component : path.relative_path()) {
-        const std::string name = component.string();
-        if (name.empty()) continue;
-        fs::path exact = current / component;
-        if (name == "." || name == ".." || Exists(exact)) {
-            current = std::move(exact);
-            continue;
-        }
-        std::error_code ec;
-        fs::directory_iterator it(current.empty() ? fs::path(".") : current, ec);
-        if (ec) return std::nullopt;
-        std::optional<std::string> match;
-        for (const fs::directory_entry& entry : it) {
-            const std::string candidate = entry.path().filename().string();
-            if (EqualsIgnoreAsciiCaseUtf8(candidate, name) && (!match || candidate < *match)) match = candidate;
-        }
-        if (!match) return std::nullopt;
-        current /= *match;
-    }
-    return current;
+    const fs::path name = path.filename();
+    if (name.empty() || !path.has_parent_path() || name == "." || name == "..") return ResolveComponents(path);
+    const auto parent = ResolveDirectory(path.parent_path());
+    if (!parent) return std::nullopt;
+    return ResolveChild(*parent, name);
 }
 
 bool MatchesMask(std::string_view name, std::string_view mask)
@@ -162,12 +217,6 @@ std::string CurrentDirectoryCp932()
     return *text;
 }
 
-void SortNamesForListing(std::vector<std::string>& names)
-{
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        const int c = CompareIgnoreCaseA(a, b);
-        return c != 0 ? c < 0 : a < b;
-    });
-}
+void SortNamesForListing(std::vector<std::string>& names) { std::sort(names.begin(), names.end(), ListingLess); }
 
 }  // namespace quilsk

@@ -28,6 +28,8 @@ bool MatchesMask(std::string_view cp932Name, std::string_view cp932Mask);
 struct DirectoryListing {
     bool readable = true;            // false: the directory exists but cannot be read
     std::vector<std::string> names;  // cp932, sorted by name without regard to ASCII case
+    // The entries as found on disk, in the same order: what to open.
+    std::vector<std::filesystem::path> nativePaths;
 };
 
 // Regular files of `cp932Dir` matching the mask; no directories, no names that

@@ -64,18 +64,28 @@ bool CTextFileReader::Fill()
     return m_end > 0;
 }
 
+size_t TakeTextRead(const char*& next, const char* end, char* out, size_t maxBytes)
+{
+    size_t copied = 0;
+    while (next < end && copied < maxBytes) {
+        if (*next == '\x1A') break;
+        const char c = *next++;
+        if (c == '\r') continue;
+        out[copied++] = c;
+        if (c == '\n') break;
+    }
+    return copied;
+}
+
 size_t CTextFileReader::ReadLine(char* out, size_t maxBytes)
 {
     size_t copied = 0;
     while (copied < maxBytes) {
         if (m_begin == m_end && !Fill()) break;
-        const char* block = m_buffer.get();
-        while (m_begin < m_end && copied < maxBytes) {
-            const char c = block[m_begin++];
-            if (c == '\r') continue;
-            out[copied++] = c;
-            if (c == '\n') return copied;
-        }
+        const char* next = m_buffer.get() + m_begin;
+        copied += TakeTextRead(next, m_buffer.get() + m_end, out + copied, maxBytes - copied);
+        m_begin = static_cast<size_t>(next - m_buffer.get());
+        if (copied > 0 && out[copied - 1] == '\n') break;
     }
     return copied;
 }

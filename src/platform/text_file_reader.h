@@ -11,6 +11,11 @@
 
 namespace quilsk {
 
+// One read of text mode over bytes in memory: copies into `out` at most `maxBytes`
+// bytes, CR bytes dropped, up to and including the next LF, advancing `next`; the
+// byte 0x1A ends the text. Returns the number copied.
+size_t TakeTextRead(const char*& next, const char* end, char* out, size_t maxBytes);
+
 class CTextFileReader {
 public:
     static constexpr size_t kBlockSize = 256 * 1024;

@@ -78,16 +78,16 @@ bool HasNoDoubleByte(std::string_view word)
     return std::none_of(word.begin(), word.end(), [](char c) { return IsLeadByte(static_cast<unsigned char>(c)); });
 }
 
-bool PutQuickFilesFirst(const CSettingsStore& store, std::string_view quickLetter, std::vector<std::string>& paths)
+bool PutQuickFilesFirst(const CSettingsStore& store, std::string_view quickLetter, std::vector<DictionaryFile>& files)
 {
-    const std::string dir = ReadRegistration(store, Category::Main).dir;
-    const DirectoryListing listing = ListFiles(dir, store.GetString(kQuickSection, quickLetter, "*.*"));
-    for (auto name = listing.names.rbegin(); name != listing.names.rend(); ++name) {
-        const std::string path = ToUpperA(dir + *name);
-        if (auto same = std::find(paths.begin(), paths.end(), path); same != paths.end()) paths.erase(same);
-        paths.insert(paths.begin(), path);
+    bool readable = true;
+    const std::vector<DictionaryFile> quick = ListDictionaryFiles(
+        ReadRegistration(store, Category::Main).dir, store.GetString(kQuickSection, quickLetter, "*.*"), readable);
+    for (auto file = quick.rbegin(); file != quick.rend(); ++file) {
+        if (auto same = std::find(files.begin(), files.end(), *file); same != files.end()) files.erase(same);
+        files.insert(files.begin(), *file);
     }
-    return listing.readable;
+    return readable;
 }
 
 bool AutoRecognizeQuickLetters(CSettingsStore& store)

@@ -5,6 +5,7 @@
 #include "platform/host.h"
 #include "search/duplicate_check.h"
 #include "search/narrowing.h"
+#include "search/needle_finder.h"
 #include "search/result_sort.h"
 
 namespace quilsk {
@@ -13,6 +14,8 @@ CZelklexDoc::CZelklexDoc(CAppState& app, CSettingsStore& store, CHost& host, std
     : m_app(app), m_store(store), m_host(host), m_title(std::move(title))
 {
 }
+
+CZelklexDoc::~CZelklexDoc() = default;
 
 void CZelklexDoc::SetTitle(std::string title)
 {

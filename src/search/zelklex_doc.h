@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,7 @@
 namespace quilsk {
 
 class CHost;
+class CNeedleFinder;
 class CSettingsStore;
 struct CAppState;
 
@@ -25,6 +27,7 @@ public:
     static constexpr size_t kMaxRead = 6117;  // bytes per read of a dictionary line
 
     CZelklexDoc(CAppState& app, CSettingsStore& store, CHost& host, std::string title);
+    ~CZelklexDoc();
     CZelklexDoc(const CZelklexDoc&) = delete;
     CZelklexDoc& operator=(const CZelklexDoc&) = delete;
 
@@ -74,8 +77,8 @@ private:
     void AppendWords(const std::string& keyword, bool isWord, std::vector<std::string>& list) const;
     bool TryIndexSearch();
     void Scan();
-    void ScanPass(Pass pass, std::vector<std::string> files);
-    void ScanFile(const std::string& path, Pass pass);
+    void ScanPass(Pass pass, std::vector<DictionaryFile> files);
+    void ScanFile(const DictionaryFile& file, Pass pass);
     void FinishSearch();
 
     CAppState& m_app;
@@ -87,7 +90,8 @@ private:
     std::vector<std::string> m_primary;
     std::vector<std::string> m_secondary;
     ScanShape m_shape = ScanShape::One;
-    std::vector<std::string> m_files;  // the current pass's files
+    std::vector<DictionaryFile> m_files;  // the current pass's files
+    std::unique_ptr<CNeedleFinder> m_finder;
     std::string m_quickLetter;
     std::string m_title;
     std::string m_savedTitle;

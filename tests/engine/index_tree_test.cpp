@@ -155,21 +155,6 @@ TEST(CStringTreeIndexTest, ZeroPostingNodeLoadsAndWritesBack)
     EXPECT_EQ(WriteToString(tree), file);
 }
 
-TEST(CStringTreeIndexTest, OtherVersionsLeaveTheTreeAsItWas)
-{
-    for (const std::string& file : {std::string("\x03") + RecordBytes("a", {P(1)}) + kNoChild + kNoChild,
-                                    std::string("\x05") + RecordBytes("a", {P(1)}) + kNoChild + kNoChild,
-                                    std::string()}) {
-        CStringTreeIndex tree;
-        tree.Insert("kept", P(1));
-        CBinaryReader in;
-        in.OpenBytes(file);
-        EXPECT_EQ(tree.Load(in), EIndexLoad::UnsupportedVersion);
-        ASSERT_NE(tree.Root(), nullptr);
-        EXPECT_EQ(tree.Root()->word, "kept");
-    }
-}
-
 TEST(CIndexWordCollectorTest, BalancedTreeHoldsWhatInsertionWouldInTheSameOrder)
 {
     // Sorted like a dictionary, with case variants and repeated lines.

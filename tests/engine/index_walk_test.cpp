@@ -70,7 +70,7 @@ TEST(IndexWalkTest, StoredFileIsWalkedFromDiskAsOftenAsAsked)
     const CTempDir dir;
     ASSERT_EQ(FruitTree().Store(dir / "$$TMP$$.a"), "");
     CIndexFileReader reader;
-    ASSERT_TRUE(reader.OpenCp932((dir.Path().string() + "/$$tmp$$.A")));
+    ASSERT_TRUE(reader.OpenCp932(dir.Path().string() + "/$$tmp$$.A")) << "opened as on a case-insensitive file system";
     EXPECT_EQ(reader.Version(), 4);
     for (int round = 0; round < 2; ++round) {
         CRunCollector sink;
@@ -82,13 +82,13 @@ TEST(IndexWalkTest, StoredFileIsWalkedFromDiskAsOftenAsAsked)
     EXPECT_FALSE(missing.Open(dir / "$$TMP$$.b"));
 }
 
-TEST(IndexWalkTest, OtherVersionsAreReportedAndFindNothing)
+TEST(IndexWalkTest, OtherVersionsAreReportedAndYieldNothing)
 {
-    const std::string tree = RecordBytes("a", {P(1)}) + kNoChild + kNoChild;
+    const std::string records = RecordBytes("a", {P(1)}) + kNoChild + kNoChild;
     struct Case {
         std::string file;
         int version;
-    } cases[] = {{"\x03" + tree, 3}, {"\x05" + tree, 5}, {"", -1}, {std::string(1, '\0') + tree, 0}};
+    } cases[] = {{"\x03" + records, 3}, {"\x05" + records, 5}, {"", -1}, {std::string(1, '\0') + records, 0}};
     for (const Case& c : cases) {
         CIndexFileReader reader;
         reader.OpenBytes(c.file);
@@ -98,6 +98,14 @@ TEST(IndexWalkTest, OtherVersionsAreReportedAndFindNothing)
         EXPECT_EQ(reader.FindExact("a", sink).words, 0u);
         EXPECT_EQ(reader.VisitPrefix("", sink).words, 0u);
         EXPECT_TRUE(sink.runs.empty());
+
+        CStringTreeIndex tree;
+        tree.Insert("kept", P(1));
+        CBinaryReader in;
+        in.OpenBytes(c.file);
+        EXPECT_EQ(tree.Load(in), EIndexLoad::UnsupportedVersion);
+        ASSERT_NE(tree.Root(), nullptr);
+        EXPECT_EQ(tree.Root()->word, "kept") << "the tree is left as it was";
     }
 }
 

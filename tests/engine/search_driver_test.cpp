@@ -111,7 +111,9 @@ TEST_F(SearchDriverTest, StopEndsTheScanButFinishingStepsStillRun)
     Set("Option", "Sort", "1");
     host.onPump = [&] { app.stopRequested = true; };
     const auto lines = Search();
-    EXPECT_EQ(lines, std::vector<std::string>{Sjis("■apple : りんご\r\n")}) << "the current line is finished";
+    EXPECT_EQ(lines, (std::vector<std::string>{Sjis("■apple : りんご\r\n"), Sjis("■apply : 適用する\r\n"),
+                                               Sjis("* I ate an apple. : りんごを食べた。\r\n")}))
+        << "the block being read is finished, sorted with the rest";
     EXPECT_EQ(host.scannedFiles.size(), 1u);
     EXPECT_TRUE(doc.IsSorted());
     EXPECT_EQ(host.captions.back(), "Zelkle1");

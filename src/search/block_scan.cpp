@@ -1,0 +1,170 @@
+#include <algorithm>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/mapped_window.h"
+#include "platform/text_file_reader.h"
+#include "search/byte_scan.h"
+#include "search/file_scan.h"
+#include "search/needle_finder.h"
+#include "search/zelklex_doc.h"
+
+namespace quilsk {
+
+namespace {
+
+// When every stretch of this many bytes holds an LF, no line is long enough to
+// be read in pieces, so counting LFs counts the reads.
+constexpr size_t kLineFeedSpacing = 2048;
+static_assert(2 * kLineFeedSpacing <= CZelklexDoc::kMaxRead);
+
+class CBlockScan {
+public:
+    CBlockScan(const LineRules& rules, const CNeedleFinder& finder, bool countLines, CScanSink& sink, size_t windowBytes)
+        : m_rules(rules), m_finder(finder), m_countLines(countLines), m_sink(sink), m_windowBytes(windowBytes),
+          m_buffer(new char[2 * CZelklexDoc::kMaxRead])
+    {
+    }
+
+    void Run(int fd, std::uint64_t fileSize, const std::filesystem::path& path);
+
+private:
+    // Scans `size` bytes from a line start; returns true when the byte 0x1A ended the file.
+    bool ScanRegion(const char* data, size_t size);
+    // Text-mode reads of bytes from a line start, each tested.
+    void ScanReads(const char* data, size_t size);
+    void CountLines(const char* data, size_t size)
+    {
+        if (m_countLines) m_lineNumber += static_cast<long>(CountLineFeeds(data, size));
+    }
+    bool LinesAreShort(const char* data, size_t size) const;
+    void ReadOnLineByLine(const std::filesystem::path& path, std::uint64_t offset);
+
+    const LineRules& m_rules;
+    const CNeedleFinder& m_finder;
+    const bool m_countLines;
+    CScanSink& m_sink;
+    const size_t m_windowBytes;
+    std::unique_ptr<char[]> m_buffer;
+    long m_lineNumber = 0;
+};
+
+void CBlockScan::Run(int fd, std::uint64_t fileSize, const std::filesystem::path& path)
+{
+    const std::uint64_t page = CMappedWindow::PageSize();
+    std::uint64_t offset = 0;  // a line start
+    while (offset < fileSize) {
+        const std::uint64_t base = offset - offset % page;
+        const size_t length = static_cast<size_t>(std::min<std::uint64_t>(fileSize - base, m_windowBytes));
+        const CMappedWindow window(fd, base, length);
+        if (!window.IsMapped()) return ReadOnLineByLine(path, offset);
+        const char* data = window.Data() + (offset - base);
+        const size_t available = length - static_cast<size_t>(offset - base);
+        const bool lastWindow = base + length == fileSize;
+        size_t region = available;
+        if (!lastWindow) {
+            const void* lastLf = ::memrchr(data, '\n', available);
+            if (!lastLf) return ReadOnLineByLine(path, offset);  // a line longer than a window
+            region = static_cast<size_t>(static_cast<const char*>(lastLf) - data) + 1;
+        }
+        const bool endOfFile = ScanRegion(data, region) || lastWindow || window.LostPages();
+        if (!m_sink.KeepGoing() || endOfFile) return;
+        offset += region;
+    }
+}
+
+void CBlockScan::ReadOnLineByLine(const std::filesystem::path& path, std::uint64_t offset)
+{
+    CTextFileReader reader;
+    if (reader.Open(path) && reader.Seek(offset)) ScanLineByLine(reader, m_rules, m_sink, m_lineNumber);
+}
+
+// A CR before the line's end, which the event walk stops at only when it comes first.
+bool HasLoneCarriageReturn(const char* line, size_t length)
+{
+    const void* cr = std::memchr(line, '\r', length);
+    return cr && static_cast<const char*>(cr) + 2 < line + length;
+}
+
+bool CBlockScan::LinesAreShort(const char* data, size_t size) const
+{
+    for (size_t at = 0; at < size; at += kLineFeedSpacing)
+        if (!std::memchr(data + at, '\n', std::min(kLineFeedSpacing, size - at))) return false;
+    return true;
+}
+
+bool CBlockScan::ScanRegion(const char* data, size_t size)
+{
+    if (m_countLines && !LinesAreShort(data, size)) {
+        const void* eof = std::memchr(data, 0x1A, size);
+        ScanReads(data, eof ? static_cast<size_t>(static_cast<const char*>(eof) - data) : size);
+        return eof != nullptr;
+    }
+    size_t next = 0;  // a line start: everything before it is done and counted
+    for (;;) {
+        const ScanEvent event = m_finder.Next(data, next, size);
+        if (event.position >= size) break;
+        const void* lf = ::memrchr(data + next, '\n', event.position - next);
+        const size_t lineStart = lf ? static_cast<size_t>(static_cast<const char*>(lf) - data) + 1 : next;
+        CountLines(data + next, lineStart - next);
+        if (event.kind == ScanEventKind::EndOfFile) {
+            ScanReads(data + lineStart, event.position - lineStart);
+            return true;
+        }
+        const void* end = std::memchr(data + event.position, '\n', size - event.position);
+        size_t lineEnd = end ? static_cast<size_t>(static_cast<const char*>(end) - data) + 1 : size;
+        const void* eof = std::memchr(data + event.position, 0x1A, lineEnd - event.position);
+        if (eof) lineEnd = static_cast<size_t>(static_cast<const char*>(eof) - data);
+        size_t length = lineEnd - lineStart;
+        if (eof || event.kind == ScanEventKind::LoneCarriageReturn || length > CZelklexDoc::kMaxRead ||
+            HasLoneCarriageReturn(data + lineStart, length)) {
+            ScanReads(data + lineStart, length);
+        } else {
+            ++m_lineNumber;
+            if (length > 0 && data[lineStart + length - 1] == '\n') --length;
+            if (length > 0 && data[lineStart + length - 1] == '\r') --length;
+            const std::string_view line = CutLine(data + lineStart, length);
+            if (IsHitLine(line, m_rules, m_buffer.get())) m_sink.Hit(line, m_lineNumber);
+        }
+        if (eof) return true;
+        next = lineEnd;
+    }
+    const void* lastLf = size > next ? ::memrchr(data + next, '\n', size - next) : nullptr;
+    const size_t tail = lastLf ? static_cast<size_t>(static_cast<const char*>(lastLf) - data) + 1 : next;
+    CountLines(data + next, tail - next);
+    ScanReads(data + tail, size - tail);
+    return false;
+}
+
+void CBlockScan::ScanReads(const char* data, size_t size)
+{
+    char* const line = m_buffer.get();
+    char* const scratch = line + CZelklexDoc::kMaxRead;
+    const char* next = data;
+    const char* const end = data + size;
+    while (next < end) {
+        const size_t n = TakeTextRead(next, end, line, CZelklexDoc::kMaxRead);
+        if (n == 0) break;
+        ++m_lineNumber;
+        const std::string_view text = CutLine(line, n);
+        if (IsHitLine(text, m_rules, scratch)) m_sink.Hit(text, m_lineNumber);
+    }
+}
+
+}  // namespace
+
+void ScanBlocks(const std::filesystem::path& file, const LineRules& rules, const CNeedleFinder& finder, bool countLines,
+                CScanSink& sink, size_t windowBytes)
+{
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
+        CBlockScan(rules, finder, countLines, sink, windowBytes).Run(fd, static_cast<std::uint64_t>(st.st_size), file);
+    ::close(fd);
+}
+
+}  // namespace quilsk

@@ -1,0 +1,22 @@
+#include <memory>
+
+#include "platform/text_file_reader.h"
+#include "search/file_scan.h"
+#include "search/zelklex_doc.h"
+
+namespace quilsk {
+
+void ScanLineByLine(CTextFileReader& reader, const LineRules& rules, CScanSink& sink, long lineNumber)
+{
+    const auto buffer = std::make_unique<char[]>(2 * CZelklexDoc::kMaxRead);
+    char* const line = buffer.get();
+    char* const scratch = line + CZelklexDoc::kMaxRead;
+    for (size_t n; (n = reader.ReadLine(line, CZelklexDoc::kMaxRead)) > 0;) {
+        ++lineNumber;
+        if (!sink.KeepGoing()) return;
+        const std::string_view text = CutLine(line, n);
+        if (IsHitLine(text, rules, scratch)) sink.Hit(text, lineNumber);
+    }
+}
+
+}  // namespace quilsk

@@ -1,0 +1,317 @@
+#include "search/needle_finder.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
+#include "platform/sjis_bytes.h"
+
+namespace quilsk {
+
+namespace {
+
+// How common a byte is in dictionary text, roughly: higher is more common.
+constexpr std::array<unsigned char, 256> MakeCommonness()
+{
+    std::array<unsigned char, 256> rank{};
+    for (int b = 0x40; b <= 0xFC; ++b) rank[b] = 40;  // trail bytes of Japanese text
+    for (int b = 0x81; b <= 0x83; ++b) rank[b] = 200;  // kana and symbol lead bytes
+    for (int b = 0x88; b <= 0x9F; ++b) rank[b] = 90;
+    for (int b = 0xE0; b <= 0xEA; ++b) rank[b] = 60;
+    const char* english = "etaoinshrdlcumwfgypbvkjxqz";
+    for (int i = 0; english[i]; ++i) {
+        rank[static_cast<unsigned char>(english[i])] = static_cast<unsigned char>(190 - i * 6);
+        rank[static_cast<unsigned char>(english[i] - 32)] = static_cast<unsigned char>(70 - i * 2);
+    }
+    for (int b = '0'; b <= '9'; ++b) rank[b] = 50;
+    rank[' '] = 255;
+    rank['\n'] = rank['\r'] = 120;
+    rank[':'] = rank['.'] = rank[','] = 110;
+    rank['*'] = rank['\''] = rank['-'] = 80;
+    return rank;
+}
+
+constexpr std::array<unsigned char, 256> kCommonness = MakeCommonness();
+
+bool HasAvx2()
+{
+#if defined(__x86_64__)
+    return __builtin_cpu_supports("avx2");
+#else
+    return false;
+#endif
+}
+
+// The bytes that stand for `c` in raw text: both cases of a letter when case is ignored.
+void Variants(unsigned char c, bool ignoreCase, unsigned char out[2])
+{
+    out[0] = c;
+    out[1] = ignoreCase && IsAsciiLower(c) ? static_cast<unsigned char>(c - 32) : c;
+}
+
+}  // namespace
+
+CNeedleFinder::CNeedleFinder(const std::vector<std::string>& words, bool ignoreCase, bool allowVectors)
+    : m_words(words), m_ignoreCase(ignoreCase), m_useAvx2(allowVectors && HasAvx2())
+{
+    if (m_words.size() == 1) {
+        const std::string& word = m_words.front();
+        std::vector<size_t> order(word.size());
+        for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+        const auto commonness = [&](size_t i) {
+            const auto c = static_cast<unsigned char>(word[i]);
+            return kCommonness[c] + (ignoreCase && IsAsciiLower(c) ? kCommonness[c - 32] : 0);
+        };
+        std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return commonness(a) < commonness(b); });
+        m_offset1 = std::min(order[0], order.size() > 1 ? order[1] : order[0]);
+        m_offset2 = std::max(order[0], order.size() > 1 ? order[1] : order[0]);
+        Variants(static_cast<unsigned char>(word[m_offset1]), ignoreCase, m_byte1);
+        Variants(static_cast<unsigned char>(word[m_offset2]), ignoreCase, m_byte2);
+        return;
+    }
+    m_fingerprint = kMaxFingerprint;
+    for (const std::string& word : m_words) m_fingerprint = std::min(m_fingerprint, word.size());
+    for (size_t w = 0; w < m_words.size(); ++w) {
+        const size_t bucket = w % 8;
+        m_buckets[bucket].push_back(w);
+        for (size_t i = 0; i < m_fingerprint; ++i) {
+            unsigned char variants[2];
+            Variants(static_cast<unsigned char>(m_words[w][i]), ignoreCase, variants);
+            for (unsigned char v : variants) {
+                m_low[i][v & 15] |= static_cast<unsigned char>(1u << bucket);
+                m_high[i][v >> 4] |= static_cast<unsigned char>(1u << bucket);
+            }
+        }
+    }
+}
+
+bool CNeedleFinder::MatchesAt(const std::string& word, const char* data, size_t pos, size_t size) const
+{
+    if (pos + word.size() > size) return false;
+    if (!m_ignoreCase) return std::memcmp(data + pos, word.data(), word.size()) == 0;
+    for (size_t i = 0; i < word.size(); ++i)
+        if (AsciiLower(static_cast<unsigned char>(data[pos + i])) != static_cast<unsigned char>(word[i])) return false;
+    return true;
+}
+
+bool CNeedleFinder::AnyWordAt(unsigned bucketBits, const char* data, size_t pos, size_t size) const
+{
+    if (m_words.size() == 1) return MatchesAt(m_words.front(), data, pos, size);
+    for (; bucketBits != 0; bucketBits &= bucketBits - 1)
+        for (size_t w : m_buckets[__builtin_ctz(bucketBits)])
+            if (MatchesAt(m_words[w], data, pos, size)) return true;
+    return false;
+}
+
+bool CNeedleFinder::EventAt(const char* data, size_t pos, size_t size, unsigned bucketBits, ScanEvent& event) const
+{
+    const char c = data[pos];
+    if (c == '\x1A') {
+        event = {pos, ScanEventKind::EndOfFile};
+        return true;
+    }
+    if (c == '\r' && (pos + 1 == size || data[pos + 1] != '\n')) {
+        event = {pos, ScanEventKind::LoneCarriageReturn};
+        return true;
+    }
+    if (AnyWordAt(bucketBits, data, pos, size)) {
+        event = {pos, ScanEventKind::Word};
+        return true;
+    }
+    return false;
+}
+
+ScanEvent CNeedleFinder::Next(const char* data, size_t from, size_t size) const
+{
+    if (from >= size) return {size, ScanEventKind::Word};
+#if defined(__x86_64__)
+    if (m_useAvx2) return m_words.size() == 1 ? NextOneWordAvx2(data, from, size) : NextManyWordsAvx2(data, from, size);
+#endif
+    return NextScalar(data, from, size);
+}
+
+ScanEvent CNeedleFinder::NextScalar(const char* data, size_t from, size_t size) const
+{
+    ScanEvent event;
+    for (size_t p = from; p < size; ++p)
+        if (EventAt(data, p, size, 0xFF, event)) return event;
+    return {size, ScanEventKind::Word};
+}
+
+#if defined(__x86_64__)
+
+namespace {
+
+// Positions of a 32-byte stretch at `p` holding 0x1A or a CR whose next byte is not LF.
+__attribute__((target("avx2"), always_inline)) inline __m256i OddBytes(const char* p, __m256i cr, __m256i lf, __m256i eof)
+{
+    const __m256i here = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+    const __m256i next = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 1));
+    const __m256i loneCr = _mm256_andnot_si256(_mm256_cmpeq_epi8(next, lf), _mm256_cmpeq_epi8(here, cr));
+    return _mm256_or_si256(loneCr, _mm256_cmpeq_epi8(here, eof));
+}
+
+// The first 32-byte stretch from `p` (stepping by 32 while `p + reach <= size`)
+// where the byte pair or an odd byte may stand; `mask` flags its positions.
+// Returns the stretch's start, or where the stepping stopped.
+template <bool kBothCases>
+struct CPairTest {
+    __m256i a0, a1, b0, b1, cr, lf, eof;
+    size_t offset1, offset2;
+
+    __attribute__((target("avx2"), always_inline)) __m256i operator()(const char* p) const
+    {
+        const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + offset1));
+        const __m256i y = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + offset2));
+        __m256i hx = _mm256_cmpeq_epi8(x, a0);
+        __m256i hy = _mm256_cmpeq_epi8(y, b0);
+        if constexpr (kBothCases) {
+            hx = _mm256_or_si256(hx, _mm256_cmpeq_epi8(x, a1));
+            hy = _mm256_or_si256(hy, _mm256_cmpeq_epi8(y, b1));
+        }
+        return _mm256_or_si256(_mm256_and_si256(hx, hy), OddBytes(p, cr, lf, eof));
+    }
+};
+
+// The first 32-byte stretch from `p` (stepping by 32 while `p + reach <= size`)
+// with a flagged position; `mask` flags them. Returns the stretch's start, or
+// where the stepping stopped (mask 0). Four stretches are tested per step: the
+// loads of one step then overlap, which is what makes it fast.
+template <typename Test>
+__attribute__((target("avx2"), always_inline)) inline size_t FindStretch(const char* data, size_t p, size_t size,
+                                                                         size_t reach, const Test& test, unsigned& mask)
+{
+    for (; p + 96 + reach <= size; p += 128) {
+        const __m256i m0 = test(data + p);
+        const __m256i m1 = test(data + p + 32);
+        const __m256i m2 = test(data + p + 64);
+        const __m256i m3 = test(data + p + 96);
+        const __m256i any = _mm256_or_si256(_mm256_or_si256(m0, m1), _mm256_or_si256(m2, m3));
+        if (_mm256_testz_si256(any, any)) continue;
+        const __m256i parts[4] = {m0, m1, m2, m3};
+        for (size_t i = 0; i < 4; ++i) {
+            mask = static_cast<unsigned>(_mm256_movemask_epi8(parts[i]));
+            if (mask) return p + 32 * i;
+        }
+    }
+    for (; p + reach <= size; p += 32) {
+        mask = static_cast<unsigned>(_mm256_movemask_epi8(test(data + p)));
+        if (mask) return p;
+    }
+    mask = 0;
+    return p;
+}
+
+template <bool kBothCases>
+__attribute__((target("avx2"), noinline)) size_t FindPairStretch(const char* data, size_t p, size_t size, size_t reach,
+                                                                  const unsigned char first[2], const unsigned char second[2],
+                                                                  size_t offset1, size_t offset2, unsigned& mask)
+{
+    const CPairTest<kBothCases> test{_mm256_set1_epi8(static_cast<char>(first[0])),
+                                     _mm256_set1_epi8(static_cast<char>(first[1])),
+                                     _mm256_set1_epi8(static_cast<char>(second[0])),
+                                     _mm256_set1_epi8(static_cast<char>(second[1])),
+                                     _mm256_set1_epi8('\r'),
+                                     _mm256_set1_epi8('\n'),
+                                     _mm256_set1_epi8(0x1A),
+                                     offset1,
+                                     offset2};
+    return FindStretch(data, p, size, reach, test, mask);
+}
+
+}  // namespace
+
+ScanEvent CNeedleFinder::NextOneWordAvx2(const char* data, size_t from, size_t size) const
+{
+    const bool bothCases = m_byte1[0] != m_byte1[1] || m_byte2[0] != m_byte2[1];
+    const size_t reach = std::max<size_t>(m_offset2, 1) + 32;
+    size_t p = from;
+    ScanEvent event;
+    for (;;) {
+        unsigned mask = 0;
+        p = bothCases ? FindPairStretch<true>(data, p, size, reach, m_byte1, m_byte2, m_offset1, m_offset2, mask)
+                      : FindPairStretch<false>(data, p, size, reach, m_byte1, m_byte2, m_offset1, m_offset2, mask);
+        if (!mask) break;
+        for (; mask; mask &= mask - 1)
+            if (EventAt(data, p + static_cast<size_t>(__builtin_ctz(mask)), size, 1, event)) return event;
+        p += 32;
+    }
+    return NextScalar(data, p, size);
+}
+
+namespace {
+
+struct CFingerprintTest {
+    __m256i low[3], high[3];
+    size_t length;
+    __m256i nibble, zero, ones, cr, lf, eof;
+
+    // Each position's bucket bits.
+    __attribute__((target("avx2"), always_inline)) __m256i Buckets(const char* p) const
+    {
+        __m256i bits = ones;
+        for (size_t i = 0; i < length; ++i) {
+            const __m256i c = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + i));
+            const __m256i lo = _mm256_shuffle_epi8(low[i], _mm256_and_si256(c, nibble));
+            const __m256i hi = _mm256_shuffle_epi8(high[i], _mm256_and_si256(_mm256_srli_epi16(c, 4), nibble));
+            bits = _mm256_and_si256(bits, _mm256_and_si256(lo, hi));
+        }
+        return bits;
+    }
+
+    __attribute__((target("avx2"), always_inline)) __m256i operator()(const char* p) const
+    {
+        return _mm256_or_si256(_mm256_xor_si256(_mm256_cmpeq_epi8(Buckets(p), zero), ones), OddBytes(p, cr, lf, eof));
+    }
+};
+
+__attribute__((target("avx2"), noinline)) size_t FindFingerprintStretch(const char* data, size_t p, size_t size,
+                                                                         size_t reach, const unsigned char (*low)[16],
+                                                                         const unsigned char (*high)[16], size_t length,
+                                                                         unsigned& mask, unsigned char* lanes)
+{
+    CFingerprintTest test;
+    for (size_t i = 0; i < length; ++i) {
+        test.low[i] = _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(low[i])));
+        test.high[i] = _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(high[i])));
+    }
+    test.length = length;
+    test.nibble = _mm256_set1_epi8(0x0F);
+    test.zero = _mm256_setzero_si256();
+    test.ones = _mm256_set1_epi8(-1);
+    test.cr = _mm256_set1_epi8('\r');
+    test.lf = _mm256_set1_epi8('\n');
+    test.eof = _mm256_set1_epi8(0x1A);
+    p = FindStretch(data, p, size, reach, test, mask);
+    if (mask) _mm256_storeu_si256(reinterpret_cast<__m256i*>(lanes), test.Buckets(data + p));
+    return p;
+}
+
+}  // namespace
+
+ScanEvent CNeedleFinder::NextManyWordsAvx2(const char* data, size_t from, size_t size) const
+{
+    const size_t reach = std::max<size_t>(m_fingerprint, 2) - 1 + 32;
+    size_t p = from;
+    ScanEvent event;
+    unsigned char lanes[32];
+    for (;;) {
+        unsigned mask = 0;
+        p = FindFingerprintStretch(data, p, size, reach, m_low, m_high, m_fingerprint, mask, lanes);
+        if (!mask) break;
+        for (; mask; mask &= mask - 1) {
+            const auto k = static_cast<size_t>(__builtin_ctz(mask));
+            if (EventAt(data, p + k, size, lanes[k], event)) return event;
+        }
+        p += 32;
+    }
+    return NextScalar(data, p, size);
+}
+
+#endif
+
+}  // namespace quilsk
