@@ -23,7 +23,8 @@
 #include "platform/ui/qt_text.h"
 #include "results/ui/zelklex_view.h"
 #include "search/zelklex_doc.h"
-#include "support/gui_test_support.h"
+#include "support/modal_driver.h"
+#include "support/result_window_support.h"
 
 using namespace quilsk;
 using namespace quilsk::test;
@@ -59,12 +60,12 @@ class MainFrameTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<CTempSettings> settings;
+    std::unique_ptr<CTestSettings> settings;
     std::unique_ptr<CZelklexApp> app;
 
     void Start()
     {
-        app = std::make_unique<CZelklexApp>(settings->file);
+        app = std::make_unique<CZelklexApp>(settings->Store().Path());
         app->InitInstance();
     }
     CMainFrame& Frame() { return *app->MainFrame(); }
@@ -88,7 +89,7 @@ private:
     }
 
 private slots:
-    void init() { settings = std::make_unique<CTempSettings>(); }
+    void init() { settings = std::make_unique<CTestSettings>(); }
     void cleanup() { app.reset(); }
 
     void StartsWithOneEmptyResultWindowAndTheIdleMessage()
@@ -101,7 +102,7 @@ private slots:
         Frame().statusBar()->showMessage(QStringLiteral("prompt"));
         Frame().statusBar()->clearMessage();
         QCOMPARE(Frame().statusBar()->currentMessage(), Ui("がんばろう! ZIVO"));
-        QVERIFY(!std::filesystem::exists(settings->file));  // starting writes nothing
+        QVERIFY(!settings->FileExists());  // starting writes nothing
     }
 
     void MenusOfBothStates()
@@ -218,15 +219,10 @@ private slots:
         AddResults({"kept"});
         app->State().busy = true;
         for (CommandId id : {CommandId::Search, CommandId::DeleteResults}) {
-            QString shown;
-            CModalCatcher catcher([&](QWidget* modal) {
-                auto* box = qobject_cast<QMessageBox*>(modal);
-                if (box) shown = box->text();
-                modal->close();
-            });
+            CModalDriver driver;
             Frame().Action(id)->trigger();
-            QVERIFY(catcher.Caught());
-            QCOMPARE(shown, Ui("作業中です。もう少しお待ちください。"));
+            QCOMPARE(driver.MessageTexts(), QStringList{Ui("作業中です。もう少しお待ちください。")});
+            QVERIFY(driver.UnexpectedDialogs().isEmpty());
         }
         QCOMPARE(View().Document().Results().Count(), size_t(1));
         app->State().busy = false;
@@ -234,19 +230,19 @@ private slots:
 
     void SearchCommandRunsTheConfirmedSearch()
     {
-        RegisterMainDictionary(*settings, "DICT.TXT", {"apple : 1", "pear : 2", "apple pie : 3"});
-        settings->store.WriteString("Keyword", "Keyword1", "apple");
-        settings->store.WriteInt("Options", "DrawText", 1);
+        WriteDictionary(*settings, "DICT.TXT", {"apple : 1", "pear : 2", "apple pie : 3"});
+        RegisterMainDictionary(*settings, "DICT.TXT");
+        settings->Store().WriteString("Keyword", "Keyword1", "apple");
+        settings->Store().WriteInt("Options", "DrawText", 1);
         Start();
-        settings->store.WriteInt("Options", "DrawText", 0);
-        CModalCatcher catcher([](QWidget* modal) {
-            QVERIFY(qobject_cast<QDialog*>(modal));
-            modal->findChild<QPushButton*>(QStringLiteral("ok"))->click();
-        });
+        settings->Store().WriteInt("Options", "DrawText", 0);
+        CModalDriver driver;
+        driver.OnNextDialog([](QDialog* dialog) { dialog->findChild<QPushButton*>(QStringLiteral("ok"))->click(); });
         Frame().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&Frame()));
         QTest::keyClick(&View(), Qt::Key_S);
-        QVERIFY(catcher.Caught());
+        QCOMPARE(driver.PendingHandlers(), 0);
+        QVERIFY(driver.MessageTexts().isEmpty());
         QCOMPARE(View().Document().Results().Count(), size_t(2));
         QVERIFY(!app->State().busy);
         QCOMPARE(View().windowTitle(), QStringLiteral("Zelkle1"));
@@ -260,20 +256,22 @@ private slots:
         Start();
         const std::string longLine = "pear " + std::string(100, 'a');
         AddResults({longLine.c_str(), "apple"});
-        CModalCatcher options([](QWidget* modal) {
-            modal->findChild<QCheckBox*>(QStringLiteral("drawText"))->setChecked(true);
-            modal->findChild<QPushButton*>(QStringLiteral("ok"))->click();
+        CModalDriver driver;
+        driver.OnNextDialog([](QDialog* dialog) {
+            dialog->findChild<QCheckBox*>(QStringLiteral("drawText"))->setChecked(true);
+            dialog->findChild<QPushButton*>(QStringLiteral("ok"))->click();
         });
         Frame().Action(CommandId::SearchOptions)->trigger();
-        QVERIFY(options.Caught());
-        QCOMPARE(settings->store.GetInt("Options", "DrawText", 0), 1);
+        QCOMPARE(driver.PendingHandlers(), 0);
+        QCOMPARE(settings->Store().GetInt("Options", "DrawText", 0), 1);
         const int pitch = View().Metrics().LinePitch();
         QCOMPARE(View().HitTest(QPoint(1, pitch + 1))->line, size_t(0));  // the first line now wraps
 
-        settings->store.WriteString("ReSea", "Keyword", "apple");
-        CModalCatcher narrow([](QWidget* modal) { modal->findChild<QPushButton*>(QStringLiteral("ok"))->click(); });
+        settings->Store().WriteString("ReSea", "Keyword", "apple");
+        driver.OnNextDialog([](QDialog* dialog) { dialog->findChild<QPushButton*>(QStringLiteral("ok"))->click(); });
         Frame().MenuBarNarrowAction()->trigger();
-        QVERIFY(narrow.Caught());
+        QCOMPARE(driver.PendingHandlers(), 0);
+        QVERIFY(driver.UnexpectedDialogs().isEmpty());
         QCOMPARE(View().Document().Results().Count(), size_t(1));
         QCOMPARE(*View().Document().Results().begin(), std::string("apple\r\n"));
     }
@@ -333,17 +331,17 @@ private slots:
 
     void PlacementRoundTripWhenSaveIs1()
     {
-        settings->store.WriteStrings("WindowSize", {{"Save", "1"}, {"NormPosL", "100"}, {"NormPosT", "80"},
+        settings->Store().WriteStrings("WindowSize", {{"Save", "1"}, {"NormPosL", "100"}, {"NormPosT", "80"},
                                                     {"NormPosR", "700"}, {"NormPosB", "530"}});
         Start();
         QCOMPARE(Frame().geometry(), QRect(100, 80, 600, 450));
         Frame().setGeometry(150, 120, 640, 480);
         QVERIFY(Frame().close());
-        QCOMPARE(settings->store.GetInt("WindowSize", "NormPosL", 0), 150);
-        QCOMPARE(settings->store.GetInt("WindowSize", "NormPosT", 0), 120);
-        QCOMPARE(settings->store.GetInt("WindowSize", "NormPosR", 0), 790);
-        QCOMPARE(settings->store.GetInt("WindowSize", "NormPosB", 0), 600);
-        QCOMPARE(settings->store.GetInt("WindowSize", "showCmd", 0), 1);
+        QCOMPARE(settings->Store().GetInt("WindowSize", "NormPosL", 0), 150);
+        QCOMPARE(settings->Store().GetInt("WindowSize", "NormPosT", 0), 120);
+        QCOMPARE(settings->Store().GetInt("WindowSize", "NormPosR", 0), 790);
+        QCOMPARE(settings->Store().GetInt("WindowSize", "NormPosB", 0), 600);
+        QCOMPARE(settings->Store().GetInt("WindowSize", "showCmd", 0), 1);
         app.reset();
         Start();
         QCOMPARE(Frame().geometry(), QRect(150, 120, 640, 480));
@@ -355,12 +353,12 @@ private slots:
         Frame().setGeometry(150, 120, 640, 480);
         QVERIFY(Frame().close());
         app->ExitInstance();
-        QVERIFY(!std::filesystem::exists(settings->file));
+        QVERIFY(!settings->FileExists());
     }
 
     void StoredPlacementOffEveryScreenComesBack()
     {
-        settings->store.WriteStrings("WindowSize", {{"Save", "1"}, {"NormPosL", "-5000"}, {"NormPosT", "-5000"},
+        settings->Store().WriteStrings("WindowSize", {{"Save", "1"}, {"NormPosL", "-5000"}, {"NormPosT", "-5000"},
                                                     {"NormPosR", "-4500"}, {"NormPosB", "-4650"}});
         Start();
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -390,7 +388,7 @@ private slots:
 
     void RecentFilesAreKeptAndShown()
     {
-        settings->store.WriteStrings("Recent File List", {{"File1", "/results/a.txt"}, {"File2", "/results/b.txt"}});
+        settings->Store().WriteStrings("Recent File List", {{"File1", "/results/a.txt"}, {"File2", "/results/b.txt"}});
         Start();
         QStringList shown = Texts(TopMenu(Frame(), "ﾌｧｲﾙ(&F)")->actions());
         QVERIFY(shown.contains(QStringLiteral("&1 /results/a.txt")));
@@ -398,38 +396,40 @@ private slots:
         QVERIFY(!shown.contains(Ui("最近使ったファイル")));
         QVERIFY(Frame().close());
         app->ExitInstance();
-        QCOMPARE(settings->store.GetString("Recent File List", "File2", ""), std::string("/results/b.txt"));
+        QCOMPARE(settings->Store().GetString("Recent File List", "File2", ""), std::string("/results/b.txt"));
     }
 
     void ColourCommandStoresTheChosenColour()
     {
         Start();
         QColor initial;
-        CModalCatcher choose([&](QWidget* modal) {
-            auto* dialog = qobject_cast<QColorDialog*>(modal);
-            QVERIFY(dialog);
-            initial = dialog->currentColor();
-            dialog->setCurrentColor(QColor(0x12, 0x34, 0x56));
-            dialog->accept();
+        CModalDriver driver;
+        driver.OnNextDialog([&](QDialog* dialog) {
+            auto* chooser = qobject_cast<QColorDialog*>(dialog);
+            QVERIFY(chooser);
+            initial = chooser->currentColor();
+            chooser->setCurrentColor(QColor(0x12, 0x34, 0x56));
+            chooser->accept();
         });
         Frame().Action(CommandId::HighlightTextColor)->trigger();
-        QVERIFY(choose.Caught());
+        QCOMPARE(driver.PendingHandlers(), 0);
         QCOMPARE(initial, QColor(Qt::black));
-        QCOMPARE(settings->store.GetString("Color", "HlTxtColor", ""), std::string("5649426"));
+        QCOMPARE(settings->Store().GetString("Color", "HlTxtColor", ""), std::string("5649426"));
 
-        CModalCatcher cancel([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+        driver.OnNextDialog([](QDialog* dialog) { dialog->reject(); });
         Frame().Action(CommandId::TextColor)->trigger();
-        QVERIFY(cancel.Caught());
-        QCOMPARE(settings->store.GetString("Color", "TxtColor", "unset"), std::string("unset"));
+        QCOMPARE(driver.PendingHandlers(), 0);
+        QCOMPARE(settings->Store().GetString("Color", "TxtColor", "unset"), std::string("unset"));
     }
 
     void FailedSettingsWriteIsShownInTheStatusBar()
     {
         Start();
-        std::filesystem::create_directory(settings->file);  // a directory where the file should be
-        CModalCatcher choose([](QWidget* modal) { qobject_cast<QDialog*>(modal)->accept(); });
+        std::filesystem::create_directory(settings->Store().Path());  // a directory where the file should be
+        CModalDriver driver;
+        driver.OnNextDialog([](QDialog* dialog) { dialog->accept(); });
         Frame().Action(CommandId::TextColor)->trigger();
-        QVERIFY(choose.Caught());
+        QCOMPARE(driver.PendingHandlers(), 0);
         QVERIFY(Frame().statusBar()->currentMessage().startsWith(Ui("設定ファイルに書き込めませんでした")));
     }
 
@@ -441,12 +441,11 @@ private slots:
         QVERIFY(help && help->isVisible());
         QVERIFY(help->toPlainText().contains(Ui("検索のしかた")));
 
-        QString about;
-        CModalCatcher catcher([&](QWidget* modal) {
-            about = qobject_cast<QMessageBox*>(modal)->text();
-            modal->close();
-        });
+        CModalDriver driver;
         Frame().Action(CommandId::AppAbout)->trigger();
+        QCOMPARE(driver.Messages().size(), 1);
+        QCOMPARE(driver.Messages()[0].caption, Ui("バージョン情報"));
+        const QString about = driver.Messages()[0].text;
         QVERIFY(about.contains(QStringLiteral("Quillseek")));
         QVERIFY(about.contains(QStringLiteral(QUILSK_VERSION)));
     }

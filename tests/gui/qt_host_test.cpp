@@ -9,7 +9,7 @@
 #include "platform/ui/qt_text.h"
 #include "results/ui/zelklex_view.h"
 #include "search/zelklex_doc.h"
-#include "support/gui_test_support.h"
+#include "support/result_window_support.h"
 
 using namespace quilsk;
 using namespace quilsk::test;
@@ -21,9 +21,11 @@ class QtHostTest : public QObject {
     Q_OBJECT
 
 private:
-    static constexpr int kLines = 30000;
+    static constexpr int kFiles = 3;
+    static constexpr int kLinesPerFile = 10000;
+    static constexpr int kLines = kFiles * kLinesPerFile;
 
-    std::unique_ptr<CTempSettings> settings;
+    std::unique_ptr<CTestSettings> settings;
     std::unique_ptr<CAppState> app;
     std::unique_ptr<CQtHost> host;
     std::shared_ptr<CZelklexDoc> doc;
@@ -32,15 +34,18 @@ private:
 private slots:
     void init()
     {
-        settings = std::make_unique<CTempSettings>();
-        std::vector<std::string> lines;
-        for (int i = 0; i < kLines; ++i) lines.push_back("apple " + std::to_string(i));
-        RegisterMainDictionary(*settings, "DICT.TXT", lines);
-        settings->store.WriteString("Keyword", "Keyword1", "apple");
+        settings = std::make_unique<CTestSettings>();
+        for (int file = 1; file <= kFiles; ++file) {
+            std::vector<std::string> lines;
+            for (int i = 0; i < kLinesPerFile; ++i) lines.push_back("apple " + std::to_string(i));
+            WriteDictionary(*settings, "DICT" + std::to_string(file) + ".TXT", lines);
+        }
+        RegisterMainDictionary(*settings, "DICT*.TXT");
+        settings->Store().WriteString("Keyword", "Keyword1", "apple");
         clockReads = 0;
         app = std::make_unique<CAppState>();
         host = std::make_unique<CQtHost>([this] { return 10 * clockReads++; });
-        doc = std::make_shared<CZelklexDoc>(*app, settings->store, *host, "Zelkle1");
+        doc = std::make_shared<CZelklexDoc>(*app, settings->Store(), *host, "Zelkle1");
         doc->SetRecordHistory(false);
     }
 
@@ -55,21 +60,20 @@ private slots:
             if (app->busy) rangeSeenDuringTheSearch = maximum;
         });
         int64_t readsWhenHandled = -1;
-        size_t linesWhenHandled = 0;
+        size_t hitsWhenHandled = 0;
         bool busyWhenHandled = false;
         QTimer::singleShot(0, this, [&] {
             readsWhenHandled = clockReads;
-            linesWhenHandled = doc->Results().Count();
+            hitsWhenHandled = doc->Results().Count();
             busyWhenHandled = app->busy;
         });
         QVERIFY(doc->Search());
         QVERIFY(busyWhenHandled);
-        // Read once at construction, then once per 1024 calls: 40 ms have passed
-        // at the fourth look, after 4096 calls. Every line is a hit and costs
-        // one call, every twentieth hit one more.
+        // The clock is read once at construction and once per pump call: the
+        // first three calls (10, 20, 30 ms) leave the event waiting, the fourth
+        // (40 ms) handles it. The scan offers to pump once every 20 hits.
         QCOMPARE(readsWhenHandled, int64_t(1 + 4));
-        QVERIFY(linesWhenHandled > 3800);
-        QVERIFY(linesWhenHandled + linesWhenHandled / 20 <= 4096);
+        QCOMPARE(hitsWhenHandled, size_t(4 * 20));
         QCOMPARE(doc->Results().Count(), size_t(kLines));
         QVERIFY(rangeSeenDuringTheSearch > 0);  // the view followed the list while it grew
     }
@@ -83,13 +87,13 @@ private slots:
             RunStopSearchCommand(view);
         });
         QVERIFY(doc->Search());
-        QVERIFY(doc->Results().Count() > 0);
-        QVERIFY(doc->Results().Count() < size_t(kLines));
+        // Handled 80 hits into the first file; the scan stops before the next file.
+        QCOMPARE(doc->Results().Count(), size_t(kLinesPerFile));
         QVERIFY(!app->busy);
         QVERIFY(!app->stopRequested);
         QCOMPARE(captionsSeen.size(), 1);
         QVERIFY(captionsSeen[0].startsWith(Ui("Zelkle1 <<検索中 ")));
-        QVERIFY(captionsSeen[0].endsWith(QStringLiteral("DICT.TXT >>")));
+        QVERIFY(captionsSeen[0].endsWith(QStringLiteral("DICT1.TXT >>")));
         QCOMPARE(view.windowTitle(), QStringLiteral("Zelkle1"));
     }
 };

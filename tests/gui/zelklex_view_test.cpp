@@ -10,7 +10,8 @@
 #include "results/ui/byte_at_x.h"
 #include "results/ui/zelklex_view.h"
 #include "search/zelklex_doc.h"
-#include "support/gui_test_support.h"
+#include "support/modal_driver.h"
+#include "support/result_window_support.h"
 
 using namespace quilsk;
 using namespace quilsk::test;
@@ -29,7 +30,7 @@ class ZelklexViewTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<CTempSettings> settings;
+    std::unique_ptr<CTestSettings> settings;
     std::unique_ptr<CAppState> app;
     std::unique_ptr<CQtHost> host;
     std::shared_ptr<CZelklexDoc> doc;
@@ -47,11 +48,11 @@ private:
 private slots:
     void init()
     {
-        settings = std::make_unique<CTempSettings>();
-        SetResultFont(settings->store, 14);
+        settings = std::make_unique<CTestSettings>();
+        SetResultFont(settings->Store(), 14);
         app = std::make_unique<CAppState>();
         host = std::make_unique<CQtHost>();
-        doc = std::make_shared<CZelklexDoc>(*app, settings->store, *host, "Zelkle1");
+        doc = std::make_shared<CZelklexDoc>(*app, settings->Store(), *host, "Zelkle1");
         view = std::make_unique<CZelklexView>(doc, host->Views());
         view->resize(400, 300);
         view->show();
@@ -78,7 +79,7 @@ private slots:
         QFETCH(int, pixels);
         QFETCH(int, cellHeight);
         QFETCH(int, pitch);
-        SetResultFont(settings->store, pixels);
+        SetResultFont(settings->Store(), pixels);
         view->RereadFont();
         QCOMPARE(QFontMetrics(view->font()).height(), cellHeight);
         QCOMPARE(view->Metrics().LinePitch(), pitch);
@@ -91,9 +92,9 @@ private slots:
 
     void HighlightSpansAreDrawnInTheHighlightColours()
     {
-        settings->store.WriteInt("Color", "TxtColor", 0xFF0000);  // blue
-        settings->store.WriteInt("Color", "HlBkColor", 0x0000FF);  // red
-        settings->store.WriteInt("Color", "HlTxtColor", 0x00FFFF); // yellow
+        settings->Store().WriteInt("Color", "TxtColor", 0xFF0000);  // blue
+        settings->Store().WriteInt("Color", "HlBkColor", 0x0000FF);  // red
+        settings->Store().WriteInt("Color", "HlTxtColor", 0x00FFFF); // yellow
         SetLines({"x\x1by\x1bz", "\x1bwhole", "plain"});
         const QImage image = Grab();
         const QFontMetrics metrics(view->font());
@@ -129,8 +130,8 @@ private slots:
     {
         QFETCH(int, length);
         QFETCH(bool, wrapped);
-        settings->store.WriteInt("Options", "DrawText", 1);
-        settings->store.WriteString("Options", "Column", "70");
+        settings->Store().WriteInt("Options", "DrawText", 1);
+        settings->Store().WriteString("Options", "Column", "70");
         view->RereadDrawTextMode();
         view->resize(800, 300);
         SetLines({std::string(static_cast<size_t>(length), 'a'), "b"});
@@ -160,9 +161,9 @@ private slots:
     void ScrollsToTheLastOf50000Lines()
     {
         QFETCH(int, drawText);
-        settings->store.WriteInt("Options", "DrawText", drawText);
-        settings->store.WriteString("Options", "Column", "40");
-        settings->store.WriteInt("Color", "HlBkColor", 0x0000FF);
+        settings->Store().WriteInt("Options", "DrawText", drawText);
+        settings->Store().WriteString("Options", "Column", "40");
+        settings->Store().WriteInt("Color", "HlBkColor", 0x0000FF);
         view->RereadDrawTextMode();
         std::vector<std::string> lines;
         for (int i = 0; i < 49999; ++i) {
@@ -239,14 +240,9 @@ private slots:
     {
         QSignalSpy edit(view.get(), &CZelklexView::editRequested);
         app->busy = true;
-        QString shown;
-        CModalCatcher catcher([&](QWidget* modal) {
-            shown = qobject_cast<QMessageBox*>(modal)->text();
-            modal->close();
-        });
+        CModalDriver driver;
         QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
-        QVERIFY(catcher.Caught());
-        QCOMPARE(shown, Ui("作業中です。もう少しお待ちください。"));
+        QCOMPARE(driver.MessageTexts(), QStringList{Ui("作業中です。もう少しお待ちください。")});
         QCOMPARE(edit.count(), 0);
         app->busy = false;
         QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));

@@ -11,8 +11,6 @@ CPumpThrottle::CPumpThrottle(std::function<int64_t()> elapsedMs) : m_elapsedMs(s
 
 bool CPumpThrottle::Due()
 {
-    if (++m_calls < kCallsPerLook) return false;
-    m_calls = 0;
     const int64_t now = m_elapsedMs();
     if (now - m_lastHandled < kIntervalMs) return false;
     m_lastHandled = now;
