@@ -34,7 +34,7 @@ constexpr const char* kDataFilePrefix = "$$TMP$$.";
 // search opens the file without regard to case.
 class CSelectorCollectors {
 public:
-    void Add(std::string_view word, const SPosting& posting)
+    void Add(std::string_view word, const IndexPosting& posting)
     {
         auto& collector = m_collectors[static_cast<unsigned char>(FileCharOf(word.front()))];
         if (!collector) collector = std::make_unique<CIndexWordCollector>();
@@ -133,7 +133,7 @@ void IndexFile(const std::string& path, std::int16_t fileId, Pass pass, CSelecto
         // The scan tests the lines of the corpus and other passes whole, examples included.
         const bool mainPass = pass == Pass::Main;
         const std::uint8_t type = !mainPass ? kWholeLineType : IsExampleLine(line) ? kExampleType : kHeadwordType;
-        const SPosting posting{static_cast<std::int32_t>(offset), lineNumber, fileId, type};
+        const IndexPosting posting{static_cast<std::int32_t>(offset), lineNumber, fileId, type};
         ForEachIndexWord(mainPass ? HeadwordPart(line) : line, [&](std::string_view word) {
             if (word.size() <= kMaxIndexWordBytes) collectors.Add(word, posting);
         });

@@ -16,7 +16,7 @@ public:
     {
     }
 
-    bool BeginNode(const SNodePlace& /*place*/, std::string_view word) override
+    bool BeginNode(const NodePlace& /*place*/, std::string_view word) override
     {
         const std::string_view compared = m_wholeWord ? word : word.substr(0, m_key.size());
         m_inWord = CompareAsciiFolded(compared, m_key) == 0;
@@ -27,7 +27,7 @@ public:
         return m_inWord;
     }
 
-    void Posting(const SPosting& posting) override { m_sink.Add(posting); }
+    void Posting(const IndexPosting& posting) override { m_sink.Add(posting); }
 
     // A whole word is in one node only: the walk ends there.
     bool EndNode() override { return !(m_inWord && m_wholeWord); }
@@ -74,16 +74,16 @@ void CIndexFileReader::ReadVersion()
 
 bool CIndexFileReader::HasSupportedVersion() const { return m_version == kIndexVersion; }
 
-SWalkResult CIndexFileReader::FindExact(std::string_view word, CPostingSink& sink) { return Walk(word, true, sink); }
+WalkResult CIndexFileReader::FindExact(std::string_view word, CPostingSink& sink) { return Walk(word, true, sink); }
 
-SWalkResult CIndexFileReader::VisitPrefix(std::string_view prefix, CPostingSink& sink)
+WalkResult CIndexFileReader::VisitPrefix(std::string_view prefix, CPostingSink& sink)
 {
     return Walk(prefix, false, sink);
 }
 
-SWalkResult CIndexFileReader::Walk(std::string_view key, bool wholeWord, CPostingSink& sink)
+WalkResult CIndexFileReader::Walk(std::string_view key, bool wholeWord, CPostingSink& sink)
 {
-    SWalkResult result;
+    WalkResult result;
     if (!HasSupportedVersion()) return result;
     std::uint8_t version = 0;
     if (!m_in.Rewind() || !m_in.ReadByte(version)) {
@@ -91,7 +91,7 @@ SWalkResult CIndexFileReader::Walk(std::string_view key, bool wholeWord, CPostin
         return result;
     }
     CWordMatcher matcher(key, wholeWord, sink);
-    result.damaged = WalkIndexNodes(m_in, matcher, m_pump) == EWalkEnd::Damaged;
+    result.damaged = WalkIndexNodes(m_in, matcher, m_pump) == WalkEnd::Damaged;
     result.words = matcher.Words();
     return result;
 }

@@ -22,10 +22,10 @@ public:
     virtual ~CPostingSink() = default;
     // Before the postings of each word found, with the word as the index spells it.
     virtual void BeginWord(std::string_view /*word*/) {}
-    virtual void Add(const SPosting& posting) = 0;
+    virtual void Add(const IndexPosting& posting) = 0;
 };
 
-struct SWalkResult {
+struct WalkResult {
     size_t words = 0;      // words whose postings were handed over
     bool damaged = false;  // the walk ended at damaged or missing data
 };
@@ -49,13 +49,13 @@ public:
     void SetPump(std::function<void()> pump) { m_pump = std::move(pump); }
 
     // The postings of `word`; the walk ends at the first node that holds it.
-    SWalkResult FindExact(std::string_view word, CPostingSink& sink);
+    WalkResult FindExact(std::string_view word, CPostingSink& sink);
     // The postings of every word that starts with `prefix`, one run per word.
-    SWalkResult VisitPrefix(std::string_view prefix, CPostingSink& sink);
+    WalkResult VisitPrefix(std::string_view prefix, CPostingSink& sink);
 
 private:
     void ReadVersion();
-    SWalkResult Walk(std::string_view key, bool wholeWord, CPostingSink& sink);
+    WalkResult Walk(std::string_view key, bool wholeWord, CPostingSink& sink);
 
     CBinaryReader m_in;
     int m_version = -1;

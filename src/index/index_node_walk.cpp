@@ -36,16 +36,16 @@ std::int32_t Int32At(const unsigned char* p)
 
 // Reads the rest of a record, after its length byte, up to and including its
 // terminator; Finished when the whole record was read.
-EWalkEnd ReadRecord(CBinaryReader& in, std::uint8_t length, const SNodePlace& place, CIndexNodeVisitor& visitor,
+WalkEnd ReadRecord(CBinaryReader& in, std::uint8_t length, const NodePlace& place, CIndexNodeVisitor& visitor,
                     CPumpCounter& pump)
 {
-    if (length == 0) return EWalkEnd::Damaged;
+    if (length == 0) return WalkEnd::Damaged;
     char word[256];
-    if (!in.Read(word, length)) return EWalkEnd::Damaged;
+    if (!in.Read(word, length)) return WalkEnd::Damaged;
     const size_t wordBytes = ::strnlen(word, length - 1u);
 
     std::uint32_t count = 0;
-    if (!in.ReadUInt32(count)) return EWalkEnd::Damaged;
+    if (!in.ReadUInt32(count)) return WalkEnd::Damaged;
     const bool wanted = visitor.BeginNode(place, std::string_view(word, wordBytes));
     if (!wanted) {
         // Postings nobody wants are skipped whole when the count is right.
@@ -54,19 +54,19 @@ EWalkEnd ReadRecord(CBinaryReader& in, std::uint8_t length, const SNodePlace& pl
         if (in.Skip(static_cast<size_t>(count) * kPostingBytes) && in.ReadUInt32(terminator) &&
             terminator == kPostingTerminator) {
             pump.Step();
-            return visitor.EndNode() ? EWalkEnd::Finished : EWalkEnd::Stopped;
+            return visitor.EndNode() ? WalkEnd::Finished : WalkEnd::Stopped;
         }
         in.SeekTo(postings);
     }
     for (std::uint64_t read = 0;; ++read) {
         std::uint32_t offset = 0;
-        if (!in.ReadUInt32(offset)) return EWalkEnd::Damaged;
+        if (!in.ReadUInt32(offset)) return WalkEnd::Damaged;
         if (offset == kPostingTerminator) break;
-        if (read == count) return EWalkEnd::Damaged;
+        if (read == count) return WalkEnd::Damaged;
         unsigned char rest[kPostingBytes - 4];
-        if (!in.Read(reinterpret_cast<char*>(rest), sizeof rest)) return EWalkEnd::Damaged;
+        if (!in.Read(reinterpret_cast<char*>(rest), sizeof rest)) return WalkEnd::Damaged;
         if (wanted) {
-            SPosting posting;
+            IndexPosting posting;
             posting.offset = static_cast<std::int32_t>(offset);
             posting.lineNumber = Int32At(rest);
             posting.fileId = static_cast<std::int16_t>(rest[4] | rest[5] << 8);
@@ -76,41 +76,41 @@ EWalkEnd ReadRecord(CBinaryReader& in, std::uint8_t length, const SNodePlace& pl
         pump.Step();
     }
     pump.Step();
-    return visitor.EndNode() ? EWalkEnd::Finished : EWalkEnd::Stopped;
+    return visitor.EndNode() ? WalkEnd::Finished : WalkEnd::Stopped;
 }
 
 }  // namespace
 
-EWalkEnd WalkIndexNodes(CBinaryReader& in, CIndexNodeVisitor& visitor, const std::function<void()>& pump)
+WalkEnd WalkIndexNodes(CBinaryReader& in, CIndexNodeVisitor& visitor, const std::function<void()>& pump)
 {
     CPumpCounter counter(pump);
     std::uint8_t length = 0;
-    if (!in.ReadByte(length)) return EWalkEnd::Finished;
+    if (!in.ReadByte(length)) return WalkEnd::Finished;
 
     std::vector<std::uint64_t> awaitingGreater;  // nodes whose has-greater flag is still to come
-    SNodePlace place;
+    NodePlace place;
     for (std::uint64_t current = 0;; ++current) {
-        if (const EWalkEnd end = ReadRecord(in, length, place, visitor, counter); end != EWalkEnd::Finished)
+        if (const WalkEnd end = ReadRecord(in, length, place, visitor, counter); end != WalkEnd::Finished)
             return end;
         std::uint8_t flag = 0;
-        if (!in.ReadByte(flag)) return EWalkEnd::Damaged;
+        if (!in.ReadByte(flag)) return WalkEnd::Damaged;
         if (flag != 0) {
             awaitingGreater.push_back(current);
-            place = {current, ENodeLink::Less};
+            place = {current, NodeLink::Less};
         } else {
             // No less child: the next record, if any, is the greater child of this
             // node or of the nearest ancestor whose less subtree just ended.
             std::uint64_t owner = current;
             for (;;) {
-                if (!in.ReadByte(flag)) return EWalkEnd::Damaged;
+                if (!in.ReadByte(flag)) return WalkEnd::Damaged;
                 if (flag != 0) break;
-                if (awaitingGreater.empty()) return EWalkEnd::Finished;
+                if (awaitingGreater.empty()) return WalkEnd::Finished;
                 owner = awaitingGreater.back();
                 awaitingGreater.pop_back();
             }
-            place = {owner, ENodeLink::Greater};
+            place = {owner, NodeLink::Greater};
         }
-        if (!in.ReadByte(length)) return EWalkEnd::Damaged;
+        if (!in.ReadByte(length)) return WalkEnd::Damaged;
     }
 }
 

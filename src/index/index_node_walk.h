@@ -25,11 +25,11 @@ namespace quilsk {
 
 class CBinaryReader;
 
-enum class ENodeLink { Root, Less, Greater };
+enum class NodeLink { Root, Less, Greater };
 
-struct SNodePlace {
+struct NodePlace {
     std::uint64_t parent = 0;  // file-order number (root = 0) of the node it hangs from
-    ENodeLink link = ENodeLink::Root;
+    NodeLink link = NodeLink::Root;
 };
 
 class CIndexNodeVisitor {
@@ -37,16 +37,16 @@ public:
     virtual ~CIndexNodeVisitor() = default;
     // A record begins; `word` lives until the next call. Returns whether its
     // postings should be handed to Posting.
-    virtual bool BeginNode(const SNodePlace& place, std::string_view word) = 0;
-    virtual void Posting(const SPosting& posting) = 0;
+    virtual bool BeginNode(const NodePlace& place, std::string_view word) = 0;
+    virtual void Posting(const IndexPosting& posting) = 0;
     // The record's postings ended at their terminator. False ends the walk.
     virtual bool EndNode() = 0;
 };
 
-enum class EWalkEnd { Finished, Stopped, Damaged };
+enum class WalkEnd { Finished, Stopped, Damaged };
 
 // `in` is positioned after the version byte; data that ends right there is an
 // empty index. `pump`, when set, is called now and then during long walks.
-EWalkEnd WalkIndexNodes(CBinaryReader& in, CIndexNodeVisitor& visitor, const std::function<void()>& pump);
+WalkEnd WalkIndexNodes(CBinaryReader& in, CIndexNodeVisitor& visitor, const std::function<void()>& pump);
 
 }  // namespace quilsk

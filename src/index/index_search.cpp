@@ -40,7 +40,7 @@ public:
     {
     }
 
-    void Add(const SPosting& posting) override
+    void Add(const IndexPosting& posting) override
     {
         m_doc.Host().PumpOneMessage();
         if (!m_haveFile || posting.fileId != m_fileId) OpenFile(posting.fileId);

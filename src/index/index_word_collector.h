@@ -21,7 +21,7 @@ public:
     // Same rules as CStringTreeIndex::Insert: case variants share one word
     // spelled as the first one added, a repeated last offset is dropped, words
     // the file cannot hold are refused.
-    bool Add(std::string_view word, const SPosting& posting);
+    bool Add(std::string_view word, const IndexPosting& posting);
 
     size_t WordCount() const { return m_entries.size(); }
 
@@ -30,13 +30,13 @@ public:
     CStringTreeIndex TakeBalancedTree();
 
 private:
-    struct SEntry {
+    struct CollectedWord {
         std::string word;
-        std::vector<SPosting> postings;
+        std::vector<IndexPosting> postings;
     };
 
     std::unordered_map<std::string, size_t> m_entryByFoldedWord;
-    std::vector<SEntry> m_entries;
+    std::vector<CollectedWord> m_entries;
 };
 
 }  // namespace quilsk

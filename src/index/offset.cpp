@@ -6,14 +6,14 @@ COffset::COffset(size_t capacity) { Reserve(capacity); }
 
 void COffset::Reserve(size_t capacity)
 {
-    const SPosting unused;
+    const IndexPosting unused;
     m_offsets.resize(capacity, unused.offset);
     m_lineNumbers.resize(capacity, unused.lineNumber);
     m_fileIds.resize(capacity, unused.fileId);
     m_types.resize(capacity, unused.type);
 }
 
-void COffset::Add(const SPosting& posting)
+void COffset::Add(const IndexPosting& posting)
 {
     if (m_count >= Capacity()) Reserve(Capacity() + kGrowth);
     m_offsets[m_count] = posting.offset;
@@ -23,7 +23,7 @@ void COffset::Add(const SPosting& posting)
     ++m_count;
 }
 
-SPosting COffset::At(size_t index) const
+IndexPosting COffset::At(size_t index) const
 {
     return {m_offsets[index], m_lineNumbers[index], m_fileIds[index], m_types[index]};
 }

@@ -18,11 +18,11 @@ public:
     explicit COffset(size_t capacity = kGrowth);
 
     // Appends one posting, growing the arrays first when they are full.
-    void Add(const SPosting& posting);
+    void Add(const IndexPosting& posting);
 
     size_t Count() const { return m_count; }
     size_t Capacity() const { return m_offsets.size(); }
-    SPosting At(size_t index) const;  // index < Count()
+    IndexPosting At(size_t index) const;  // index < Count()
 
 private:
     void Reserve(size_t capacity);

@@ -6,13 +6,13 @@
 
 namespace quilsk {
 
-struct SPosting {
+struct IndexPosting {
     std::int32_t offset = -1;     // byte offset of the line in its dictionary file
     std::int32_t lineNumber = 0;  // as the builder counted it
     std::int16_t fileId = -1;     // resolved to a file name through section "FileID"
     std::uint8_t type = 0;        // 2: an example line
 
-    friend bool operator==(const SPosting&, const SPosting&) = default;
+    friend bool operator==(const IndexPosting&, const IndexPosting&) = default;
 };
 
 }  // namespace quilsk

@@ -31,7 +31,7 @@ public:
         Byte(0);
         UInt32(static_cast<std::uint32_t>(node.postings.Count()));
         for (size_t i = 0; i < node.postings.Count(); ++i) {
-            const SPosting p = node.postings.At(i);
+            const IndexPosting p = node.postings.At(i);
             UInt32(static_cast<std::uint32_t>(p.offset));
             UInt32(static_cast<std::uint32_t>(p.lineNumber));
             Byte(static_cast<std::uint8_t>(p.fileId & 0xFF));
@@ -67,21 +67,21 @@ private:
 // Builds the tree from the records in file order.
 class CTreeLoader : public CIndexNodeVisitor {
 public:
-    bool BeginNode(const SNodePlace& place, std::string_view word) override
+    bool BeginNode(const NodePlace& place, std::string_view word) override
     {
         FinishNode();
         auto node = std::make_unique<CINode>(std::string(word), COffset(0));
         m_current = node.get();
         switch (place.link) {
-        case ENodeLink::Root: m_root = std::move(node); break;
-        case ENodeLink::Less: m_nodes[place.parent]->less = std::move(node); break;
-        case ENodeLink::Greater: m_nodes[place.parent]->greater = std::move(node); break;
+        case NodeLink::Root: m_root = std::move(node); break;
+        case NodeLink::Less: m_nodes[place.parent]->less = std::move(node); break;
+        case NodeLink::Greater: m_nodes[place.parent]->greater = std::move(node); break;
         }
         m_nodes.push_back(m_current);
         return true;
     }
 
-    void Posting(const SPosting& posting) override { m_postings.push_back(posting); }
+    void Posting(const IndexPosting& posting) override { m_postings.push_back(posting); }
 
     bool EndNode() override
     {
@@ -105,7 +105,7 @@ private:
             return;
         }
         COffset postings(m_postings.size());
-        for (const SPosting& p : m_postings) postings.Add(p);
+        for (const IndexPosting& p : m_postings) postings.Add(p);
         m_current->postings = std::move(postings);
         m_postings.clear();
         m_current = nullptr;
@@ -114,7 +114,7 @@ private:
     std::unique_ptr<CINode> m_root;
     std::vector<CINode*> m_nodes;  // by file order
     CINode* m_current = nullptr;
-    std::vector<SPosting> m_postings;
+    std::vector<IndexPosting> m_postings;
 };
 
 }  // namespace
@@ -132,7 +132,7 @@ CINode::~CINode()
     }
 }
 
-bool CStringTreeIndex::Insert(std::string_view word, const SPosting& posting)
+bool CStringTreeIndex::Insert(std::string_view word, const IndexPosting& posting)
 {
     if (word.size() > kMaxIndexWordBytes || word.find('\0') != std::string_view::npos) return false;
     std::unique_ptr<CINode>* link = &m_root;
@@ -192,14 +192,14 @@ std::string CStringTreeIndex::Store(const std::filesystem::path& path) const
     return file.Commit();
 }
 
-EIndexLoad CStringTreeIndex::Load(CBinaryReader& in)
+IndexLoad CStringTreeIndex::Load(CBinaryReader& in)
 {
     std::uint8_t version = 0;
-    if (!in.ReadByte(version) || version != kIndexVersion) return EIndexLoad::UnsupportedVersion;
+    if (!in.ReadByte(version) || version != kIndexVersion) return IndexLoad::UnsupportedVersion;
     CTreeLoader loader;
-    const EWalkEnd end = WalkIndexNodes(in, loader, {});
+    const WalkEnd end = WalkIndexNodes(in, loader, {});
     m_root = loader.TakeRoot();
-    return end == EWalkEnd::Finished ? EIndexLoad::Loaded : EIndexLoad::Damaged;
+    return end == WalkEnd::Finished ? IndexLoad::Loaded : IndexLoad::Damaged;
 }
 
 }  // namespace quilsk

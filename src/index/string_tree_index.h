@@ -34,7 +34,7 @@ public:
     COffset postings;
 };
 
-enum class EIndexLoad {
+enum class IndexLoad {
     Loaded,
     Damaged,             // the records before the damage were loaded
     UnsupportedVersion,  // or no version byte; the tree was left as it was
@@ -45,7 +45,7 @@ public:
     // Adds a posting of `word`; a posting with the same offset as the node's last
     // one is dropped (a line counts once per word). False, and nothing added,
     // for a word the file cannot hold: over 254 bytes or holding a NUL byte.
-    bool Insert(std::string_view word, const SPosting& posting);
+    bool Insert(std::string_view word, const IndexPosting& posting);
 
     const CINode* Root() const { return m_root.get(); }
     bool IsEmpty() const { return !m_root; }
@@ -59,7 +59,7 @@ public:
 
     // Replaces the tree with the one `in` holds, unless its version byte is not
     // the supported one.
-    EIndexLoad Load(CBinaryReader& in);
+    IndexLoad Load(CBinaryReader& in);
 
 private:
     friend class CIndexWordCollector;

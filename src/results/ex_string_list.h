@@ -17,8 +17,16 @@ public:
     using Position = std::list<std::string>::iterator;
     using ConstPosition = std::list<std::string>::const_iterator;
 
-    void Append(std::string line) { m_lines.push_back(std::move(line)); }
-    void Append(std::string_view line) { m_lines.emplace_back(line); }
+    void Append(std::string line)
+    {
+        NoteLength(line.size());
+        m_lines.push_back(std::move(line));
+    }
+    void Append(std::string_view line)
+    {
+        NoteLength(line.size());
+        m_lines.emplace_back(line);
+    }
     void Clear();
     size_t Count() const { return m_lines.size(); }
     bool IsEmpty() const { return m_lines.empty(); }
@@ -33,6 +41,7 @@ public:
     // Removes the line at `at`; the walk goes on with the line that followed it.
     Position Remove(Position at)
     {
+        m_removedSinceClear = true;
         ++m_generation;
         return m_lines.erase(at);
     }
@@ -46,8 +55,18 @@ public:
     int GetLongestLength();
 
 private:
+    void NoteLength(size_t length)
+    {
+        const int n = length > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(length);
+        if (n > m_longestAppended) m_longestAppended = n;
+    }
+
     std::list<std::string> m_lines;
     int m_longestLength = -1;
+    // The longest line appended since the last Clear; while nothing has been
+    // removed it is the longest line held, so no walk is needed to know it.
+    int m_longestAppended = -1;
+    bool m_removedSinceClear = false;
     uint64_t m_generation = 0;
 };
 

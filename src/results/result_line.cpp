@@ -1,6 +1,5 @@
 #include "results/result_line.h"
 
-#include <cstdio>
 
 namespace quilsk {
 
@@ -14,11 +13,21 @@ std::string MakePlainResultLine(std::string_view line)
 
 std::string MakeTagResultLine(std::string_view path, long lineNumber, std::string_view line)
 {
-    char tag[32];
-    const int tagLength = std::snprintf(tag, sizeof tag, "(%7ld) ", lineNumber);
+    // "(%7ld) ", written by hand: this runs once per hit.
+    char digits[24];
+    size_t count = 0;
+    unsigned long value = lineNumber < 0 ? 0ul - static_cast<unsigned long>(lineNumber) : static_cast<unsigned long>(lineNumber);
+    do {
+        digits[count++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    if (lineNumber < 0) digits[count++] = '-';
+    const size_t width = count < 7 ? 7 : count;
     std::string result;
-    result.reserve(path.size() + static_cast<size_t>(tagLength) + line.size() + 2);
-    result.append(path).append(tag, static_cast<size_t>(tagLength)).append(line).append("\r\n");
+    result.reserve(path.size() + width + 3 + line.size() + 2);
+    result.append(path).append(1, '(').append(width - count, ' ');
+    for (size_t i = count; i > 0; --i) result.push_back(digits[i - 1]);
+    result.append(") ").append(line).append("\r\n");
     return result;
 }
 

@@ -4,11 +4,16 @@
 
 namespace quilsk {
 
+std::string_view CutAtNul(const char* data, size_t length)
+{
+    if (const void* nul = std::memchr(data, '\0', length)) length = static_cast<size_t>(static_cast<const char*>(nul) - data);
+    return {data, length};
+}
+
 std::string_view CutLine(const char* data, size_t length)
 {
     if (const void* lf = std::memchr(data, '\n', length)) length = static_cast<size_t>(static_cast<const char*>(lf) - data);
-    if (const void* nul = std::memchr(data, '\0', length)) length = static_cast<size_t>(static_cast<const char*>(nul) - data);
-    return {data, length};
+    return CutAtNul(data, length);
 }
 
 bool IsExampleLine(std::string_view line) { return line.starts_with("* "); }

@@ -16,6 +16,8 @@ struct LineRules {
 
 // The line as read: cut at its first LF (and at a NUL byte, where the text ends).
 std::string_view CutLine(const char* data, size_t length);
+// A line without its LF, cut at a NUL byte.
+std::string_view CutAtNul(const char* data, size_t length);
 
 bool IsExampleLine(std::string_view line);
 // The part before the first " : ", or the whole line.

@@ -155,9 +155,6 @@ __attribute__((target("avx2"), always_inline)) inline __m256i OddBytes(const cha
     return _mm256_or_si256(loneCr, _mm256_cmpeq_epi8(here, eof));
 }
 
-// The first 32-byte stretch from `p` (stepping by 32 while `p + reach <= size`)
-// where the byte pair or an odd byte may stand; `mask` flags its positions.
-// Returns the stretch's start, or where the stepping stopped.
 template <bool kBothCases>
 struct CPairTest {
     __m256i a0, a1, b0, b1, cr, lf, eof;
@@ -177,73 +174,48 @@ struct CPairTest {
     }
 };
 
-// The first 32-byte stretch from `p` (stepping by 32 while `p + reach <= size`)
-// with a flagged position; `mask` flags them. Returns the stretch's start, or
-// where the stepping stopped (mask 0). Four stretches are tested per step: the
-// loads of one step then overlap, which is what makes it fast.
-template <typename Test>
-__attribute__((target("avx2"), always_inline)) inline size_t FindStretch(const char* data, size_t p, size_t size,
-                                                                         size_t reach, const Test& test, unsigned& mask)
+__attribute__((target("avx2"), always_inline)) inline unsigned MaskOf(__m256i flags)
 {
+    return static_cast<unsigned>(_mm256_movemask_epi8(flags));
+}
+
+// Hands each flagged position of a stretch to `verify`; true at the first event.
+template <typename Verify>
+inline bool VerifyFlags(unsigned mask, size_t stretch, const Verify& verify)
+{
+    for (; mask; mask &= mask - 1)
+        if (verify(stretch + static_cast<size_t>(__builtin_ctz(mask)), stretch)) return true;
+    return false;
+}
+
+// Steps through the text 32 bytes at a time from `p` while `p + reach <= size`,
+// handing each flagged position to `verify` until it reports an event. Four
+// stretches are tested per step: their loads then overlap, which is what makes
+// it fast. Returns where the stepping stopped (`found` tells whether at an event).
+template <typename Test, typename Verify>
+__attribute__((target("avx2"), always_inline)) inline size_t WalkStretches(const char* data, size_t p, size_t size,
+                                                                           size_t reach, const Test& test,
+                                                                           const Verify& verify, bool& found)
+{
+    found = true;
     for (; p + 96 + reach <= size; p += 128) {
         const __m256i m0 = test(data + p);
         const __m256i m1 = test(data + p + 32);
         const __m256i m2 = test(data + p + 64);
         const __m256i m3 = test(data + p + 96);
         const __m256i any = _mm256_or_si256(_mm256_or_si256(m0, m1), _mm256_or_si256(m2, m3));
-        if (_mm256_testz_si256(any, any)) continue;
-        const __m256i parts[4] = {m0, m1, m2, m3};
-        for (size_t i = 0; i < 4; ++i) {
-            mask = static_cast<unsigned>(_mm256_movemask_epi8(parts[i]));
-            if (mask) return p + 32 * i;
-        }
+        if (_mm256_testz_si256(any, any)) [[likely]]
+            continue;
+        if (VerifyFlags(MaskOf(m0), p, verify)) return p;
+        if (VerifyFlags(MaskOf(m1), p + 32, verify)) return p + 32;
+        if (VerifyFlags(MaskOf(m2), p + 64, verify)) return p + 64;
+        if (VerifyFlags(MaskOf(m3), p + 96, verify)) return p + 96;
     }
-    for (; p + reach <= size; p += 32) {
-        mask = static_cast<unsigned>(_mm256_movemask_epi8(test(data + p)));
-        if (mask) return p;
-    }
-    mask = 0;
+    for (; p + reach <= size; p += 32)
+        if (VerifyFlags(MaskOf(test(data + p)), p, verify)) return p;
+    found = false;
     return p;
 }
-
-template <bool kBothCases>
-__attribute__((target("avx2"), noinline)) size_t FindPairStretch(const char* data, size_t p, size_t size, size_t reach,
-                                                                  const unsigned char first[2], const unsigned char second[2],
-                                                                  size_t offset1, size_t offset2, unsigned& mask)
-{
-    const CPairTest<kBothCases> test{_mm256_set1_epi8(static_cast<char>(first[0])),
-                                     _mm256_set1_epi8(static_cast<char>(first[1])),
-                                     _mm256_set1_epi8(static_cast<char>(second[0])),
-                                     _mm256_set1_epi8(static_cast<char>(second[1])),
-                                     _mm256_set1_epi8('\r'),
-                                     _mm256_set1_epi8('\n'),
-                                     _mm256_set1_epi8(0x1A),
-                                     offset1,
-                                     offset2};
-    return FindStretch(data, p, size, reach, test, mask);
-}
-
-}  // namespace
-
-ScanEvent CNeedleFinder::NextOneWordAvx2(const char* data, size_t from, size_t size) const
-{
-    const bool bothCases = m_byte1[0] != m_byte1[1] || m_byte2[0] != m_byte2[1];
-    const size_t reach = std::max<size_t>(m_offset2, 1) + 32;
-    size_t p = from;
-    ScanEvent event;
-    for (;;) {
-        unsigned mask = 0;
-        p = bothCases ? FindPairStretch<true>(data, p, size, reach, m_byte1, m_byte2, m_offset1, m_offset2, mask)
-                      : FindPairStretch<false>(data, p, size, reach, m_byte1, m_byte2, m_offset1, m_offset2, mask);
-        if (!mask) break;
-        for (; mask; mask &= mask - 1)
-            if (EventAt(data, p + static_cast<size_t>(__builtin_ctz(mask)), size, 1, event)) return event;
-        p += 32;
-    }
-    return NextScalar(data, p, size);
-}
-
-namespace {
 
 struct CFingerprintTest {
     __m256i low[3], high[3];
@@ -269,47 +241,72 @@ struct CFingerprintTest {
     }
 };
 
-__attribute__((target("avx2"), noinline)) size_t FindFingerprintStretch(const char* data, size_t p, size_t size,
-                                                                         size_t reach, const unsigned char (*low)[16],
-                                                                         const unsigned char (*high)[16], size_t length,
-                                                                         unsigned& mask, unsigned char* lanes)
+struct PairBytes {
+    unsigned char first[2];
+    unsigned char second[2];
+    size_t offset1;
+    size_t offset2;
+};
+
+template <bool kBothCases, typename Verify>
+__attribute__((target("avx2"))) size_t WalkPairs(const char* data, size_t from, size_t size, size_t reach,
+                                                  const PairBytes& pair, const Verify& verify, bool& found)
+{
+    const CPairTest<kBothCases> test{_mm256_set1_epi8(static_cast<char>(pair.first[0])),
+                                     _mm256_set1_epi8(static_cast<char>(pair.first[1])),
+                                     _mm256_set1_epi8(static_cast<char>(pair.second[0])),
+                                     _mm256_set1_epi8(static_cast<char>(pair.second[1])),
+                                     _mm256_set1_epi8('\r'),
+                                     _mm256_set1_epi8('\n'),
+                                     _mm256_set1_epi8(0x1A),
+                                     pair.offset1,
+                                     pair.offset2};
+    return WalkStretches(data, from, size, reach, test, verify, found);
+}
+
+__attribute__((target("avx2"))) void StoreBuckets(const CFingerprintTest& test, const char* p, unsigned char* lanes)
+{
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(lanes), test.Buckets(p));
+}
+
+}  // namespace
+
+ScanEvent CNeedleFinder::NextOneWordAvx2(const char* data, size_t from, size_t size) const
+{
+    ScanEvent event;
+    const auto verify = [&](size_t pos, size_t) { return EventAt(data, pos, size, 1, event); };
+    const PairBytes pair{{m_byte1[0], m_byte1[1]}, {m_byte2[0], m_byte2[1]}, m_offset1, m_offset2};
+    const size_t reach = std::max<size_t>(m_offset2, 1) + 32;
+    bool found = false;
+    const size_t p = pair.first[0] != pair.first[1] || pair.second[0] != pair.second[1]
+                         ? WalkPairs<true>(data, from, size, reach, pair, verify, found)
+                         : WalkPairs<false>(data, from, size, reach, pair, verify, found);
+    return found ? event : NextScalar(data, p, size);
+}
+
+__attribute__((target("avx2"))) ScanEvent CNeedleFinder::NextManyWordsAvx2(const char* data, size_t from, size_t size) const
 {
     CFingerprintTest test;
-    for (size_t i = 0; i < length; ++i) {
-        test.low[i] = _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(low[i])));
-        test.high[i] = _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(high[i])));
+    for (size_t i = 0; i < m_fingerprint; ++i) {
+        test.low[i] = _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(m_low[i])));
+        test.high[i] = _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(m_high[i])));
     }
-    test.length = length;
+    test.length = m_fingerprint;
     test.nibble = _mm256_set1_epi8(0x0F);
     test.zero = _mm256_setzero_si256();
     test.ones = _mm256_set1_epi8(-1);
     test.cr = _mm256_set1_epi8('\r');
     test.lf = _mm256_set1_epi8('\n');
     test.eof = _mm256_set1_epi8(0x1A);
-    p = FindStretch(data, p, size, reach, test, mask);
-    if (mask) _mm256_storeu_si256(reinterpret_cast<__m256i*>(lanes), test.Buckets(data + p));
-    return p;
-}
-
-}  // namespace
-
-ScanEvent CNeedleFinder::NextManyWordsAvx2(const char* data, size_t from, size_t size) const
-{
-    const size_t reach = std::max<size_t>(m_fingerprint, 2) - 1 + 32;
-    size_t p = from;
     ScanEvent event;
-    unsigned char lanes[32];
-    for (;;) {
-        unsigned mask = 0;
-        p = FindFingerprintStretch(data, p, size, reach, m_low, m_high, m_fingerprint, mask, lanes);
-        if (!mask) break;
-        for (; mask; mask &= mask - 1) {
-            const auto k = static_cast<size_t>(__builtin_ctz(mask));
-            if (EventAt(data, p + k, size, lanes[k], event)) return event;
-        }
-        p += 32;
-    }
-    return NextScalar(data, p, size);
+    const auto verify = [&](size_t pos, size_t stretch) {
+        unsigned char lanes[32];
+        StoreBuckets(test, data + stretch, lanes);
+        return EventAt(data, pos, size, lanes[pos - stretch], event);
+    };
+    bool found = false;
+    const size_t p = WalkStretches(data, from, size, std::max<size_t>(m_fingerprint, 2) - 1 + 32, test, verify, found);
+    return found ? event : NextScalar(data, p, size);
 }
 
 #endif

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "results/ex_string_list.h"
+#include "results/result_line.h"
 
 namespace quilsk {
 namespace {
@@ -44,6 +45,26 @@ TEST(ExStringListTest, RemovingDuringAWalkContinuesWithTheNextLine)
         --it;
     }
     EXPECT_EQ(backward, (std::vector<std::string>{"4", "2"}));
+}
+
+TEST(ExStringListTest, LongestLengthAfterRemovalsCountsOnlyTheLinesHeld)
+{
+    CExStringList list;
+    list.Append(std::string_view("a very long line\r\n"));
+    list.Append(std::string_view("ab\r\n"));
+    list.Remove(list.Head());
+    EXPECT_EQ(list.UpdateLongestLength(), 4);
+}
+
+TEST(ResultLineTest, TagFormNumbersTakeSevenColumnsOrMore)
+{
+    struct Case {
+        long number;
+        const char* tag;
+    } cases[] = {{1, "(      1) "}, {12, "(     12) "}, {1234567, "(1234567) "}, {12345678, "(12345678) "}};
+    for (const Case& c : cases)
+        EXPECT_EQ(MakeTagResultLine("/D/A.TXT", c.number, "text"), std::string("/D/A.TXT") + c.tag + "text\r\n");
+    EXPECT_EQ(MakePlainResultLine("text"), "text\r\n");
 }
 
 }  // namespace

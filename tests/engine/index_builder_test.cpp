@@ -23,11 +23,11 @@ protected:
     }
 
     // Every posting the index holds for a word, as found by an exact walk.
-    std::vector<SPosting> PostingsOf(const std::string& word)
+    std::vector<IndexPosting> PostingsOf(const std::string& word)
     {
         struct CCollect : CPostingSink {
-            void Add(const SPosting& p) override { postings.push_back(p); }
-            std::vector<SPosting> postings;
+            void Add(const IndexPosting& p) override { postings.push_back(p); }
+            std::vector<IndexPosting> postings;
         } sink;
         CIndexFileReader reader;
         if (reader.Open(dir / "idx" / (std::string("$$TMP$$.") + word[0]))) reader.FindExact(word, sink);
@@ -43,11 +43,11 @@ TEST_F(IndexBuilderTest, WordsOffsetsLineNumbersAndTypes)
     ASSERT_EQ(result.error, "");
     EXPECT_EQ(result.files, 2u);
 
-    const std::vector<SPosting> apple = PostingsOf("apple");
+    const std::vector<IndexPosting> apple = PostingsOf("apple");
     ASSERT_EQ(apple.size(), 3u);
-    EXPECT_EQ(apple[0], (SPosting{0, 1, 0, kHeadwordType})) << "found inside \"apple's\" after the headword mark";
-    EXPECT_EQ(apple[1], (SPosting{static_cast<std::int32_t>(Sjis("■apple's core : 芯\r\n").size()), 2, 0, kExampleType}));
-    EXPECT_EQ(apple[2], (SPosting{0, 1, 1, kWholeLineType})) << "corpus lines are indexed whole";
+    EXPECT_EQ(apple[0], (IndexPosting{0, 1, 0, kHeadwordType})) << "found inside \"apple's\" after the headword mark";
+    EXPECT_EQ(apple[1], (IndexPosting{static_cast<std::int32_t>(Sjis("■apple's core : 芯\r\n").size()), 2, 0, kExampleType}));
+    EXPECT_EQ(apple[2], (IndexPosting{0, 1, 1, kWholeLineType})) << "corpus lines are indexed whole";
     EXPECT_EQ(PostingsOf("apple's").size(), 1u);
     EXPECT_EQ(PostingsOf("x-ray").size(), 0u) << "the tokenizer splits at the hyphen";
     EXPECT_EQ(PostingsOf("ray").size(), 1u);

@@ -17,20 +17,20 @@ using namespace test;
 // "m" with a less child "b" and a greater child "x".
 const std::string kWhole = kVersion4 + RecordBytes("m", {P(100)}) + kChild + RecordBytes("b", {P(1), P(2)}) +
                            kNoChild + kNoChild + kChild + RecordBytes("x", {P(3)}) + kNoChild + kNoChild;
-const std::vector<SRun> kWholeRuns{{"m", {P(100)}}, {"b", {P(1), P(2)}}, {"x", {P(3)}}};
+const std::vector<WordRun> kWholeRuns{{"m", {P(100)}}, {"b", {P(1), P(2)}}, {"x", {P(3)}}};
 
 // Loading the file and writing the tree back keeps exactly what the walk hands
 // over: the loader and the walkers read damaged files alike.
-void ExpectLoaderAgrees(std::string_view file, const std::vector<SRun>& walked, bool damaged)
+void ExpectLoaderAgrees(std::string_view file, const std::vector<WordRun>& walked, bool damaged)
 {
     CBinaryReader in;
     in.OpenBytes(file);
     CStringTreeIndex tree;
-    ASSERT_EQ(tree.Load(in), damaged ? EIndexLoad::Damaged : EIndexLoad::Loaded);
+    ASSERT_EQ(tree.Load(in), damaged ? IndexLoad::Damaged : IndexLoad::Loaded);
     EXPECT_EQ(AllRuns(WriteToString(tree)), walked);
 }
 
-bool IsPrefixOf(const std::vector<SRun>& part, const std::vector<SRun>& whole)
+bool IsPrefixOf(const std::vector<WordRun>& part, const std::vector<WordRun>& whole)
 {
     if (part.size() > whole.size()) return false;
     for (size_t i = 0; i < part.size(); ++i) {
@@ -50,8 +50,8 @@ TEST(IndexDamageTest, FileCutAnywhereYieldsWhatPrecedesTheCut)
     for (size_t length = 1; length <= kWhole.size(); ++length) {
         SCOPED_TRACE(length);
         const std::string file = kWhole.substr(0, length);
-        SWalkResult result;
-        const std::vector<SRun> runs = AllRuns(file, &result);
+        WalkResult result;
+        const std::vector<WordRun> runs = AllRuns(file, &result);
         EXPECT_TRUE(IsPrefixOf(runs, kWholeRuns));
         const bool complete = length == 1 || length == kWhole.size();  // the version byte alone is an empty index
         EXPECT_EQ(result.damaged, !complete);
@@ -67,7 +67,7 @@ TEST(IndexDamageTest, MalformedRecordsAreReadUpToTheDamage)
     struct Case {
         const char* name;
         std::string file;
-        std::vector<SRun> runs;
+        std::vector<WordRun> runs;
         bool damaged;
     } cases[] = {
         {"length byte 0 at the root", kVersion4 + std::string(1, '\0') + m + leaf, {}, true},
@@ -103,7 +103,7 @@ TEST(IndexDamageTest, MalformedRecordsAreReadUpToTheDamage)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        SWalkResult result;
+        WalkResult result;
         EXPECT_EQ(AllRuns(c.file, &result), c.runs);
         EXPECT_EQ(result.damaged, c.damaged);
         EXPECT_EQ(result.words, c.runs.size());
@@ -145,8 +145,8 @@ TEST(IndexDamageTest, DamagedFilesNeverMakeTheLoaderAndTheWalkersDisagree)
     for (int i = 0; i < 3000; ++i) {
         const std::string file = MutatedIndexFile(random);
         SCOPED_TRACE(i);
-        SWalkResult result;
-        const std::vector<SRun> runs = AllRuns(file, &result);
+        WalkResult result;
+        const std::vector<WordRun> runs = AllRuns(file, &result);
         ExpectLoaderAgrees(file, runs, result.damaged);
         damaged += result.damaged;
         if (runs.empty()) continue;

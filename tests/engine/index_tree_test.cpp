@@ -16,16 +16,16 @@ namespace {
 using namespace test;
 
 // The words of a tree in tree order, with their postings.
-std::vector<SRun> InOrder(const CStringTreeIndex& tree)
+std::vector<WordRun> InOrder(const CStringTreeIndex& tree)
 {
-    std::vector<SRun> runs;
+    std::vector<WordRun> runs;
     std::vector<const CINode*> stack;
     const CINode* node = tree.Root();
     while (node || !stack.empty()) {
         for (; node; node = node->less.get()) stack.push_back(node);
         node = stack.back();
         stack.pop_back();
-        SRun run{node->word, {}};
+        WordRun run{node->word, {}};
         for (size_t i = 0; i < node->postings.Count(); ++i) run.postings.push_back(node->postings.At(i));
         runs.push_back(std::move(run));
         node = node->greater.get();
@@ -69,7 +69,7 @@ TEST(CStringTreeIndexTest, InsertMergesCaseVariantsAndDropsARepeatedLine)
     struct Case {
         const char* name;
         std::vector<std::pair<std::string, std::int32_t>> inserts;  // word, offset
-        std::vector<SRun> expected;                                 // in tree order
+        std::vector<WordRun> expected;                                 // in tree order
     } cases[] = {
         {"lower case first keeps its spelling", {{"london", 10}, {"London", 20}},
          {{"london", {P(10), P(20)}}}},
@@ -135,7 +135,7 @@ TEST(CStringTreeIndexTest, StoreThenLoadGivesTheSameTreeAndBytes)
     CBinaryReader in;
     ASSERT_TRUE(in.Open(path));
     CStringTreeIndex loaded;
-    ASSERT_EQ(loaded.Load(in), EIndexLoad::Loaded);
+    ASSERT_EQ(loaded.Load(in), IndexLoad::Loaded);
     EXPECT_EQ(InOrder(loaded), InOrder(tree));
     EXPECT_EQ(WriteToString(loaded), ReadBytes(path));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1) << "no temporary file left";
@@ -149,7 +149,7 @@ TEST(CStringTreeIndexTest, ZeroPostingNodeLoadsAndWritesBack)
     CBinaryReader in;
     in.OpenBytes(file);
     CStringTreeIndex tree;
-    ASSERT_EQ(tree.Load(in), EIndexLoad::Loaded);
+    ASSERT_EQ(tree.Load(in), IndexLoad::Loaded);
     ASSERT_NE(tree.Root(), nullptr);
     EXPECT_EQ(tree.Root()->postings.Count(), 0u);
     EXPECT_EQ(WriteToString(tree), file);
@@ -181,8 +181,8 @@ TEST(CIndexWordCollectorTest, BalancedTreeHoldsWhatInsertionWouldInTheSameOrder)
 
     // The file of the balanced tree is a tree the insertion order would give too.
     CStringTreeIndex replayed;
-    for (const SRun& run : AllRuns(WriteToString(balanced)))
-        for (const SPosting& p : run.postings) replayed.Insert(run.word, p);
+    for (const WordRun& run : AllRuns(WriteToString(balanced)))
+        for (const IndexPosting& p : run.postings) replayed.Insert(run.word, p);
     EXPECT_EQ(WriteToString(replayed), WriteToString(balanced));
 }
 

@@ -28,10 +28,10 @@ CStringTreeIndex FruitTree()
     return tree;
 }
 
-std::vector<std::string> Words(const std::vector<SRun>& runs)
+std::vector<std::string> Words(const std::vector<WordRun>& runs)
 {
     std::vector<std::string> words;
-    for (const SRun& run : runs) words.push_back(run.word);
+    for (const WordRun& run : runs) words.push_back(run.word);
     return words;
 }
 
@@ -58,7 +58,7 @@ TEST(IndexWalkTest, WalksCompareWithoutRegardToAsciiCase)
         CIndexFileReader reader;
         reader.OpenBytes(file);
         CRunCollector sink;
-        const SWalkResult result = c.wholeWord ? reader.FindExact(c.key, sink) : reader.VisitPrefix(c.key, sink);
+        const WalkResult result = c.wholeWord ? reader.FindExact(c.key, sink) : reader.VisitPrefix(c.key, sink);
         EXPECT_EQ(Words(sink.runs), c.words) << c.key << (c.wholeWord ? " whole" : " prefix");
         EXPECT_EQ(result.words, c.words.size()) << c.key;
         EXPECT_FALSE(result.damaged) << c.key;
@@ -75,7 +75,7 @@ TEST(IndexWalkTest, StoredFileIsWalkedFromDiskAsOftenAsAsked)
     for (int round = 0; round < 2; ++round) {
         CRunCollector sink;
         EXPECT_EQ(reader.FindExact("Apple", sink).words, 1u);
-        const std::vector<SRun> expected{{"apple", {P(20), P(70, 2, 1, 2)}}};
+        const std::vector<WordRun> expected{{"apple", {P(20), P(70, 2, 1, 2)}}};
         EXPECT_EQ(sink.runs, expected) << "round " << round;
     }
     CIndexFileReader missing;
@@ -103,7 +103,7 @@ TEST(IndexWalkTest, OtherVersionsAreReportedAndYieldNothing)
         tree.Insert("kept", P(1));
         CBinaryReader in;
         in.OpenBytes(c.file);
-        EXPECT_EQ(tree.Load(in), EIndexLoad::UnsupportedVersion);
+        EXPECT_EQ(tree.Load(in), IndexLoad::UnsupportedVersion);
         ASSERT_NE(tree.Root(), nullptr);
         EXPECT_EQ(tree.Root()->word, "kept") << "the tree is left as it was";
     }
@@ -150,7 +150,7 @@ std::string ChainFile(size_t depth, bool alongLess)
 class CWordCounter : public CPostingSink {
 public:
     void BeginWord(std::string_view) override { ++words; }
-    void Add(const SPosting&) override { ++postings; }
+    void Add(const IndexPosting&) override { ++postings; }
 
     size_t words = 0;
     size_t postings = 0;
@@ -168,7 +168,7 @@ TEST(IndexWalkTest, MillionDeepChainsAreWalkedWithoutRecursion)
         const std::string deepest = alongLess ? "w0000000" : "w0999999";
         CRunCollector found;
         EXPECT_FALSE(reader.FindExact(deepest, found).damaged);
-        const std::vector<SRun> expected{{deepest, {P(kChainDepth - 1)}}};
+        const std::vector<WordRun> expected{{deepest, {P(kChainDepth - 1)}}};
         EXPECT_EQ(found.runs, expected);
 
         CWordCounter all;
@@ -189,7 +189,7 @@ TEST(IndexWalkTest, MillionDeepChainIsLoadedAndWrittenBackWithoutRecursion)
         CBinaryReader in;
         ASSERT_TRUE(in.Open(path));
         CStringTreeIndex tree;
-        ASSERT_EQ(tree.Load(in), EIndexLoad::Loaded);
+        ASSERT_EQ(tree.Load(in), IndexLoad::Loaded);
         ASSERT_EQ(tree.Store(path), "");
     }
     EXPECT_TRUE(ReadBytes(path) == file) << "the chain is written back byte for byte";

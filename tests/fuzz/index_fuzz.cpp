@@ -35,25 +35,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
     CIndexFileReader reader;
     reader.OpenBytes(bytes);
     CRunCollector all;
-    const SWalkResult walk = reader.VisitPrefix("", all);
+    const WalkResult walk = reader.VisitPrefix("", all);
     Require(walk.words == all.runs.size(), "word count of the prefix walk");
 
     CBinaryReader in;
     in.OpenBytes(bytes);
     CStringTreeIndex tree;
-    const EIndexLoad load = tree.Load(in);
+    const IndexLoad load = tree.Load(in);
     if (!reader.HasSupportedVersion()) {
-        Require(load == EIndexLoad::UnsupportedVersion && all.runs.empty(), "unsupported version");
+        Require(load == IndexLoad::UnsupportedVersion && all.runs.empty(), "unsupported version");
         return 0;
     }
-    Require((load == EIndexLoad::Damaged) == walk.damaged, "loader and walker disagree on damage");
+    Require((load == IndexLoad::Damaged) == walk.damaged, "loader and walker disagree on damage");
 
-    SWalkResult rewalk;
+    WalkResult rewalk;
     Require(AllRuns(WriteToString(tree), &rewalk) == all.runs, "loaded tree differs from the walk");
     Require(!rewalk.damaged, "a written tree reads as damaged");
 
     if (!all.runs.empty()) {
-        const SRun& first = all.runs.front();
+        const WordRun& first = all.runs.front();
         CRunCollector found;
         reader.FindExact(ToUpperA(first.word), found);
         Require(found.runs.size() == 1 && found.runs.front() == first, "find-exact misses the first word");
