@@ -27,12 +27,10 @@ namespace {
 using enum CommandId;
 
 constexpr CommandId kAllCommands[] = {
-    FileNew,       FileOpen,       FileClose,       FileSave,        FileSaveAs,    FilePrint,
-    FilePrintPreview, FilePrintSetup, SetEditor,   AppExit,         EditUndo,      EditCut,
-    EditCopy,      EditPaste,      DeleteResults,   StopSearch,      CheckDuplicates, SortResults,
-    EditGroups,    Search,         Narrow,          SearchOptions,   EditOptions,   TextColor,
-    BackColor,     HighlightTextColor, HighlightBackColor, ViewToolbar, ViewStatusBar, WindowNew,
-    WindowCascade, WindowTile,     WindowArrange,   AuthorTest,      HelpIndex,     AppAbout,
+    FileNew, FileOpen, FileClose, FileSave, FileSaveAs, FilePrint, FilePrintPreview, FilePrintSetup, SetEditor, AppExit,
+    EditUndo, EditCut, EditCopy, EditPaste, DeleteResults, StopSearch, CheckDuplicates, SortResults, EditGroups,
+    Search, Narrow, SearchOptions, EditOptions, TextColor, BackColor, HighlightTextColor, HighlightBackColor,
+    ViewToolbar, ViewStatusBar, WindowNew, WindowCascade, WindowTile, WindowArrange, AuthorTest, HelpIndex, AppAbout,
 };
 
 // Commands of the main window itself, available with or without a result window.

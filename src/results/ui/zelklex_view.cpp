@@ -33,7 +33,6 @@ int ClampToInt(int64_t value) { return static_cast<int>(std::clamp<int64_t>(valu
 CZelklexView::CZelklexView(std::shared_ptr<CZelklexDoc> doc, CViewRegistry& registry, QWidget* parent)
     : QAbstractScrollArea(parent), m_doc(std::move(doc)), m_registry(registry)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     m_contextMenuDelay.setSingleShot(true);
     connect(&m_contextMenuDelay, &QTimer::timeout, this, [this] { emit contextMenuRequested(m_contextMenuAt); });

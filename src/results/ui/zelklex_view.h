@@ -38,8 +38,9 @@ public:
     // A search started from this view runs: draw one row per line meanwhile.
     void SetSearchRunning(bool running);
     // The display mode is read at creation, after the options are confirmed and
-    // after each search started here; the font likewise.
+    // after each search started here.
     void RereadDrawTextMode();
+    // The font is read at creation and whenever the option dialog closes.
     void RereadFont();
     void ScrollToTop();
 
