@@ -17,6 +17,7 @@ std::string RecentKey(size_t index) { return "File" + std::to_string(index + 1);
 void CStandardProfile::Load(const CSettingsStore& store)
 {
     m_recentFiles.clear();
+    m_recentFileRemoved = false;
     for (size_t i = 0; i < kRecentFiles; ++i) {
         std::string path = store.GetString(kRecentSection, RecentKey(i), "", CSettingsStore::kWhole);
         if (!path.empty()) m_recentFiles.push_back(std::move(path));
@@ -27,7 +28,7 @@ void CStandardProfile::Load(const CSettingsStore& store)
 bool CStandardProfile::Save(CSettingsStore& store) const
 {
     bool ok = true;
-    if (!m_recentFiles.empty()) {
+    if (!m_recentFiles.empty() || m_recentFileRemoved) {
         // Unused slots are written empty: a key cannot be removed, and a stale
         // entry would come back at the next start.
         IniValues values;
@@ -44,6 +45,11 @@ void CStandardProfile::AddRecentFile(const std::string& path)
     std::erase(m_recentFiles, path);
     m_recentFiles.insert(m_recentFiles.begin(), path);
     if (m_recentFiles.size() > kRecentFiles) m_recentFiles.resize(kRecentFiles);
+}
+
+void CStandardProfile::RemoveRecentFile(const std::string& path)
+{
+    if (std::erase(m_recentFiles, path) > 0) m_recentFileRemoved = true;
 }
 
 }  // namespace quilsk

@@ -17,19 +17,23 @@ public:
     static constexpr size_t kRecentFiles = 4;
 
     void Load(const CSettingsStore& store);
-    // The recent files when there are any; the page count only when it is not 0.
+    // The recent files when there are any or one was removed; the page count
+    // only when it is not 0.
     bool Save(CSettingsStore& store) const;
 
     // Newest first, without empty entries.
     const std::vector<std::string>& RecentFiles() const { return m_recentFiles; }
     // Puts `path` at the head, dropping an equal entry and the oldest beyond four.
     void AddRecentFile(const std::string& path);
+    // Drops the entry of a file that can no longer be opened.
+    void RemoveRecentFile(const std::string& path);
 
     int PreviewPages() const { return m_previewPages; }
     void SetPreviewPages(int pages) { m_previewPages = pages; }
 
 private:
     std::vector<std::string> m_recentFiles;
+    bool m_recentFileRemoved = false;
     int m_previewPages = 0;
 };
 

@@ -112,5 +112,21 @@ TEST_F(ViewSettingsTest, StandardProfileKeepsFourRecentFilesAndWritesOnlyWhatIsS
     EXPECT_EQ(store.GetString("Settings", "PreviewPages", "unset"), "unset") << "0 is not written";
 }
 
+TEST_F(ViewSettingsTest, RemovingTheLastRecentFileIsWrittenSoItDoesNotComeBack)
+{
+    WriteBytes(file, "[Recent File List]\nFile1=/gone.txt\nFile2=/kept.txt\n");
+    CStandardProfile profile;
+    profile.Load(store);
+    profile.RemoveRecentFile("/gone.txt");
+    profile.RemoveRecentFile("/never-listed.txt");
+    EXPECT_EQ(profile.RecentFiles(), (std::vector<std::string>{"/kept.txt"}));
+    profile.RemoveRecentFile("/kept.txt");
+    ASSERT_TRUE(profile.Save(store));
+
+    CStandardProfile again;
+    again.Load(store);
+    EXPECT_TRUE(again.RecentFiles().empty());
+}
+
 }  // namespace
 }  // namespace quilsk

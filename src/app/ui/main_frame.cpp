@@ -5,6 +5,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <algorithm>
 
 #include "app/app_state.h"
 #include "app/settings_store.h"
@@ -12,6 +13,7 @@
 #include "app/ui/help_window.h"
 #include "app/ui/key_indicators.h"
 #include "app/ui/qt_host.h"
+#include "app/ui/result_commands.h"
 #include "app/ui/result_window.h"
 #include "app/ui/screen_fit.h"
 #include "platform/ui/message_box.h"
@@ -30,7 +32,8 @@ const char* const kIdleMessage = "がんばろう! ZIVO";
 
 CMainFrame::CMainFrame(CAppState& app, CSettingsStore& store, CQtHost& host, CStandardProfile& profile,
                        QWidget* parent)
-    : QMainWindow(parent), m_app(app), m_store(store), m_host(host), m_profile(profile), m_area(new QMdiArea(this))
+    : QMainWindow(parent), m_app(app), m_store(store), m_host(host), m_profile(profile),
+      m_files(profile, [this] { UpdateRecentFiles(); }), m_printing(profile), m_area(new QMdiArea(this))
 {
     setWindowTitle(Ui(kTitle));
     setCentralWidget(m_area);
@@ -89,10 +92,13 @@ CZelklexView* CMainFrame::OpenView(std::shared_ptr<CZelklexDoc> doc)
     auto* view = new CZelklexView(std::move(doc), m_host.Views(), window);
     window->setWidget(view);
     m_area->addSubWindow(window);
+    window->SetCloseCheck([this, view] { return CanCloseView(*view); });
     connect(view, &CZelklexView::contextMenuRequested, this, [this](QPoint at) {
         UpdateCommandStates();
         m_contextMenu->popup(at);
     });
+    connect(view, &CZelklexView::editRequested, this, [this, view](QPoint at) { LaunchEditor(*view, at); });
+    connect(view, &CZelklexView::wordLookupRequested, this, [view](QPoint at) { RunWordLookupCommand(*view, at); });
     connect(window, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::UpdateTitle);
     const QSize area = m_area->viewport()->size();
     if (m_area->isVisible()) window->resize(area * 3 / 4);
@@ -109,9 +115,54 @@ CZelklexView* CMainFrame::ActiveView() const
 
 void CMainFrame::CloseActiveDocument()
 {
-    const CZelklexView* active = ActiveView();
-    if (!active) return;
-    for (CZelklexView* view : m_host.Views().ViewsOf(active->Document())) view->parentWidget()->close();
+    CZelklexView* active = ActiveView();
+    if (!active || m_app.busy) return;
+    if (!m_files.SaveModified(active->Document(), this)) return;
+    for (CZelklexView* view : m_host.Views().ViewsOf(active->Document()))
+        static_cast<CResultWindow*>(view->parentWidget())->CloseChecked();
+}
+
+bool CMainFrame::CanCloseView(const CZelklexView& view)
+{
+    CZelklexDoc& doc = view.Document();
+    return m_host.Views().ViewsOf(doc).size() > 1 || m_files.SaveModified(doc, this);
+}
+
+bool CMainFrame::SaveAllModified()
+{
+    std::vector<CZelklexDoc*> asked;
+    for (const CZelklexView* view : m_host.Views().AllViews()) {
+        CZelklexDoc* doc = &view->Document();
+        if (std::find(asked.begin(), asked.end(), doc) != asked.end()) continue;
+        asked.push_back(doc);
+        if (!m_files.SaveModified(*doc, this)) return false;
+    }
+    return true;
+}
+
+void CMainFrame::OpenRecentFile(size_t index)
+{
+    if (index >= m_profile.RecentFiles().size()) return;
+    const std::string path = m_profile.RecentFiles()[index];
+    // A file open already comes to the front rather than into a second document.
+    for (CZelklexView* view : m_host.Views().AllViews()) {
+        if (view->Document().PathName() != path) continue;
+        m_area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(view->parentWidget()));
+        return;
+    }
+    auto doc = std::make_shared<CZelklexDoc>(m_app, m_store, m_host, FileNameOf(path));
+    if (m_files.Load(path, *doc, this)) OpenView(std::move(doc));
+}
+
+void CMainFrame::LaunchEditor(CZelklexView& view, QPoint viewportPos)
+{
+    CZelklexDoc& doc = view.Document();
+    const EditorLaunchResult launch = LaunchEditorAt(view, viewportPos, [this, &doc] {
+        m_files.SaveModified(doc, this);
+        return doc.PathName();
+    });
+    if (launch.status == EditorLaunchStatus::Failed)
+        statusBar()->showMessage(Ui("エディタを起動できませんでした: ") + QString::fromStdString(launch.reason), 15000);
 }
 
 void CMainFrame::ArrangeIcons()
@@ -191,7 +242,7 @@ WindowPlacement CMainFrame::CurrentPlacement() const
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     // A running search holds documents and views that must outlive it.
-    if (m_app.busy) {
+    if (m_app.busy || !SaveAllModified()) {
         event->ignore();
         return;
     }

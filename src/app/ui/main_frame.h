@@ -8,6 +8,8 @@
 #include <string>
 
 #include "app/ui/command_table.h"
+#include "app/ui/document_files.h"
+#include "app/ui/print_commands.h"
 #include "app/window_placement.h"
 
 class QMdiArea;
@@ -74,6 +76,13 @@ private:
     bool IsEnabled(CommandId id) const;
     void RunCommand(CommandId id);
     void CloseActiveDocument();
+    // Each document with modified results asks whether to save them; false
+    // when one of the questions was cancelled.
+    bool SaveAllModified();
+    // The last window of a document asks before its modified results go.
+    bool CanCloseView(const CZelklexView& view);
+    void OpenRecentFile(size_t index);
+    void LaunchEditor(CZelklexView& view, QPoint viewportPos);
     void ArrangeIcons();
     void ShowHelp();
     void ShowAbout();
@@ -85,6 +94,8 @@ private:
     CSettingsStore& m_store;
     CQtHost& m_host;
     CStandardProfile& m_profile;
+    CDocumentFiles m_files;
+    CPrintCommands m_printing;
 
     QMdiArea* m_area;
     std::map<CommandId, QAction*> m_actions;

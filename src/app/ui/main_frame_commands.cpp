@@ -16,6 +16,7 @@
 #include "app/ui/main_frame.h"
 #include "app/ui/qt_host.h"
 #include "app/ui/result_commands.h"
+#include "index/builder_launch.h"
 #include "platform/ui/qt_text.h"
 #include "results/ui/zelklex_view.h"
 #include "search/zelklex_doc.h"
@@ -87,10 +88,12 @@ void CMainFrame::CreateActions()
         UpdateCommandStates();
     });
 
+    // The first item stands, greyed, for an empty list; the others open their file.
     for (size_t i = 0; i <= CStandardProfile::kRecentFiles; ++i) {
         auto* action = new QAction(Command(RecentFile).menuText, this);
         action->setStatusTip(Command(RecentFile).prompt);
-        action->setEnabled(false);
+        action->setEnabled(i > 0);
+        if (i > 0) connect(action, &QAction::triggered, this, [this, i] { OpenRecentFile(i - 1); });
         m_recentFileActions.push_back(action);
     }
 }
@@ -107,6 +110,9 @@ void CMainFrame::BindCommands()
     m_handlers[FileNew] = [this] { NewDocument(); };
     m_handlers[FileClose] = [this] { CloseActiveDocument(); };
     m_handlers[AppExit] = [this] { close(); };
+    m_handlers[FilePrintSetup] = [this] { m_printing.PageSetup(this); };
+    // Silent whether or not the builder starts.
+    m_handlers[AuthorTest] = [this] { LaunchIndexBuilder(m_store); };
     m_handlers[ViewToolbar] = [this] { m_toolBar->setVisible(m_actions[ViewToolbar]->isChecked()); };
     m_handlers[ViewStatusBar] = [this] { statusBar()->setVisible(m_actions[ViewStatusBar]->isChecked()); };
     m_handlers[WindowNew] = [this] {
@@ -118,6 +124,13 @@ void CMainFrame::BindCommands()
     m_handlers[HelpIndex] = [this] { ShowHelp(); };
     m_handlers[AppAbout] = [this] { ShowAbout(); };
 
+    BindViewCommand(FileSave, [this](CZelklexView& view) { m_files.Save(view.Document(), this); });
+    BindViewCommand(FileSaveAs, [this](CZelklexView& view) { m_files.SaveAs(view.Document(), this); });
+    BindViewCommand(FilePrint, [this](CZelklexView& view) { m_printing.Print(view); });
+    BindViewCommand(FilePrintPreview, [this](CZelklexView& view) { m_printing.Preview(view); });
+    BindViewCommand(EditCopy, [this](CZelklexView& view) {
+        RunCopyCommand(view, [this, &view] { m_files.SaveModified(view.Document(), this); });
+    });
     BindViewCommand(Search, RunSearchCommand);
     BindViewCommand(SearchOptions, [this](CZelklexView& view) { RunOptionsCommand(view, m_host.Views()); });
     BindViewCommand(Narrow, RunNarrowCommand);

@@ -1,6 +1,8 @@
 #include "app/ui/result_commands.h"
 
 #include <QColorDialog>
+#include <QScrollBar>
+#include <iterator>
 
 #include "app/app_state.h"
 #include "app/settings_store.h"
@@ -8,6 +10,7 @@
 #include "app/ui/search_dlg.h"
 #include "results/ui/busy_message.h"
 #include "results/ui/color_ref.h"
+#include "results/ui/edit_copy_dlg.h"
 #include "results/ui/edit_opt_dlg.h"
 #include "results/ui/set_edit_dlg.h"
 #include "results/ui/view_registry.h"
@@ -91,6 +94,37 @@ void RunColorCommand(CZelklexView& view, ResultColorKey key)
     const QColor chosen = QColorDialog::getColor(Qt::black, view.window());
     if (chosen.isValid()) SaveResultColor(doc.Store(), key, ToColorRef(chosen));
     doc.UpdateAllViews();
+}
+
+void RunCopyCommand(CZelklexView& view, const std::function<void()>& saveIfModified)
+{
+    CEditCopyDlg(view.Document().Results(), saveIfModified, view.window()).exec();
+}
+
+EditorLaunchResult LaunchEditorAt(CZelklexView& view, QPoint viewportPos,
+                                  const std::function<std::string()>& saveIfModified)
+{
+    CZelklexDoc& doc = view.Document();
+    // Below the last line the row still counts on, one line pitch per row: the
+    // result file opens at that line.
+    const std::optional<TextPosition> hit = view.HitTest(viewportPos);
+    const int64_t y = static_cast<int64_t>(viewportPos.y()) + view.verticalScrollBar()->value();
+    const size_t row = hit ? hit->line : static_cast<size_t>(std::max<int64_t>(0, y) / view.Metrics().LinePitch());
+    return LaunchEditorOnRow(doc.Store(), doc.Results(), doc.LastSearchTagForm(), row, saveIfModified);
+}
+
+void RunWordLookupCommand(CZelklexView& view, QPoint viewportPos)
+{
+    CZelklexDoc& doc = view.Document();
+    if (doc.App().busy) {
+        ShowBusyMessage(&view);
+        return;
+    }
+    const std::optional<TextPosition> hit = view.HitTest(viewportPos);
+    if (!hit) return;
+    // The look-up replaces the list the line lives in.
+    const std::string line = *std::next(doc.Results().begin(), static_cast<std::ptrdiff_t>(hit->line));
+    if (doc.LookUpWord(line, hit->byte)) view.ScrollToTop();
 }
 
 }  // namespace quilsk

@@ -1,5 +1,10 @@
 #pragma once
 
+#include <QPoint>
+#include <functional>
+#include <string>
+
+#include "results/editor_launch.h"
 #include "results/result_colors.h"
 
 // The commands a result window carries out on its document, each given the
@@ -28,5 +33,14 @@ void RunEditOptionsCommand(CZelklexView& view);
 // The colour chooser starting from black; the chosen colour is stored, and the
 // views are redrawn either way.
 void RunColorCommand(CZelklexView& view, ResultColorKey key);
+// The copy dialog; its "ﾌｧｲﾙに" runs `saveIfModified`.
+void RunCopyCommand(CZelklexView& view, const std::function<void()>& saveIfModified);
+// A left double-click: the editor on the row under the point. `saveIfModified`
+// runs the document's save-if-modified step and gives its file path.
+EditorLaunchResult LaunchEditorAt(CZelklexView& view, QPoint viewportPos,
+                                  const std::function<std::string()>& saveIfModified);
+// A right double-click: refused while a search runs; otherwise the results
+// become the index entries of the word under the point.
+void RunWordLookupCommand(CZelklexView& view, QPoint viewportPos);
 
 }  // namespace quilsk

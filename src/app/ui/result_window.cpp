@@ -11,9 +11,16 @@ CResultWindow::CResultWindow(const CAppState& app, QWidget* parent) : QMdiSubWin
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
+void CResultWindow::CloseChecked()
+{
+    m_checked = true;
+    close();
+    m_checked = false;
+}
+
 void CResultWindow::closeEvent(QCloseEvent* event)
 {
-    if (m_app.busy) {
+    if (m_app.busy || (!m_checked && m_closeCheck && !m_closeCheck())) {
         event->ignore();
         return;
     }

@@ -1,0 +1,72 @@
+#include "app/ui/print_commands.h"
+
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <algorithm>
+
+#include "app/standard_profile.h"
+#include "platform/ui/message_box.h"
+#include "platform/ui/qt_text.h"
+#include "results/print_layout.h"
+#include "results/ui/result_font.h"
+#include "results/ui/result_page_printer.h"
+#include "results/ui/zelklex_view.h"
+#include "search/zelklex_doc.h"
+
+namespace quilsk {
+
+namespace {
+
+int PrintDocument(QPrinter& printer, CZelklexDoc& doc)
+{
+    // Read at every job, as the print options may have changed since the last.
+    return PrintResultPages(printer, doc.Results(), ReadPrintOptions(doc.Store()), ReadResultFont(doc.Store()));
+}
+
+}  // namespace
+
+CPrintCommands::CPrintCommands(CStandardProfile& profile) : m_profile(profile) {}
+
+CPrintCommands::~CPrintCommands() = default;
+
+QPrinter& CPrintCommands::Printer()
+{
+    if (!m_printer) m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+void CPrintCommands::Print(CZelklexView& view)
+{
+    CZelklexDoc& doc = view.Document();
+    QPrinter& printer = Printer();
+    printer.setDocName(ToQString(doc.Title()));
+    QPrintDialog dialog(&printer, view.window());
+    dialog.setMinMax(1, std::max(1, ReadPrintOptions(doc.Store()).maxPages));
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (PrintDocument(printer, doc) == 0) ShowMessage(view.window(), Ui("印刷できませんでした。"));
+}
+
+void CPrintCommands::Preview(CZelklexView& view)
+{
+    CZelklexDoc& doc = view.Document();
+    QPrinter& printer = Printer();
+    printer.setDocName(ToQString(doc.Title()));
+    QPrintPreviewDialog preview(&printer, view.window());
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&doc](QPrinter* target) { PrintDocument(*target, doc); });
+    auto* pages = preview.findChild<QPrintPreviewWidget*>();
+    if (pages && m_profile.PreviewPages() == 2) pages->setViewMode(QPrintPreviewWidget::FacingPagesView);
+    preview.exec();
+    if (pages) m_profile.SetPreviewPages(pages->viewMode() == QPrintPreviewWidget::FacingPagesView ? 2 : 1);
+}
+
+void CPrintCommands::PageSetup(QWidget* parent)
+{
+    QPageSetupDialog dialog(&Printer(), parent);
+    dialog.exec();
+}
+
+}  // namespace quilsk
