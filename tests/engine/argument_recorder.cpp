@@ -1,10 +1,8 @@
 #include "argument_recorder.h"
 
 #include <chrono>
-#include <sstream>
+#include <fstream>
 #include <thread>
-
-#include "test_support.h"
 
 namespace quilsk::test {
 
@@ -22,9 +20,11 @@ std::string ShellQuoted(const std::string& text)
 CArgumentRecorder::CArgumentRecorder(const std::filesystem::path& dir)
     : m_program(dir / "record-arguments"), m_record(dir / "record.txt")
 {
+    std::filesystem::create_directories(dir);
     const std::string temp = ShellQuoted(m_record.string() + ".tmp");
-    WriteBytes(m_program, "#!/bin/sh\n{ nice; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > " + temp + " && mv " + temp + " " +
-                              ShellQuoted(m_record.string()) + "\n");
+    std::ofstream(m_program, std::ios::binary)
+        << "#!/bin/sh\n{ nice; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > " + temp + " && mv " + temp + " " +
+               ShellQuoted(m_record.string()) + "\n";
     std::filesystem::permissions(m_program, std::filesystem::perms::owner_all);
 }
 
@@ -35,7 +35,7 @@ std::optional<std::vector<std::string>> CArgumentRecorder::WaitForRecord() const
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     if (!std::filesystem::exists(m_record)) return std::nullopt;
     std::vector<std::string> lines;
-    std::istringstream in(ReadBytes(m_record));
+    std::ifstream in(m_record, std::ios::binary);
     for (std::string line; std::getline(in, line);) lines.push_back(line);
     return lines;
 }

@@ -1,0 +1,203 @@
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "app/standard_profile.h"
+#include "app/ui/main_frame.h"
+#include "app/ui/zelklex_app.h"
+#include "platform/ui/qt_text.h"
+#include "results/print_layout.h"
+#include "results/ui/result_font.h"
+#include "results/ui/result_page_printer.h"
+#include "results/ui/zelklex_view.h"
+#include "search/zelklex_doc.h"
+#include "support/modal_driver.h"
+#include "support/result_window_support.h"
+
+using namespace quilsk;
+using namespace quilsk::test;
+
+namespace {
+
+// "L000", "L001", ...
+std::string Numbered(int i) { return QStringLiteral("L%1").arg(i, 3, 10, QLatin1Char('0')).toStdString(); }
+
+QString RunTool(const QString& program, const QStringList& arguments)
+{
+    QProcess tool;
+    tool.start(program, arguments);
+    if (!tool.waitForFinished(-1) || tool.exitCode() != 0) return {};
+    return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+int PdfPageCount(const QString& pdf)
+{
+    static const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)$"), QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch match = pages.match(RunTool(QStringLiteral("pdfinfo"), {pdf}));
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+// The words of one page, in reading order.
+QStringList PdfPageWords(const QString& pdf, int page)
+{
+    const QString number = QString::number(page);
+    return RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-f"), number, QStringLiteral("-l"), number, pdf,
+                                                 QStringLiteral("-")})
+        .split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+}
+
+}  // namespace
+
+class ResultPrintingTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<CTestSettings> settings;
+    QTemporaryDir output;
+
+    QString PrintToPdf(const CExStringList& results, const char* name)
+    {
+        const QString pdf = output.filePath(QString::fromLatin1(name));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        const int printed =
+            PrintResultPages(printer, results, ReadPrintOptions(settings->Store()), ReadResultFont(settings->Store()));
+        return printed > 0 ? pdf : QString();
+    }
+
+private slots:
+    void init()
+    {
+        settings = std::make_unique<CTestSettings>();
+        SetResultFont(settings->Store(), 13);
+    }
+
+    void PagesAsTheRealPrinterLaysThemOut_data()
+    {
+        QTest::addColumn<std::vector<std::string>>("lines");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<int>("pages");
+        // Per page: its first and last words after the header.
+        QTest::addColumn<QStringList>("bounds");
+
+        std::vector<std::string> hundred;
+        for (int i = 0; i < 100; ++i) hundred.push_back(Numbered(i));
+        QTest::newRow("100 lines, 10 pages at most") << hundred << "10" << "70" << 4
+                                                     << QStringList{"L000 L028", "L029 L057", "L058 L086", "L087 L099"};
+        QTest::newRow("100 lines, 3 pages at most") << hundred << "3" << "70" << 3
+                                                    << QStringList{"L000 L028", "L029 L057", "L058 L086"};
+
+        // 30 characters at 20 per row: two rows each, 14 lines a page.
+        std::vector<std::string> twoRows;
+        for (int i = 0; i < 30; ++i) twoRows.push_back(Numbered(i) + " aaaaaaaaaaaa bbbbbbbbbbbbb");
+        QTest::newRow("lines of two rows") << twoRows << "10" << "20" << 3
+                                           << QStringList{"L000 bbbbbbbbbbbbb", "L014 bbbbbbbbbbbbb",
+                                                          "L028 bbbbbbbbbbbbb"};
+
+        std::string oversize = "BIG";
+        for (int i = 0; i < 1000; ++i) oversize += " w" + std::to_string(i);
+        QTest::newRow("a line longer than a page") << std::vector<std::string>{"L000", oversize, "L002"} << "10" << "70"
+                                                   << 3 << QStringList{"L000 L000", "BIG", "L002 L002"};
+    }
+
+    void PagesAsTheRealPrinterLaysThemOut()
+    {
+        QFETCH(std::vector<std::string>, lines);
+        QFETCH(QString, page);
+        QFETCH(QString, column);
+        QFETCH(int, pages);
+        QFETCH(QStringList, bounds);
+        settings->Store().WriteStrings("PrintOpt", {{"Line", "30"}, {"Page", page.toStdString()},
+                                                   {"Column", column.toStdString()}, {"Top", "50"}, {"Left", "75"}});
+        CExStringList results;
+        for (const std::string& line : lines) results.Append(line + "\r\n");
+        const QString pdf = PrintToPdf(results, "pages.pdf");
+        QVERIFY(!pdf.isEmpty());
+        QCOMPARE(PdfPageCount(pdf), pages);
+        for (int p = 1; p <= pages; ++p) {
+            const QStringList words = PdfPageWords(pdf, p);
+            QVERIFY2(words.size() >= 4, qPrintable(words.join(' ')));
+            QCOMPARE(words.mid(0, 3), (QStringList{"Page", ":", QString::number(p)}));
+            const QStringList expected = bounds[p - 1].split(' ');
+            QCOMPARE(words[3], expected[0]);
+            if (expected.size() > 1) QCOMPARE(words.last(), expected[1]);
+        }
+    }
+
+    void TheOversizeLineIsCutAtThePagesRows()
+    {
+        settings->Store().WriteStrings("PrintOpt", {{"Line", "10"}, {"Column", "20"}});
+        std::string oversize;
+        for (int i = 0; i < 60; ++i) oversize += QStringLiteral("w%1 ").arg(i, 2, 10, QLatin1Char('0')).toStdString();
+        CExStringList results;
+        results.Append(oversize + "\r\n");
+        const QString pdf = PrintToPdf(results, "cut.pdf");
+        QCOMPARE(PdfPageCount(pdf), 1);
+        const QStringList words = PdfPageWords(pdf, 1);
+        // Nine rows of five words: the page's rows, and no more.
+        QCOMPARE(words.mid(3).size(), 45);
+        QCOMPARE(words.last(), QStringLiteral("w44"));
+    }
+
+    void EscBytesPrintAsNothing()
+    {
+        CExStringList results;
+        results.Append(Sjis("x\x1by\x1bz : 林檎\r\n"));
+        const QString pdf = PrintToPdf(results, "esc.pdf");
+        QCOMPARE(PdfPageWords(pdf, 1).mid(3), (QStringList{"xyz", ":", Ui("林檎")}));
+    }
+
+    void PreviewAndPrintDialogFollowTheOptions()
+    {
+        settings->Store().WriteStrings("PrintOpt", {{"Page", "7"}});
+        CZelklexApp app(settings->Store().Path());
+        app.InitInstance();
+        CMainFrame& frame = *app.MainFrame();
+        QVERIFY(!frame.Action(CommandId::FilePrint)->isEnabled());
+        CZelklexDoc& doc = frame.ActiveView()->Document();
+        for (int i = 0; i < 100; ++i) doc.Results().Append(Numbered(i) + "\r\n");
+        doc.UpdateAllViews();
+        QCoreApplication::processEvents();
+        QVERIFY(frame.Action(CommandId::FilePrint)->isEnabled());
+
+        CModalDriver driver;
+        int previewPages = -1;
+        driver.OnNextDialog([&](QDialog* dialog) {
+            auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+            QVERIFY(preview);
+            preview->updatePreview();
+            previewPages = preview->pageCount();
+            preview->setViewMode(QPrintPreviewWidget::FacingPagesView);
+            dialog->reject();
+        });
+        frame.Action(CommandId::FilePrintPreview)->trigger();
+        QCOMPARE(driver.PendingHandlers(), 0);
+        QCOMPARE(previewPages, 4);
+        QCOMPARE(app.Profile().PreviewPages(), 2);
+
+        int minPage = 0;
+        int maxPage = 0;
+        driver.OnNextDialog([&](QDialog* dialog) {
+            auto* print = qobject_cast<QPrintDialog*>(dialog);
+            QVERIFY(print);
+            minPage = print->minPage();
+            maxPage = print->maxPage();
+            dialog->reject();
+        });
+        frame.Action(CommandId::FilePrint)->trigger();
+        QCOMPARE(driver.PendingHandlers(), 0);
+        QCOMPARE(minPage, 1);
+        QCOMPARE(maxPage, 7);
+        QVERIFY(driver.UnexpectedDialogs().isEmpty());
+        QVERIFY(driver.Messages().isEmpty());
+    }
+};
+
+QTEST_MAIN(ResultPrintingTest)
+#include "result_printing_test.moc"
