@@ -1,7 +1,11 @@
+#include <QLineEdit>
+#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -153,7 +157,7 @@ private slots:
         QCOMPARE(PdfPageWords(pdf, 1).mid(3), (QStringList{"xyz", ":", Ui("林檎")}));
     }
 
-    void PreviewAndPrintDialogFollowTheOptions()
+    void PrintPreviewAndSetupCommands()
     {
         settings->Store().WriteStrings("PrintOpt", {{"Page", "7"}});
         CZelklexApp app(settings->Store().Path());
@@ -167,6 +171,30 @@ private slots:
         QVERIFY(frame.Action(CommandId::FilePrint)->isEnabled());
 
         CModalDriver driver;
+        // Through the print dialog into a file, pages 2 and 3 of the four.
+        const QString pdf = output.filePath(QStringLiteral("command.pdf"));
+        int minPage = 0;
+        int maxPage = 0;
+        driver.OnNextDialog([&](QDialog* dialog) {
+            auto* print = qobject_cast<QPrintDialog*>(dialog);
+            QVERIFY(print);
+            minPage = print->minPage();
+            maxPage = print->maxPage();
+            dialog->findChild<QLineEdit*>(QStringLiteral("filename"))->setText(pdf);
+            dialog->findChild<QRadioButton*>(QStringLiteral("printRange"))->setChecked(true);
+            dialog->findChild<QSpinBox*>(QStringLiteral("from"))->setValue(2);
+            dialog->findChild<QSpinBox*>(QStringLiteral("to"))->setValue(3);
+            dialog->accept();
+        });
+        frame.Action(CommandId::FilePrint)->trigger();
+        QCOMPARE(driver.PendingHandlers(), 0);
+        QCOMPARE(minPage, 1);
+        QCOMPARE(maxPage, 7);
+        QCOMPARE(PdfPageCount(pdf), 2);
+        QCOMPARE(PdfPageWords(pdf, 1).mid(2, 2), (QStringList{"2", "L029"}));
+        QCOMPARE(PdfPageWords(pdf, 2).mid(2, 2), (QStringList{"3", "L058"}));
+
+        // The preview shows every page again.
         int previewPages = -1;
         driver.OnNextDialog([&](QDialog* dialog) {
             auto* preview = dialog->findChild<QPrintPreviewWidget*>();
@@ -181,19 +209,13 @@ private slots:
         QCOMPARE(previewPages, 4);
         QCOMPARE(app.Profile().PreviewPages(), 2);
 
-        int minPage = 0;
-        int maxPage = 0;
+        bool pageSetup = false;
         driver.OnNextDialog([&](QDialog* dialog) {
-            auto* print = qobject_cast<QPrintDialog*>(dialog);
-            QVERIFY(print);
-            minPage = print->minPage();
-            maxPage = print->maxPage();
+            pageSetup = qobject_cast<QPageSetupDialog*>(dialog) != nullptr;
             dialog->reject();
         });
-        frame.Action(CommandId::FilePrint)->trigger();
-        QCOMPARE(driver.PendingHandlers(), 0);
-        QCOMPARE(minPage, 1);
-        QCOMPARE(maxPage, 7);
+        frame.Action(CommandId::FilePrintSetup)->trigger();
+        QVERIFY(pageSetup);
         QVERIFY(driver.UnexpectedDialogs().isEmpty());
         QVERIFY(driver.Messages().isEmpty());
     }

@@ -44,6 +44,7 @@ void CPrintCommands::Print(CZelklexView& view)
     QPrinter& printer = Printer();
     printer.setDocName(ToQString(doc.Title()));
     QPrintDialog dialog(&printer, view.window());
+    dialog.setWindowTitle(Ui("印刷"));
     dialog.setMinMax(1, std::max(1, ReadPrintOptions(doc.Store()).maxPages));
     if (dialog.exec() != QDialog::Accepted) return;
     if (PrintDocument(printer, doc) == 0) ShowMessage(view.window(), Ui("印刷できませんでした。"));
@@ -54,7 +55,11 @@ void CPrintCommands::Preview(CZelklexView& view)
     CZelklexDoc& doc = view.Document();
     QPrinter& printer = Printer();
     printer.setDocName(ToQString(doc.Title()));
+    // The preview shows every page once, whatever the last print asked for.
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setCopyCount(1);
     QPrintPreviewDialog preview(&printer, view.window());
+    preview.setWindowTitle(Ui("印刷プレビュー"));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&doc](QPrinter* target) { PrintDocument(*target, doc); });
     auto* pages = preview.findChild<QPrintPreviewWidget*>();
@@ -66,6 +71,7 @@ void CPrintCommands::Preview(CZelklexView& view)
 void CPrintCommands::PageSetup(QWidget* parent)
 {
     QPageSetupDialog dialog(&Printer(), parent);
+    dialog.setWindowTitle(Ui("プリンタの設定"));
     dialog.exec();
 }
 
