@@ -63,30 +63,31 @@ private slots:
         QCOMPARE(warning, lastLineShown ? QString() : Ui("32KBを越えました。クリップボード経由ではすべてのデータの転送は不可能です。ファイル経由をご利用ください。"));
     }
 
+    void CopyAllPutsTheWholeTextOnTheClipboardAndCloses_data()
+    {
+        QTest::addColumn<std::vector<std::string>>("lines");
+        QTest::addColumn<QString>("clipboard");
+        QTest::newRow("two lines") << std::vector<std::string>{Sjis("林檎 : apple"), "\x1bpear\x1b : 2"}
+                                   << Ui("林檎 : apple\n\x1bpear\x1b : 2\n");
+        // Copying nothing leaves the clipboard as it was, and still reports.
+        QTest::newRow("no results") << std::vector<std::string>{} << "before";
+    }
+
     void CopyAllPutsTheWholeTextOnTheClipboardAndCloses()
     {
-        const CExStringList list = ListOf({Sjis("林檎 : apple"), "\x1bpear\x1b : 2"});
+        QFETCH(std::vector<std::string>, lines);
+        QFETCH(QString, clipboard);
+        const CExStringList list = ListOf(lines);
         CEditCopyDlg dlg(list, [] {});
         dlg.show();
+        QVERIFY(dlg.findChild<QPushButton*>(QStringLiteral("copyAll"))->isDefault());
         CModalDriver driver;
         Click(dlg, "copyAll");
         QCOMPARE(driver.MessageTexts(), QStringList{Ui(kCopied)});
         QCOMPARE(driver.Messages()[0].caption, QStringLiteral("Quillseek"));
-        QCOMPARE(QGuiApplication::clipboard()->text(), Ui("林檎 : apple\n\x1bpear\x1b : 2\n"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
         QVERIFY(!dlg.isVisible());
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
-        QVERIFY(dlg.findChild<QPushButton*>(QStringLiteral("copyAll"))->isDefault());
-    }
-
-    void CopyAllOfNothingLeavesTheClipboardButStillReports()
-    {
-        const CExStringList empty;
-        CEditCopyDlg dlg(empty, [] {});
-        dlg.show();
-        CModalDriver driver;
-        Click(dlg, "copyAll");
-        QCOMPARE(driver.MessageTexts(), QStringList{Ui(kCopied)});
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
     }
 
     void CopyPartCopiesTheSelectionOnly_data()

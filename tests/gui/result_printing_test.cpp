@@ -63,11 +63,13 @@ private:
     std::unique_ptr<CTestSettings> settings;
     QTemporaryDir output;
 
-    QString PrintToPdf(const CExStringList& results, const char* name)
+    // `fullPage`: positions count from the paper's corner rather than the printable area's.
+    QString PrintToPdf(const CExStringList& results, const char* name, bool fullPage = false)
     {
         const QString pdf = output.filePath(QString::fromLatin1(name));
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setFullPage(fullPage);
         printer.setOutputFileName(pdf);
         const int printed =
             PrintResultPages(printer, results, ReadPrintOptions(settings->Store()), ReadResultFont(settings->Store()));
@@ -103,11 +105,6 @@ private slots:
         QTest::newRow("lines of two rows") << twoRows << "10" << "20" << 3
                                            << QStringList{"L000 bbbbbbbbbbbbb", "L014 bbbbbbbbbbbbb",
                                                           "L028 bbbbbbbbbbbbb"};
-
-        std::string oversize = "BIG";
-        for (int i = 0; i < 1000; ++i) oversize += " w" + std::to_string(i);
-        QTest::newRow("a line longer than a page") << std::vector<std::string>{"L000", oversize, "L002"} << "10" << "70"
-                                                   << 3 << QStringList{"L000 L000", "BIG", "L002 L002"};
     }
 
     void PagesAsTheRealPrinterLaysThemOut()
@@ -130,23 +127,44 @@ private slots:
             QCOMPARE(words.mid(0, 3), (QStringList{"Page", ":", QString::number(p)}));
             const QStringList expected = bounds[p - 1].split(' ');
             QCOMPARE(words[3], expected[0]);
-            if (expected.size() > 1) QCOMPARE(words.last(), expected[1]);
+            QCOMPARE(words.last(), expected[1]);
         }
     }
 
-    void TheOversizeLineIsCutAtThePagesRows()
+    void ALineLongerThanAPageGetsAPageOfItsOwn()
     {
         settings->Store().WriteStrings("PrintOpt", {{"Line", "10"}, {"Column", "20"}});
         std::string oversize;
         for (int i = 0; i < 60; ++i) oversize += QStringLiteral("w%1 ").arg(i, 2, 10, QLatin1Char('0')).toStdString();
         CExStringList results;
-        results.Append(oversize + "\r\n");
+        for (const std::string& line : {std::string("L000"), oversize, std::string("L002")}) results.Append(line + "\r\n");
         const QString pdf = PrintToPdf(results, "cut.pdf");
-        QCOMPARE(PdfPageCount(pdf), 1);
-        const QStringList words = PdfPageWords(pdf, 1);
+        QCOMPARE(PdfPageCount(pdf), 3);
+        QCOMPARE(PdfPageWords(pdf, 1).mid(3), QStringList{"L000"});
         // Nine rows of five words: the page's rows, and no more.
-        QCOMPARE(words.mid(3).size(), 45);
-        QCOMPARE(words.last(), QStringLiteral("w44"));
+        const QStringList cut = PdfPageWords(pdf, 2).mid(3);
+        QCOMPARE(cut.size(), 45);
+        QCOMPARE(cut.last(), QStringLiteral("w44"));
+        QCOMPARE(PdfPageWords(pdf, 3).mid(3), QStringList{"L002"});
+    }
+
+    void MarginsAreHundredthsOfAnInch()
+    {
+        settings->Store().WriteStrings("PrintOpt", {{"Top", "100"}, {"Left", "250"}});
+        CExStringList results;
+        results.Append(std::string_view("L000\r\n"));
+        const QString pdf = PrintToPdf(results, "margins.pdf", true);
+        // Word boxes in points, 0.72 to the hundredth of an inch.
+        const QString boxes = RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+        const QRegularExpression word(QStringLiteral("xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>([^<]+)<"));
+        QMap<QString, QPointF> at;
+        for (const QRegularExpressionMatch& m : word.globalMatch(boxes))
+            at[m.captured(3)] = QPointF(m.captured(1).toDouble(), m.captured(2).toDouble());
+        QVERIFY2(at.contains(QStringLiteral("Page")) && at.contains(QStringLiteral("L000")), qPrintable(boxes));
+        QVERIFY(qAbs(at["Page"].x() - 180) < 2);
+        QVERIFY(qAbs(at["Page"].y() - 72) < 4);
+        QVERIFY(qAbs(at["L000"].x() - 180) < 2);
+        QVERIFY(at["L000"].y() > at["Page"].y() + 15);  // two rows of about 10 points below
     }
 
     void EscBytesPrintAsNothing()
