@@ -56,7 +56,8 @@ private slots:
         CEditCopyDlg dlg(list, [] {});
 
         const QString firstShown = Ui("林檎") + QString(29994, QLatin1Char('a'));
-        const QString expected = lastLineShown ? firstShown + "\n" + QString::fromStdString(last) + "\n" : firstShown + "\n";
+        const QString expected =
+            lastLineShown ? firstShown + "\n" + QString::fromStdString(last) + "\n" : firstShown + "\n";
         QCOMPARE(TextOf(dlg)->toPlainText(), expected);
         QVERIFY(TextOf(dlg)->isReadOnly());
         const QString warning = dlg.findChild<QLabel*>(QStringLiteral("warning"))->text();

@@ -33,7 +33,7 @@ const char* const kIdleMessage = "がんばろう! ZIVO";
 CMainFrame::CMainFrame(CAppState& app, CSettingsStore& store, CQtHost& host, CStandardProfile& profile,
                        QWidget* parent)
     : QMainWindow(parent), m_app(app), m_store(store), m_host(host), m_profile(profile),
-      m_files(profile, [this] { UpdateRecentFiles(); }), m_printing(profile), m_area(new QMdiArea(this))
+      m_files(profile, [this] { UpdateRecentFiles(); }), m_area(new QMdiArea(this))
 {
     setWindowTitle(Ui(kTitle));
     setCentralWidget(m_area);

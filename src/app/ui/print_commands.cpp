@@ -3,11 +3,9 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <algorithm>
 
-#include "app/standard_profile.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/qt_text.h"
 #include "results/print_layout.h"
@@ -28,7 +26,7 @@ int PrintDocument(QPrinter& printer, CZelklexDoc& doc)
 
 }  // namespace
 
-CPrintCommands::CPrintCommands(CStandardProfile& profile) : m_profile(profile) {}
+CPrintCommands::CPrintCommands() = default;
 
 CPrintCommands::~CPrintCommands() = default;
 
@@ -62,10 +60,7 @@ void CPrintCommands::Preview(CZelklexView& view)
     preview.setWindowTitle(Ui("印刷プレビュー"));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&doc](QPrinter* target) { PrintDocument(*target, doc); });
-    auto* pages = preview.findChild<QPrintPreviewWidget*>();
-    if (pages && m_profile.PreviewPages() == 2) pages->setViewMode(QPrintPreviewWidget::FacingPagesView);
     preview.exec();
-    if (pages) m_profile.SetPreviewPages(pages->viewMode() == QPrintPreviewWidget::FacingPagesView ? 2 : 1);
 }
 
 void CPrintCommands::PageSetup(QWidget* parent)

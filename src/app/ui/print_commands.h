@@ -10,13 +10,11 @@ class QWidget;
 
 namespace quilsk {
 
-class CStandardProfile;
 class CZelklexView;
 
 class CPrintCommands {
 public:
-    // The preview opens with the number of pages it showed last (1 or 2).
-    explicit CPrintCommands(CStandardProfile& profile);
+    CPrintCommands();
     ~CPrintCommands();
 
     // The print dialog offers pages 1 to "PrintOpt"/"Page".
@@ -27,7 +25,6 @@ public:
 private:
     QPrinter& Printer();
 
-    CStandardProfile& m_profile;
     std::unique_ptr<QPrinter> m_printer;  // made at first use: finding printers takes a while
 };
 

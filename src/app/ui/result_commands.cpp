@@ -2,6 +2,7 @@
 
 #include <QColorDialog>
 #include <QScrollBar>
+#include <algorithm>
 #include <iterator>
 
 #include "app/app_state.h"

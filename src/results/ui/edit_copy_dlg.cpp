@@ -1,6 +1,5 @@
 #include "results/ui/edit_copy_dlg.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>

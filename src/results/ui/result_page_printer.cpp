@@ -6,7 +6,6 @@
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 
 #include "platform/ui/qt_text.h"
 #include "results/ex_string_list.h"
@@ -72,7 +71,7 @@ private:
 };
 
 void DrawPage(QPainter& painter, QPrinter& printer, const PaperLayout& paper, const PrintOptions& options,
-               int pageNumber, const PrintPage* page)
+              int pageNumber, const PrintPage* page)
 {
     const QFontMetrics metrics(paper.font, &printer);
     painter.drawText(QPointF(paper.left, paper.top + metrics.ascent()), QStringLiteral("Page : %1").arg(pageNumber));
@@ -92,8 +91,10 @@ void DrawPage(QPainter& painter, QPrinter& printer, const PaperLayout& paper, co
 QFont PrinterFont(const QFont& resultFont, const QPrinter& printer)
 {
     QFont font = resultFont;
-    if (resultFont.pixelSize() > 0)
-        font.setPixelSize(std::max(1, static_cast<int>(std::lround(resultFont.pixelSize() * printer.logicalDpiY() / 100.0))));
+    if (resultFont.pixelSize() > 0) {
+        const long pixels = std::lround(resultFont.pixelSize() * printer.logicalDpiY() / 100.0);
+        font.setPixelSize(std::max(1, static_cast<int>(pixels)));
+    }
     return font;
 }
 
