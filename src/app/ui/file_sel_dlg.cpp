@@ -62,16 +62,9 @@ CFileSelDlg::CFileSelDlg(CSettingsStore& store, std::string section, QWidget* pa
     fields->addWidget(caption, 1, 0, 1, 2);
     fields->addWidget(new QLabel(Ui("ﾌｧｲﾙ名"), this), 2, 0);
     fields->addWidget(m_fileName, 2, 1);
-    auto* lists = new QGridLayout;
-    lists->addWidget(new QLabel(Ui("ﾃﾞｨﾚｸﾄﾘ一覧"), this), 0, 0);
-    lists->addWidget(m_directories, 1, 0);
-    lists->addWidget(new QLabel(Ui("ﾄﾞﾗｲﾌﾞ一覧"), this), 0, 1);
-    lists->addWidget(m_drives, 1, 1);
-    lists->addWidget(new QLabel(Ui("ﾌｧｲﾙ一覧(参考)"), this), 0, 2);
-    lists->addWidget(m_files, 1, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
-    layout->addLayout(lists);
+    layout->addLayout(m_lists.ListsLayout(this));
     layout->addLayout(OkCancelRow(this, &CFileSelDlg::OnOk));
 
     std::string defaultMask;

@@ -38,16 +38,9 @@ CSelDirDlg::CSelDirDlg(const QString& directory, QWidget* parent)
     auto* field = new QHBoxLayout;
     field->addWidget(new QLabel(Ui("選択されたﾃﾞｨﾚｸﾄﾘ"), this));
     field->addWidget(m_directory);
-    auto* lists = new QGridLayout;
-    lists->addWidget(new QLabel(Ui("ﾃﾞｨﾚｸﾄﾘ一覧"), this), 0, 0);
-    lists->addWidget(m_directories, 1, 0);
-    lists->addWidget(new QLabel(Ui("ﾄﾞﾗｲﾌﾞ一覧"), this), 0, 1);
-    lists->addWidget(m_drives, 1, 1);
-    lists->addWidget(new QLabel(Ui("ﾌｧｲﾙ一覧(参考)"), this), 0, 2);
-    lists->addWidget(m_files, 1, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(field);
-    layout->addLayout(lists);
+    layout->addLayout(m_lists.ListsLayout(this));
     layout->addLayout(OkCancelRow(this, &CSelDirDlg::OnOk));
 
     if (directory.isEmpty()) m_lists.SetDirectory(CurrentDirectoryCp932());
