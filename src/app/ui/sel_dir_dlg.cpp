@@ -1,6 +1,5 @@
 #include "app/ui/sel_dir_dlg.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
