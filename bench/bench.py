@@ -101,8 +101,9 @@ def window_rows(tool, ini, runs):
     """The search in the desktop application's result window against the engine alone, both timed in one
     process by window-search on the offscreen platform."""
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-    return [json.loads(run([tool, "--ini", ini, "--time", str(runs), keyword], stdout=subprocess.PIPE, env=env).stdout)
-            for keyword in WINDOW_KEYWORDS]
+    timed = [run([tool, "--ini", ini, "--time", str(runs), keyword], stdout=subprocess.PIPE, env=env)
+             for keyword in WINDOW_KEYWORDS]
+    return [json.loads(result.stdout) for result in timed]
 
 
 def main():

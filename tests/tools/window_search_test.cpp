@@ -23,7 +23,8 @@ private slots:
     {
         settings = std::make_unique<CTestSettings>();
         WriteDictionary(*settings, "DICT.TXT",
-                        {"apple : \x1b" + Sjis("りんご") + "\x1b", "pear : 2", "* an apple a day : " + Sjis("一日")});
+                        {"apple : \x1b" + Sjis("りんご") + "\x1b", "pear : 2",
+                         "* an apple a day : " + Sjis("一日")});
         RegisterMainDictionary(*settings, "DICT.TXT");
         settings->Store().WriteInt("Color", "HlBkColor", 0xFF00FF);
     }

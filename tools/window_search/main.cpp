@@ -35,13 +35,15 @@ int PrintTimes(CWindowSearch& search, int runs, const QString& keyword)
 {
     std::vector<double> window;
     std::vector<double> engine;
-    size_t lines = search.SearchInWindow().lines;
+    const size_t lines = search.SearchInWindow().lines;
     for (int run = 0; run < runs; ++run) {
         const TimedSearch inWindow = search.SearchInWindow();
         const std::optional<TimedSearch> alone = search.SearchEngineOnly();
         if (!alone) return Fail(QStringLiteral("the search failed"));
         if (inWindow.lines != lines || alone->lines != lines)
-            return Fail(QStringLiteral("the window found %1 lines, the engine alone %2").arg(inWindow.lines).arg(alone->lines));
+            return Fail(QStringLiteral("the window found %1 lines, the engine alone %2")
+                            .arg(inWindow.lines)
+                            .arg(alone->lines));
         window.push_back(inWindow.ms);
         engine.push_back(alone->ms);
     }
@@ -50,8 +52,7 @@ int PrintTimes(CWindowSearch& search, int runs, const QString& keyword)
                              {QStringLiteral("runs"), runs},
                              {QStringLiteral("window_ms"), Summary(window)},
                              {QStringLiteral("engine_ms"), Summary(engine)}};
-    std::printf("%s", QJsonDocument(report).toJson(QJsonDocument::Compact).constData());
-    std::printf("\n");
+    std::printf("%s\n", QJsonDocument(report).toJson(QJsonDocument::Compact).constData());
     return 0;
 }
 
