@@ -5,7 +5,6 @@ import datetime
 import json
 import os
 import platform
-import resource
 import shutil
 import subprocess
 import sys
@@ -92,9 +91,11 @@ def count_lines(cmd):
 
 
 def peak_rss_kib(cmd):
-    before = resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss
-    subprocess.run(cmd, stdout=subprocess.DEVNULL)
-    return max(before, resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss)
+    """The peak resident memory of that one command (not of every child so far)."""
+    process = subprocess.Popen(cmd, stdout=subprocess.DEVNULL)
+    _, _, usage = os.wait4(process.pid, 0)
+    process.returncode = 0
+    return usage.ru_maxrss
 
 
 def window_rows(tool, ini, runs):
