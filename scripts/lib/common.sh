@@ -2,6 +2,7 @@
 # shellcheck shell=bash
 
 QUILSK_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+QUILSK_DEMO_INI="$QUILSK_ROOT/build/demo/quilsk.ini"
 QUILSK_PACKAGES=(cmake ninja-build g++ googletest libgtest-dev qt6-base-dev fonts-ipafont-gothic xvfb xauth poppler-utils)
 
 # Installs the packages given (default: the project's) that are not installed yet.
@@ -27,4 +28,23 @@ build_tree() {
     shift
     cmake -S "$QUILSK_ROOT" -B "$QUILSK_ROOT/build/$name" -G Ninja "$@" >/dev/null
     cmake --build "$QUILSK_ROOT/build/$name"
+}
+
+# Registers the bundled sample dictionary in the demo settings file, with the
+# quick-mode letters and an index, using the quilsk-cli in directory BIN.
+write_demo_settings() {
+    local cli=("$1/quilsk-cli" --ini "$QUILSK_DEMO_INI")
+    local dict="$QUILSK_ROOT/samples/dict"
+    local index="$QUILSK_ROOT/build/demo/index"
+    "${cli[@]}" register main "$dict" 'ZELK5*.*'
+    "${cli[@]}" register supplement "$dict" 'ZELK-HOI.*'
+    "${cli[@]}" register technical "$dict" 'ZELTEC5*.*'
+    "${cli[@]}" register abbreviations "$dict" 'ZELK略語.*'
+    "${cli[@]}" register proper-nouns "$dict" 'ZELK固名.*'
+    "${cli[@]}" register corpus "$dict" 'ZELK-BIL*.*'
+    "${cli[@]}" register others "$dict" 'MYNOTES.*'
+    "${cli[@]}" quick auto
+    mkdir -p "$index"
+    "${cli[@]}" config set Index Dir "$index/"
+    "${cli[@]}" index build >/dev/null
 }

@@ -1,9 +1,6 @@
 #include "index/index_search.h"
 
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <memory>
 #include <unordered_set>
 #include <utility>
@@ -16,6 +13,7 @@
 #include "platform/host.h"
 #include "platform/file_system.h"
 #include "platform/mapped_window.h"
+#include "platform/regular_file.h"
 #include "platform/text_file_reader.h"
 #include "results/result_line.h"
 #include "search/keyword_match.h"
@@ -69,14 +67,11 @@ private:
         if (fileId < 0) return;
         m_doc.UpdateAllViews();
         m_path = ResolveFileId(m_doc.Store(), m_tablePath, fileId);
-        const auto resolved = m_path.empty() ? std::nullopt : ResolveCaseInsensitive(ToNativePath(m_path));
-        const int fd = resolved ? ::open(resolved->c_str(), O_RDONLY | O_CLOEXEC) : -1;
-        if (fd < 0) return;
-        struct stat st {};
-        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
-            m_file = std::make_unique<CMappedWindow>(fd, 0, 0, CMappedWindow::Load::WhenTouched);
-        ::close(fd);
-        if (m_file && !m_file->IsMapped()) m_file.reset();
+        if (m_path.empty()) return;
+        const CRegularFile file(ToNativePath(m_path));
+        if (!file.IsOpen() || file.Size() == 0) return;
+        m_file = std::make_unique<CMappedWindow>(file.Fd(), 0, 0, CMappedWindow::Load::WhenTouched);
+        if (!m_file->IsMapped()) m_file.reset();
     }
 
     // The test a headword-only scan would make; a one-word walk with case ignored

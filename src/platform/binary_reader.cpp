@@ -1,41 +1,30 @@
 #include "platform/binary_reader.h"
 
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "platform/atomic_file.h"
 #include "platform/file_system.h"
+#include "platform/regular_file.h"
 
 namespace quilsk {
 
 bool CBinaryReader::Open(const std::filesystem::path& path)
 {
     Close();
-    auto resolved = ResolveCaseInsensitive(path);
-    if (!resolved) return false;
-    const int fd = ::open(resolved->c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return false;
-    }
-    if (st.st_size > 0) {
-        m_window = std::make_unique<CMappedWindow>(fd, 0, 0, CMappedWindow::Load::WhenTouched);
+    const CRegularFile file(path);
+    if (!file.IsOpen()) return false;
+    if (file.Size() > 0) {
+        m_window = std::make_unique<CMappedWindow>(file.Fd(), 0, 0, CMappedWindow::Load::WhenTouched);
         if (m_window->IsMapped()) {
             m_data = m_window->Data();
             m_size = m_window->Length();
         } else {
             m_window.reset();
-            auto bytes = ReadWholeFile(*resolved);
-            if (bytes) m_copy = std::move(*bytes);
+            if (auto bytes = ReadWholeFile(*ResolveCaseInsensitive(path))) m_copy = std::move(*bytes);
             m_data = m_copy.data();
             m_size = m_copy.size();
         }
     }
-    ::close(fd);
     m_open = true;
     return true;
 }

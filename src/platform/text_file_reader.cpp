@@ -2,11 +2,10 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/file_system.h"
+#include "platform/regular_file.h"
 
 namespace quilsk {
 
@@ -17,16 +16,9 @@ CTextFileReader::~CTextFileReader() { Close(); }
 bool CTextFileReader::Open(const std::filesystem::path& path)
 {
     Close();
-    auto resolved = ResolveCaseInsensitive(path);
-    if (!resolved) return false;
-    const int fd = ::open(resolved->c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return false;
-    }
-    m_fd = fd;
+    CRegularFile file(path);
+    if (!file.IsOpen()) return false;
+    m_fd = file.Release();
     m_blockOffset = 0;
     m_begin = m_end = 0;
     m_eof = false;

@@ -1,11 +1,9 @@
 #include <algorithm>
 #include <cstring>
-#include <fcntl.h>
 #include <memory>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "platform/mapped_window.h"
+#include "platform/regular_file.h"
 #include "platform/text_file_reader.h"
 #include "search/byte_scan.h"
 #include "search/file_scan.h"
@@ -159,12 +157,8 @@ void CBlockScan::ScanReads(const char* data, size_t size)
 void ScanBlocks(const std::filesystem::path& file, const LineRules& rules, const CNeedleFinder& finder, bool countLines,
                 CScanSink& sink, size_t windowBytes)
 {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return;
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
-        CBlockScan(rules, finder, countLines, sink, windowBytes).Run(fd, static_cast<std::uint64_t>(st.st_size), file);
-    ::close(fd);
+    const CRegularFile input(file, CRegularFile::Match::Exactly);
+    if (input.IsOpen()) CBlockScan(rules, finder, countLines, sink, windowBytes).Run(input.Fd(), input.Size(), file);
 }
 
 }  // namespace quilsk

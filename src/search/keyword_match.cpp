@@ -37,16 +37,36 @@ bool BoundaryTest(std::string_view line, size_t pos, size_t len, MatchMode mode)
     return BoundaryTest(start, end, pos, len, mode);
 }
 
+namespace {
+
+struct FoldTables {
+    unsigned char lower[256];
+    unsigned char step[256];  // 2 over a two-byte character, whose trail byte stays
+};
+
+constexpr FoldTables MakeFoldTables()
+{
+    FoldTables t{};
+    for (int b = 0; b < 256; ++b) {
+        const auto c = static_cast<unsigned char>(b);
+        t.lower[b] = AsciiLower(c);
+        t.step[b] = IsLeadByte(c) ? 2 : 1;
+    }
+    return t;
+}
+
+constexpr FoldTables kFold = MakeFoldTables();
+
+}  // namespace
+
 void FoldLine(char* text, size_t length)
 {
-    for (size_t i = 0; i < length; ++i) {
+    // Table-driven and branch-free: this runs on every candidate line of a search
+    // that ignores case.
+    for (size_t i = 0; i < length;) {
         const auto c = static_cast<unsigned char>(text[i]);
-        if (IsLeadByte(c)) {
-            if (i + 1 >= length) return;
-            ++i;
-        } else if (IsAsciiUpper(c)) {
-            text[i] = static_cast<char>(c + 0x20);
-        }
+        text[i] = static_cast<char>(kFold.lower[c]);
+        i += kFold.step[c];
     }
 }
 

@@ -1,5 +1,7 @@
 #include "app/ui/directory_lists.h"
 
+#include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <system_error>
@@ -34,6 +36,18 @@ CDirectoryLists::CDirectoryLists(QLineEdit* directory, QListWidget* directories,
 std::optional<std::string> CDirectoryLists::Directory() const { return ToCp932(m_directory->text()); }
 
 void CDirectoryLists::SetDirectory(const std::string& cp932) { m_directory->setText(ToQString(cp932)); }
+
+QGridLayout* CDirectoryLists::ListsLayout(QWidget* parent) const
+{
+    auto* lists = new QGridLayout;
+    lists->addWidget(new QLabel(Ui("ﾃﾞｨﾚｸﾄﾘ一覧"), parent), 0, 0);
+    lists->addWidget(m_directories, 1, 0);
+    lists->addWidget(new QLabel(Ui("ﾄﾞﾗｲﾌﾞ一覧"), parent), 0, 1);
+    lists->addWidget(m_drives, 1, 1);
+    lists->addWidget(new QLabel(Ui("ﾌｧｲﾙ一覧(参考)"), parent), 0, 2);
+    lists->addWidget(m_files, 1, 2);
+    return lists;
+}
 
 void CDirectoryLists::FillDrives()
 {

@@ -5,9 +5,11 @@
 #include <optional>
 #include <string>
 
+class QGridLayout;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
+class QWidget;
 
 namespace quilsk {
 
@@ -23,6 +25,9 @@ public:
     // nullopt when the field holds a character cp932 cannot write.
     std::optional<std::string> Directory() const;
     void SetDirectory(const std::string& cp932);
+
+    // The three lists side by side under their labels.
+    QGridLayout* ListsLayout(QWidget* parent) const;
 
     void FillDrives();
     // Refills the directory and file lists from the field.

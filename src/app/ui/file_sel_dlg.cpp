@@ -56,33 +56,16 @@ CFileSelDlg::CFileSelDlg(CSettingsStore& store, std::string section, QWidget* pa
     m_fileName->setObjectName("fileName");
     auto* caption = new QLabel(Ui("対象ファイル群"), this);
     caption->setObjectName("caption");
-    auto* ok = new QPushButton(Ui("OK"), this);
-    ok->setObjectName("ok");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(Ui("ｷｬﾝｾﾙ"), this);
-    cancel->setObjectName("cancel");
-
     auto* fields = new QGridLayout;
     fields->addWidget(new QLabel(Ui("選択されたﾃﾞｨﾚｸﾄﾘ"), this), 0, 0);
     fields->addWidget(m_directory, 0, 1);
     fields->addWidget(caption, 1, 0, 1, 2);
     fields->addWidget(new QLabel(Ui("ﾌｧｲﾙ名"), this), 2, 0);
     fields->addWidget(m_fileName, 2, 1);
-    auto* lists = new QGridLayout;
-    lists->addWidget(new QLabel(Ui("ﾃﾞｨﾚｸﾄﾘ一覧"), this), 0, 0);
-    lists->addWidget(m_directories, 1, 0);
-    lists->addWidget(new QLabel(Ui("ﾄﾞﾗｲﾌﾞ一覧"), this), 0, 1);
-    lists->addWidget(m_drives, 1, 1);
-    lists->addWidget(new QLabel(Ui("ﾌｧｲﾙ一覧(参考)"), this), 0, 2);
-    lists->addWidget(m_files, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
-    layout->addLayout(lists);
-    layout->addLayout(buttons);
+    layout->addLayout(m_lists.ListsLayout(this));
+    layout->addLayout(OkCancelRow(this, &CFileSelDlg::OnOk));
 
     std::string defaultMask;
     if (const CategoryInfo* info = CategoryWithDefaultMask(m_section)) {
@@ -100,8 +83,6 @@ CFileSelDlg::CFileSelDlg(CSettingsStore& store, std::string section, QWidget* pa
     connect(m_drives, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { m_lists.OnDriveChosen(item); });
     connect(m_files, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { m_fileName->setText(item->text()); });
     connect(m_fileName, &QLineEdit::textChanged, this, [this] { m_lists.RefillFiles(); });
-    connect(ok, &QPushButton::clicked, this, &CFileSelDlg::OnOk);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void CFileSelDlg::OnOk()

@@ -39,26 +39,14 @@ CHistoryDlg::CHistoryDlg(const CSettingsStore& store, const CKeywordHistory& his
     m_list->setObjectName("list");
     auto* label = new QLabel(Ui(LabelOf(mode)), this);
     label->setObjectName("label");
-    auto* ok = new QPushButton(Ui("OK"), this);
-    ok->setObjectName("ok");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(Ui("ｷｬﾝｾﾙ"), this);
-    cancel->setObjectName("cancel");
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_text);
     layout->addWidget(label);
     layout->addWidget(m_list);
-    layout->addLayout(buttons);
+    layout->addLayout(OkCancelRow(this, &CHistoryDlg::OnOk));
 
     Fill(store, history, mode);
     connect(m_list, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { m_text->setText(item->text()); });
-    connect(ok, &QPushButton::clicked, this, &CHistoryDlg::OnOk);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     CentreOnScreen(this);
 }
 

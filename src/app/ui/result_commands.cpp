@@ -30,7 +30,12 @@ void RunSearchCommand(CZelklexView& view)
         return;
     }
     CSearchDlg dialog(doc.Store(), doc.App(), view.window());
-    if (dialog.exec() != QDialog::Accepted) return;
+    if (dialog.exec() == QDialog::Accepted) SearchInView(view);
+}
+
+void SearchInView(CZelklexView& view)
+{
+    CZelklexDoc& doc = view.Document();
     // Closing a result window is refused while the search runs, so the view
     // outlives it.
     view.SetSearchRunning(true);

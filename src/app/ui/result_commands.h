@@ -16,8 +16,11 @@ class CViewRegistry;
 class CZelklexView;
 
 // Refused while a search runs; otherwise the search dialog, and on OK the
-// search, shown one row per line while it runs.
+// search in the view.
 void RunSearchCommand(CZelklexView& view);
+// The search the settings describe, in the view's document, shown one row per
+// line while it runs.
+void SearchInView(CZelklexView& view);
 // On OK the display mode is read again; every view takes the font again, as
 // the font is stored as soon as it is chosen.
 void RunOptionsCommand(CZelklexView& view, CViewRegistry& views);

@@ -1,6 +1,5 @@
 #include "app/ui/sel_dir_dlg.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,30 +34,13 @@ CSelDirDlg::CSelDirDlg(const QString& directory, QWidget* parent)
 {
     setWindowTitle(Ui("ディレクトリ選択"));
     m_directory->setObjectName("directory");
-    auto* ok = new QPushButton(Ui("OK"), this);
-    ok->setObjectName("ok");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(Ui("ｷｬﾝｾﾙ"), this);
-    cancel->setObjectName("cancel");
-
     auto* field = new QHBoxLayout;
     field->addWidget(new QLabel(Ui("選択されたﾃﾞｨﾚｸﾄﾘ"), this));
     field->addWidget(m_directory);
-    auto* lists = new QGridLayout;
-    lists->addWidget(new QLabel(Ui("ﾃﾞｨﾚｸﾄﾘ一覧"), this), 0, 0);
-    lists->addWidget(m_directories, 1, 0);
-    lists->addWidget(new QLabel(Ui("ﾄﾞﾗｲﾌﾞ一覧"), this), 0, 1);
-    lists->addWidget(m_drives, 1, 1);
-    lists->addWidget(new QLabel(Ui("ﾌｧｲﾙ一覧(参考)"), this), 0, 2);
-    lists->addWidget(m_files, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(field);
-    layout->addLayout(lists);
-    layout->addLayout(buttons);
+    layout->addLayout(m_lists.ListsLayout(this));
+    layout->addLayout(OkCancelRow(this, &CSelDirDlg::OnOk));
 
     if (directory.isEmpty()) m_lists.SetDirectory(CurrentDirectoryCp932());
     m_lists.FillDrives();
@@ -72,8 +54,6 @@ CSelDirDlg::CSelDirDlg(const QString& directory, QWidget* parent)
     connect(m_directories, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { m_lists.OnDirectoryChosen(item); });
     connect(m_drives, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { m_lists.OnDriveChosen(item); });
-    connect(ok, &QPushButton::clicked, this, &CSelDirDlg::OnOk);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     CentreOnScreen(this);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
@@ -34,6 +35,22 @@ std::optional<std::string> FieldToCp932(QWidget* parent, const QString& text, co
         BeepAndShowMessage(parent, Ui("「%1」に、設定ファイルに書けない文字(Shift-JISにない文字)が含まれています。")
                                        .arg(fieldName));
     return cp932;
+}
+
+QHBoxLayout* OkCancelRow(QDialog* dialog, const std::function<void()>& onOk)
+{
+    auto* ok = new QPushButton(Ui("OK"), dialog);
+    ok->setObjectName("ok");
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(Ui("ｷｬﾝｾﾙ"), dialog);
+    cancel->setObjectName("cancel");
+    QObject::connect(ok, &QPushButton::clicked, dialog, onOk);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    return row;
 }
 
 }  // namespace quilsk

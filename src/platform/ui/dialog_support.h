@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QDialog>
+#include <QHBoxLayout>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -20,5 +23,15 @@ void BeepAndShowMessage(QWidget* parent, const QString& text);
 // The text as cp932; when it holds a character cp932 cannot write, beeps, names
 // the field in a message box and returns nullopt.
 std::optional<std::string> FieldToCp932(QWidget* parent, const QString& text, const QString& fieldName);
+
+// The row of OK (the default button) and "ｷｬﾝｾﾙ" at the foot of a dialog,
+// OK calling `onOk`, ｷｬﾝｾﾙ rejecting the dialog.
+QHBoxLayout* OkCancelRow(QDialog* dialog, const std::function<void()>& onOk);
+
+template <typename Dialog>
+QHBoxLayout* OkCancelRow(Dialog* dialog, void (Dialog::*onOk)())
+{
+    return OkCancelRow(dialog, [dialog, onOk] { (dialog->*onOk)(); });
+}
 
 }  // namespace quilsk

@@ -8,6 +8,7 @@
 
 #include "app/settings_store.h"
 #include "platform/ui/check_box_rules.h"
+#include "platform/ui/dialog_support.h"
 #include "platform/ui/qt_text.h"
 
 namespace quilsk {
@@ -30,21 +31,10 @@ CEditOptDlg::CEditOptDlg(CSettingsStore& store, QWidget* parent)
     m_resultFile->setChecked(callEditor);
     m_tag->setChecked(!callEditor);
 
-    auto* ok = new QPushButton(Ui("OK"), this);
-    ok->setObjectName("ok");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(Ui("ｷｬﾝｾﾙ"), this);
-    cancel->setObjectName("cancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
-    layout->addLayout(buttons);
+    layout->addLayout(OkCancelRow(this, &CEditOptDlg::OnOk));
 
-    connect(ok, &QPushButton::clicked, this, &CEditOptDlg::OnOk);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void CEditOptDlg::OnOk()

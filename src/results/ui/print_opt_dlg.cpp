@@ -49,21 +49,10 @@ CPrintOptDlg::CPrintOptDlg(CSettingsStore& store, QWidget* parent) : QDialog(par
         CheckNumberOnEveryChange(edit, {field.below, std::nullopt, true, false});
         m_fields[i] = edit;
     }
-    auto* ok = new QPushButton(Ui("OK"), this);
-    ok->setObjectName("ok");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(Ui("ｷｬﾝｾﾙ"), this);
-    cancel->setObjectName("cancel");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(OkCancelRow(this, &CPrintOptDlg::OnOk));
 
-    connect(ok, &QPushButton::clicked, this, &CPrintOptDlg::OnOk);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     CentreOnScreen(this);
 }
 

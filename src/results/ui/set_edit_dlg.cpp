@@ -36,29 +36,17 @@ CSetEditDlg::CSetEditDlg(CSettingsStore& store, QWidget* parent)
     explanation->setWordWrap(true);
     auto* browse = new QPushButton(Ui("参照"), this);
     browse->setObjectName("browse");
-    auto* ok = new QPushButton(Ui("OK"), this);
-    ok->setObjectName("ok");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(Ui("ｷｬﾝｾﾙ"), this);
-    cancel->setObjectName("cancel");
-
     auto* commandRow = new QHBoxLayout;
     commandRow->addWidget(m_commandLine);
     commandRow->addWidget(browse);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(commandRow);
     layout->addWidget(explanation);
     layout->addWidget(new QLabel(Ui("%F : ファイル名"), this));
     layout->addWidget(new QLabel(Ui("%R : 行番号"), this));
-    layout->addLayout(buttons);
+    layout->addLayout(OkCancelRow(this, &CSetEditDlg::OnOk));
 
     connect(browse, &QPushButton::clicked, this, &CSetEditDlg::Browse);
-    connect(ok, &QPushButton::clicked, this, &CSetEditDlg::OnOk);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     CentreOnScreen(this);
 }
 
