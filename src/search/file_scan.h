@@ -32,7 +32,7 @@ void ScanLineByLine(CTextFileReader& reader, const LineRules& rules, CScanSink& 
 // `file` is opened as given and read in mapped windows of `windowBytes` (a
 // multiple of the page size). `finder` looks for the words of the rules' primary
 // list. Line numbers are right only when `countLines` is set.
-constexpr size_t kScanWindowBytes = 4 << 20;
+constexpr size_t kScanWindowBytes = 1 << 20;
 void ScanBlocks(const std::filesystem::path& file, const LineRules& rules, const CNeedleFinder& finder, bool countLines,
                 CScanSink& sink, size_t windowBytes = kScanWindowBytes);
 
