@@ -2,6 +2,10 @@
 
 #include <cstring>
 
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
 #include "platform/char_case.h"
 #include "platform/sjis_bytes.h"
 #include "search/sjis_text.h"
@@ -39,34 +43,58 @@ bool BoundaryTest(std::string_view line, size_t pos, size_t len, MatchMode mode)
 
 namespace {
 
-struct FoldTables {
-    unsigned char lower[256];
-    unsigned char step[256];  // 2 over a two-byte character, whose trail byte stays
-};
+// Lower-cases single bytes from `i` up to the next byte of 0x80 or more, which
+// it returns the position of (or `length`). Plain ASCII needs no walk by
+// characters, so it goes 32 bytes at a time where the processor allows.
+size_t FoldAsciiRun(char* text, size_t i, size_t length);
 
-constexpr FoldTables MakeFoldTables()
+size_t FoldAsciiRunScalar(char* text, size_t i, size_t length)
 {
-    FoldTables t{};
-    for (int b = 0; b < 256; ++b) {
-        const auto c = static_cast<unsigned char>(b);
-        t.lower[b] = AsciiLower(c);
-        t.step[b] = IsLeadByte(c) ? 2 : 1;
+    for (; i < length; ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x80) break;
+        text[i] = static_cast<char>(AsciiLower(c));
     }
-    return t;
+    return i;
 }
 
-constexpr FoldTables kFold = MakeFoldTables();
+#if defined(__x86_64__)
+
+__attribute__((target("avx2"))) size_t FoldAsciiRunAvx2(char* text, size_t i, size_t length)
+{
+    const __m256i beforeA = _mm256_set1_epi8('A' - 1);
+    const __m256i afterZ = _mm256_set1_epi8('Z' + 1);
+    const __m256i caseBit = _mm256_set1_epi8(0x20);
+    for (; i + 32 <= length; i += 32) {
+        const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(text + i));
+        const auto high = static_cast<unsigned>(_mm256_movemask_epi8(x));
+        if (high != 0) return FoldAsciiRunScalar(text, i, i + static_cast<size_t>(__builtin_ctz(high)));
+        const __m256i upper = _mm256_and_si256(_mm256_cmpgt_epi8(x, beforeA), _mm256_cmpgt_epi8(afterZ, x));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(text + i), _mm256_or_si256(x, _mm256_and_si256(upper, caseBit)));
+    }
+    return FoldAsciiRunScalar(text, i, length);
+}
+
+size_t FoldAsciiRun(char* text, size_t i, size_t length)
+{
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    return avx2 ? FoldAsciiRunAvx2(text, i, length) : FoldAsciiRunScalar(text, i, length);
+}
+
+#else
+
+size_t FoldAsciiRun(char* text, size_t i, size_t length) { return FoldAsciiRunScalar(text, i, length); }
+
+#endif
 
 }  // namespace
 
 void FoldLine(char* text, size_t length)
 {
-    // Table-driven and branch-free: this runs on every candidate line of a search
-    // that ignores case.
-    for (size_t i = 0; i < length;) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        text[i] = static_cast<char>(kFold.lower[c]);
-        i += kFold.step[c];
+    for (size_t i = FoldAsciiRun(text, 0, length); i < length; i = FoldAsciiRun(text, i, length)) {
+        // A byte of 0x80 or more is never A-Z; a lead byte's trail byte stays as it is.
+        i += IsLeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1;
+        if (i > length) return;
     }
 }
 
