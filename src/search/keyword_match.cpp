@@ -114,20 +114,48 @@ bool HasValidOccurrence(std::string_view line, std::string_view word, MatchMode 
     return false;
 }
 
-bool ListPresent(std::string_view line, const std::vector<std::string>& words, MatchMode mode)
+bool HasValidOccurrenceIgnoringCase(std::string_view line, std::string_view foldedWord, MatchMode mode)
 {
-    for (const std::string& word : words)
-        if (HasValidOccurrence(line, word, mode)) return true;
+    if (foldedWord.empty()) return true;
+    CSjisCursor start(line);
+    CSjisCursor end(line);
+    const auto matchesAt = [&](size_t pos) {
+        for (size_t i = 0; i < foldedWord.size(); ++i) {
+            const auto b = static_cast<unsigned char>(line[pos + i]);
+            const auto k = static_cast<unsigned char>(foldedWord[i]);
+            if (b == k) continue;
+            // A capital folds unless it is the second byte of a two-byte character.
+            if (!IsAsciiUpper(b) || b + 0x20 != k || end.IsSecondByte(static_cast<std::ptrdiff_t>(pos + i))) return false;
+        }
+        return true;
+    };
+    const auto first = static_cast<unsigned char>(foldedWord.front());
+    const unsigned char firstCapital = IsAsciiLower(first) ? static_cast<unsigned char>(first - 0x20) : first;
+    for (size_t pos = 0; pos + foldedWord.size() <= line.size(); ++pos) {
+        const auto b = static_cast<unsigned char>(line[pos]);
+        if (b != first && b != firstCapital) continue;
+        if (start.IsSecondByte(static_cast<std::ptrdiff_t>(pos))) continue;
+        if (!matchesAt(pos)) continue;
+        if (BoundaryTest(start, end, pos, foldedWord.size(), mode)) return true;
+    }
     return false;
 }
 
-bool IsHit(std::string_view workingCopy, const HitRule& rule)
+bool ListPresent(std::string_view line, const std::vector<std::string>& words, MatchMode mode, bool ignoreCase)
 {
-    if (!ListPresent(workingCopy, *rule.primary, rule.primaryMode)) return false;
+    for (const std::string& word : words)
+        if (ignoreCase ? HasValidOccurrenceIgnoringCase(line, word, mode) : HasValidOccurrence(line, word, mode))
+            return true;
+    return false;
+}
+
+bool IsHit(std::string_view workingCopy, const HitRule& rule, bool ignoreCase)
+{
+    if (!ListPresent(workingCopy, *rule.primary, rule.primaryMode, ignoreCase)) return false;
     if (rule.combination == Combination::Or || rule.secondary->empty()) return true;
     switch (rule.combination) {
-    case Combination::And: return ListPresent(workingCopy, *rule.secondary, rule.secondaryMode);
-    case Combination::Not: return !ListPresent(workingCopy, *rule.secondary, rule.secondaryMode);
+    case Combination::And: return ListPresent(workingCopy, *rule.secondary, rule.secondaryMode, ignoreCase);
+    case Combination::Not: return !ListPresent(workingCopy, *rule.secondary, rule.secondaryMode, ignoreCase);
     default: return false;
     }
 }

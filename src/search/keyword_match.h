@@ -33,8 +33,14 @@ void FoldKeyword(std::string& keyword);
 // after a rejected one the search resumes one byte later.
 bool HasValidOccurrence(std::string_view line, std::string_view word, MatchMode mode);
 
-// A word list is present when one of its words has a valid occurrence.
-bool ListPresent(std::string_view line, const std::vector<std::string>& words, MatchMode mode);
+// The same answer as HasValidOccurrence on the line folded with FoldLine, for a
+// folded word, found without making the folded copy: an ASCII capital matches
+// its small letter unless it is the second byte of a two-byte character.
+bool HasValidOccurrenceIgnoringCase(std::string_view line, std::string_view foldedWord, MatchMode mode);
+
+// A word list is present when one of its words has a valid occurrence; with
+// `ignoreCase` the words are folded and the line is not.
+bool ListPresent(std::string_view line, const std::vector<std::string>& words, MatchMode mode, bool ignoreCase = false);
 
 struct HitRule {
     const std::vector<std::string>* primary = nullptr;
@@ -44,7 +50,8 @@ struct HitRule {
     Combination combination = Combination::And;
 };
 
-// The hit decision for a prepared working copy of a line.
-bool IsHit(std::string_view workingCopy, const HitRule& rule);
+// The hit decision for a prepared working copy of a line; with `ignoreCase` the
+// copy is not folded (the words are).
+bool IsHit(std::string_view workingCopy, const HitRule& rule, bool ignoreCase = false);
 
 }  // namespace quilsk

@@ -36,4 +36,10 @@ bool IsHitLine(std::string_view line, const LineRules& rules, char* scratch)
     return IsHit(work, rules.hit);
 }
 
+bool IsHitLineWithoutCopy(std::string_view line, const LineRules& rules)
+{
+    if (rules.skipExamples && IsExampleLine(line)) return false;
+    return IsHit(rules.headwordOnly ? HeadwordPart(line) : line, rules.hit, rules.ignoreCase);
+}
+
 }  // namespace quilsk

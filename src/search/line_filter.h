@@ -23,8 +23,11 @@ bool IsExampleLine(std::string_view line);
 // The part before the first " : ", or the whole line.
 std::string_view HeadwordPart(std::string_view line);
 
-// Whether the line is a hit. `scratch` holds at least line.size() bytes; it
-// takes the folded working copy when case is ignored.
+// Whether the line is a hit: the working copy of the line is cut at the headword
+// when asked and folded when case is ignored. `scratch` holds at least
+// line.size() bytes for the folded copy.
 bool IsHitLine(std::string_view line, const LineRules& rules, char* scratch);
+// The same answer without a working copy (case ignored by the comparison).
+bool IsHitLineWithoutCopy(std::string_view line, const LineRules& rules);
 
 }  // namespace quilsk

@@ -6,6 +6,7 @@
 #include "platform/mapped_window.h"
 #include "platform/text_file_reader.h"
 #include "search/file_scan.h"
+#include "search/keyword_match.h"
 #include "search/needle_finder.h"
 #include "test_support.h"
 
@@ -56,13 +57,14 @@ TEST(BlockScanTest, GivesTheHitsAndLineNumbersOfTheLineByLineScan)
         std::vector<std::string> primary{vocabulary[random() % vocabulary.size()]};
         if (random() % 3 == 0) primary.push_back(vocabulary[random() % vocabulary.size()]);
         if (random() % 5 == 0) primary.push_back(Sjis("ご"));
-        const std::vector<std::string> secondary =
+        std::vector<std::string> secondary =
             random() % 3 ? std::vector<std::string>{} : std::vector<std::string>{vocabulary[random() % vocabulary.size()]};
         LineRules rules;
         rules.ignoreCase = random() % 2;
-        if (rules.ignoreCase)
-            for (std::string& word : primary)
-                for (char& c : word) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+        if (rules.ignoreCase) {  // as keyword preparation folds them
+            for (std::string& word : primary) FoldKeyword(word);
+            for (std::string& word : secondary) FoldKeyword(word);
+        }
         rules.hit = {&primary, &secondary, static_cast<MatchMode>(random() % 4), static_cast<MatchMode>(random() % 4),
                      random() % 2 ? Combination::And : Combination::Not};
         rules.skipExamples = random() % 2;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "search/keyword_match.h"
 #include "search/sjis_text.h"
 #include "search/word_tokenizer.h"
@@ -102,6 +104,26 @@ TEST(BoundaryTest, ARejectedOccurrenceResumesOneByteLater)
     EXPECT_TRUE(HasValidOccurrence("aaa a", "a", MatchMode::WholeWord));
     EXPECT_FALSE(HasValidOccurrence("aaaa", "aa", MatchMode::WholeWord));
     EXPECT_TRUE(HasValidOccurrence("anything", "", MatchMode::WholeWord));
+}
+
+// Case is ignored either by folding the line or by the comparison itself; both
+// must agree, trail bytes that look like capitals included.
+TEST(BoundaryTest, IgnoringCaseByComparisonEqualsFoldingTheLine)
+{
+    std::mt19937 random(11);
+    const std::vector<std::string> pieces = {"A", "a", "B", "b", "AB", "ab", " ", "-", Sjis("ア"), Sjis("チ"),
+                                             "\x83", Sjis("ａ"), "\x81\x40", "'", "1", Sjis("林")};
+    const std::vector<std::string> words = {"a", "ab", "ba", "a-b", "\x83" "a", Sjis("ア") + "b", "1a"};
+    for (int round = 0; round < 4000; ++round) {
+        std::string line;
+        for (int n = static_cast<int>(random() % 10); n > 0; --n) line += pieces[random() % pieces.size()];
+        std::string folded = line;
+        FoldLine(folded);
+        const std::string& word = words[random() % words.size()];
+        const auto mode = static_cast<MatchMode>(random() % 4);
+        ASSERT_EQ(HasValidOccurrenceIgnoringCase(line, word, mode), HasValidOccurrence(folded, word, mode))
+            << "line \"" << line << "\" word \"" << word << "\" mode " << static_cast<int>(mode);
+    }
 }
 
 TEST(FindTest, IsByteWise)
