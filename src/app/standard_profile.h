@@ -28,9 +28,6 @@ public:
     // Drops the entry of a file that can no longer be opened.
     void RemoveRecentFile(const std::string& path);
 
-    int PreviewPages() const { return m_previewPages; }
-    void SetPreviewPages(int pages) { m_previewPages = pages; }
-
 private:
     std::vector<std::string> m_recentFiles;
     bool m_recentFileRemoved = false;

@@ -24,10 +24,6 @@ public:
     void Load(const CSettingsStore& store, std::string_view section, std::string_view key, const CColorSetting& fallback);
     bool Save(CSettingsStore& store, std::string_view section, std::string_view key) const;
 
-    std::uint8_t Red() const { return static_cast<std::uint8_t>(value); }
-    std::uint8_t Green() const { return static_cast<std::uint8_t>(value >> 8); }
-    std::uint8_t Blue() const { return static_cast<std::uint8_t>(value >> 16); }
-
     std::uint32_t value = 0;
 };
 

@@ -21,13 +21,11 @@ bool CStringTree::FoldedLess::operator()(std::string_view a, const CNode& b) con
 
 const CNode& CStringTree::Insert(std::string_view text)
 {
-    ++m_insertions;
     auto found = m_nodes.find(text);
     if (found != m_nodes.end()) {
         ++found->count;
         return *found;
     }
-    ++m_distinct;
     return *m_nodes.insert(CNode{std::string(text), 1}).first;
 }
 

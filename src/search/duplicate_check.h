@@ -21,8 +21,6 @@ class CStringTree {
 public:
     // Stores the text or counts one more insertion of it.
     const CNode& Insert(std::string_view text);
-    std::uint32_t Distinct() const { return m_distinct; }
-    std::uint32_t Insertions() const { return m_insertions; }
 
 private:
     struct FoldedLess {
@@ -33,8 +31,6 @@ private:
     };
 
     std::set<CNode, FoldedLess> m_nodes;
-    std::uint32_t m_distinct = 0;
-    std::uint32_t m_insertions = 0;
 };
 
 // Removes every line equal (ASCII case ignored) to an earlier one; in tag form

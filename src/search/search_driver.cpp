@@ -9,17 +9,6 @@
 
 namespace quilsk {
 
-namespace {
-
-ScanShape ShapeOf(size_t primary, size_t secondary)
-{
-    if (primary == 1) return secondary == 0 ? ScanShape::One : secondary == 1 ? ScanShape::OneOne : ScanShape::OneMany;
-    if (secondary == 0) return ScanShape::Many;
-    return secondary == 1 ? ScanShape::ManyOne : ScanShape::ManyMany;
-}
-
-}  // namespace
-
 bool CZelklexDoc::Search()
 {
     static const std::string kBusy = Cp932Literal("現在別のタスクを実行中です。もうしばらくお待ちください。");
@@ -79,9 +68,7 @@ bool CZelklexDoc::PrepareKeywords()
     if (!m_request.keyword1.empty()) AppendWords(m_request.keyword1, m_request.keyword1IsWord, m_primary);
     if (!m_request.keyword2.empty())
         AppendWords(m_request.keyword2, m_request.keyword2IsWord, m_request.orSearch ? m_primary : m_secondary);
-    if (m_primary.empty()) return false;
-    m_shape = ShapeOf(m_primary.size(), m_secondary.size());
-    return true;
+    return !m_primary.empty();
 }
 
 void CZelklexDoc::AppendWords(const std::string& keyword, bool isWord, std::vector<std::string>& list) const

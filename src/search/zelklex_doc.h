@@ -19,9 +19,6 @@ class CNeedleFinder;
 class CSettingsStore;
 struct CAppState;
 
-// Which scan loop a search needs, from the sizes of the two word lists.
-enum class ScanShape { ManyMany = 0, One = 1, OneOne = 2, OneMany = 3, ManyOne = 4, Many = 5 };
-
 class CZelklexDoc {
 public:
     static constexpr size_t kMaxRead = 6117;  // bytes per read of a dictionary line
@@ -50,10 +47,6 @@ public:
 
     CExStringList& Results() { return m_results; }
     const CExStringList& Results() const { return m_results; }
-    const SearchRequest& Request() const { return m_request; }
-    const std::vector<std::string>& PrimaryWords() const { return m_primary; }
-    const std::vector<std::string>& SecondaryWords() const { return m_secondary; }
-    ScanShape Shape() const { return m_shape; }
 
     bool IsModified() const { return m_modified; }
     void SetModified(bool modified) { m_modified = modified; }
@@ -89,7 +82,6 @@ private:
     SearchRequest m_request;
     std::vector<std::string> m_primary;
     std::vector<std::string> m_secondary;
-    ScanShape m_shape = ScanShape::One;
     std::vector<DictionaryFile> m_files;  // the current pass's files
     std::unique_ptr<CNeedleFinder> m_finder;
     std::string m_quickLetter;
