@@ -80,7 +80,6 @@ TEST_F(FontAndColorSettingTest, ColoursReadTheirPrefixBaseOrDecimalWithTheirFall
     CColorSetting text;
     text.Load(store, "Color", "TxtColor", 0x12, 0x34, 0x56);
     EXPECT_EQ(text.value, 0x563412u);
-    EXPECT_EQ(text.Red(), 0x12);
     CColorSetting highlightText;
     highlightText.Load(store, "Color", "HlTxtColor", text);
     EXPECT_EQ(highlightText.value, text.value);
