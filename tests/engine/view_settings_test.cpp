@@ -122,7 +122,6 @@ TEST_F(ViewSettingsTest, RemovingTheLastRecentFileIsWrittenSoItDoesNotComeBack)
     EXPECT_EQ(profile.RecentFiles(), (std::vector<std::string>{"/kept.txt"}));
     profile.RemoveRecentFile("/kept.txt");
     ASSERT_TRUE(profile.Save(store));
-    EXPECT_EQ(store.GetInt("Settings", "PreviewPages", 0), 2) << "kept as it was read";
 
     CStandardProfile again;
     again.Load(store);
