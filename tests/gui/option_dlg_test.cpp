@@ -254,13 +254,7 @@ private slots:
         CTestSettings file;
         CAppState state;
         COptionDlg dlg(file.Store(), state);
-        QString opened;
-        driver.OnNextDialog([&](QDialog* d) {
-            opened = QString::fromLatin1(d->metaObject()->className());
-            d->reject();
-        });
-        dlg.findChild<QPushButton*>(button)->click();
-        QCOMPARE(opened, dialog);
+        QCOMPARE(driver.ClassOfDialogOpenedBy(dlg.findChild<QPushButton*>(button)), dialog);
     }
 };
 

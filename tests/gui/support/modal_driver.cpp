@@ -11,6 +11,17 @@ CModalDriver::CModalDriver() { qApp->installEventFilter(this); }
 
 CModalDriver::~CModalDriver() { qApp->removeEventFilter(this); }
 
+QString CModalDriver::ClassOfDialogOpenedBy(QAbstractButton* button)
+{
+    QString opened;
+    OnNextDialog([&](QDialog* dialog) {
+        opened = QString::fromLatin1(dialog->metaObject()->className());
+        dialog->reject();
+    });
+    button->click();
+    return opened;
+}
+
 void CModalDriver::OnNextDialog(std::function<void(QDialog*)> handler) { m_handlers.push_back(std::move(handler)); }
 
 void CModalDriver::AnswerNextMessage(QMessageBox::StandardButton button) { m_answers.push_back(button); }

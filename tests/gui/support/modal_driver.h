@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QList>
 #include <QMessageBox>
@@ -24,6 +25,9 @@ public:
     ~CModalDriver() override;
 
     void OnNextDialog(std::function<void(QDialog*)> handler);
+    // Clicks the button and returns the class name of the dialog it opened
+    // (rejected at once), or an empty string when none opened.
+    QString ClassOfDialogOpenedBy(QAbstractButton* button);
     void AnswerNextMessage(QMessageBox::StandardButton button);
 
     const QList<Message>& Messages() const { return m_messages; }
