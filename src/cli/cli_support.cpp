@@ -30,6 +30,7 @@ int Usage()
                  "      --index, --no-index, --index-dir DIR\n"
                  "      --narrow KEYWORD (repeatable), --narrow-ignore-case, --narrow-match MODE\n"
                  "      --color=auto|always|never, --raw, -o/--save FILE, -c/--count, --no-history\n"
+                 "      --time                        how long the search took, on stderr\n"
                  "  register CATEGORY DIR MASK        register a dictionary category\n"
                  "  categories                        list the categories and their registration\n"
                  "  group list | show NAME | add NAME WORD... | remove NAME WORD... | delete NAME\n"

@@ -1,4 +1,5 @@
 #include <atomic>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -87,6 +88,7 @@ struct SearchOptions {
     bool raw = false;
     bool countOnly = false;
     bool recordHistory = true;
+    bool reportTime = false;
     std::optional<std::string> savePath;
 };
 
@@ -187,6 +189,8 @@ std::optional<SearchOptions> COptionParser::Parse()
             m_options.countOnly = true;
         } else if (arg == "--no-history") {
             m_options.recordHistory = false;
+        } else if (arg == "--time") {
+            m_options.reportTime = true;
         } else {
             return Usage(), std::nullopt;
         }
@@ -252,10 +256,14 @@ int RunSearchCommand(const Invocation& invocation)
     struct sigaction action {};
     action.sa_handler = OnInterrupt;
     sigaction(SIGINT, &action, nullptr);
+    const auto started = std::chrono::steady_clock::now();
     const bool ran = doc.Search();
+    const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - started;
     signal(SIGINT, SIG_DFL);
     host.ClearProgress();
     if (!ran) return kExitError;
+    if (options->reportTime)
+        std::fprintf(stderr, "quilsk-cli: %zu lines in %.3f ms\n", doc.Results().Count(), elapsed.count());
 
     Narrow(doc, store, *options);
     if (options->savePath) {

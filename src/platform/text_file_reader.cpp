@@ -1,5 +1,6 @@
 #include "platform/text_file_reader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
@@ -58,6 +59,19 @@ bool CTextFileReader::Fill()
 
 size_t TakeTextRead(const char*& next, const char* end, char* out, size_t maxBytes)
 {
+    // The common line, ending in LF or CR LF with no other CR and no 0x1A, is
+    // copied whole; anything else byte by byte.
+    const size_t available = static_cast<size_t>(end - next);
+    if (const auto* lf = static_cast<const char*>(std::memchr(next, '\n', std::min(available, maxBytes + 1)))) {
+        const char* body = lf > next && lf[-1] == '\r' ? lf - 1 : lf;
+        const auto length = static_cast<size_t>(body - next);
+        if (length < maxBytes && !std::memchr(next, '\r', length) && !std::memchr(next, '\x1A', length)) {
+            std::memcpy(out, next, length);
+            out[length] = '\n';
+            next = lf + 1;
+            return length + 1;
+        }
+    }
     size_t copied = 0;
     while (next < end && copied < maxBytes) {
         if (*next == '\x1A') break;
