@@ -55,6 +55,14 @@ TEST_F(CliSearchTest, OutputFormsAndExitStatus)
     }
 }
 
+TEST_F(CliSearchTest, TimeGoesToStderrWithTheLineCount)
+{
+    const auto r = Cli({"search", "--time", "-c", "apple"});
+    EXPECT_EQ(r.out, "2\n");
+    EXPECT_EQ(r.err.rfind("quilsk-cli: 2 lines in ", 0), 0u) << r.err;
+    EXPECT_NE(r.err.find(" ms\n"), std::string::npos) << r.err;
+}
+
 TEST_F(CliSearchTest, OptionsLastOneRunButTheHistoryIsRecorded)
 {
     ASSERT_EQ(Cli({"config", "set", "Keyword", "Keyword1", "banana"}).exitCode, 0);
