@@ -125,7 +125,7 @@ bool CBlockScan::ScanRegion(const char* data, size_t size)
             if (length > 0 && data[lineStart + length - 1] == '\n') --length;
             if (length > 0 && data[lineStart + length - 1] == '\r') --length;
             const std::string_view line = CutAtNul(data + lineStart, length);
-            if (IsHitLineWithoutCopy(line, m_rules)) m_sink.Hit(line, m_lineNumber);
+            if (IsHitLineWithoutCopy(line, m_rules, event.word)) m_sink.Hit(line, m_lineNumber);
         }
         if (eof) return true;
         next = lineEnd;

@@ -141,17 +141,21 @@ bool HasValidOccurrenceIgnoringCase(std::string_view line, std::string_view fold
     return false;
 }
 
-bool ListPresent(std::string_view line, const std::vector<std::string>& words, MatchMode mode, bool ignoreCase)
+bool ListPresent(std::string_view line, const std::vector<std::string>& words, MatchMode mode, bool ignoreCase,
+                 size_t likely)
 {
-    for (const std::string& word : words)
-        if (ignoreCase ? HasValidOccurrenceIgnoringCase(line, word, mode) : HasValidOccurrence(line, word, mode))
-            return true;
+    const auto present = [&](const std::string& word) {
+        return ignoreCase ? HasValidOccurrenceIgnoringCase(line, word, mode) : HasValidOccurrence(line, word, mode);
+    };
+    if (likely < words.size() && present(words[likely])) return true;
+    for (size_t i = 0; i < words.size(); ++i)
+        if (i != likely && present(words[i])) return true;
     return false;
 }
 
-bool IsHit(std::string_view workingCopy, const HitRule& rule, bool ignoreCase)
+bool IsHit(std::string_view workingCopy, const HitRule& rule, bool ignoreCase, size_t likelyPrimary)
 {
-    if (!ListPresent(workingCopy, *rule.primary, rule.primaryMode, ignoreCase)) return false;
+    if (!ListPresent(workingCopy, *rule.primary, rule.primaryMode, ignoreCase, likelyPrimary)) return false;
     if (rule.combination == Combination::Or || rule.secondary->empty()) return true;
     switch (rule.combination) {
     case Combination::And: return ListPresent(workingCopy, *rule.secondary, rule.secondaryMode, ignoreCase);

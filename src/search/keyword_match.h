@@ -39,8 +39,10 @@ bool HasValidOccurrence(std::string_view line, std::string_view word, MatchMode 
 bool HasValidOccurrenceIgnoringCase(std::string_view line, std::string_view foldedWord, MatchMode mode);
 
 // A word list is present when one of its words has a valid occurrence; with
-// `ignoreCase` the words are folded and the line is not.
-bool ListPresent(std::string_view line, const std::vector<std::string>& words, MatchMode mode, bool ignoreCase = false);
+// `ignoreCase` the words are folded and the line is not. `likely` names a word
+// to try first (any order gives the same answer).
+bool ListPresent(std::string_view line, const std::vector<std::string>& words, MatchMode mode, bool ignoreCase = false,
+                 size_t likely = 0);
 
 struct HitRule {
     const std::vector<std::string>* primary = nullptr;
@@ -51,7 +53,7 @@ struct HitRule {
 };
 
 // The hit decision for a prepared working copy of a line; with `ignoreCase` the
-// copy is not folded (the words are).
-bool IsHit(std::string_view workingCopy, const HitRule& rule, bool ignoreCase = false);
+// copy is not folded (the words are). `likelyPrimary` as ListPresent's `likely`.
+bool IsHit(std::string_view workingCopy, const HitRule& rule, bool ignoreCase = false, size_t likelyPrimary = 0);
 
 }  // namespace quilsk

@@ -36,10 +36,10 @@ bool IsHitLine(std::string_view line, const LineRules& rules, char* scratch)
     return IsHit(work, rules.hit);
 }
 
-bool IsHitLineWithoutCopy(std::string_view line, const LineRules& rules)
+bool IsHitLineWithoutCopy(std::string_view line, const LineRules& rules, size_t likelyWord)
 {
     if (rules.skipExamples && IsExampleLine(line)) return false;
-    return IsHit(rules.headwordOnly ? HeadwordPart(line) : line, rules.hit, rules.ignoreCase);
+    return IsHit(rules.headwordOnly ? HeadwordPart(line) : line, rules.hit, rules.ignoreCase, likelyWord);
 }
 
 }  // namespace quilsk

@@ -27,7 +27,8 @@ std::string_view HeadwordPart(std::string_view line);
 // when asked and folded when case is ignored. `scratch` holds at least
 // line.size() bytes for the folded copy.
 bool IsHitLine(std::string_view line, const LineRules& rules, char* scratch);
-// The same answer without a working copy (case ignored by the comparison).
-bool IsHitLineWithoutCopy(std::string_view line, const LineRules& rules);
+// The same answer without a working copy (case ignored by the comparison);
+// `likelyWord` is a primary word likely to occur (the one found there).
+bool IsHitLineWithoutCopy(std::string_view line, const LineRules& rules, size_t likelyWord = 0);
 
 }  // namespace quilsk

@@ -98,13 +98,13 @@ bool CNeedleFinder::MatchesAt(const std::string& word, const char* data, size_t 
     return true;
 }
 
-bool CNeedleFinder::AnyWordAt(unsigned bucketBits, const char* data, size_t pos, size_t size) const
+size_t CNeedleFinder::WordAt(unsigned bucketBits, const char* data, size_t pos, size_t size) const
 {
-    if (m_words.size() == 1) return MatchesAt(m_words.front(), data, pos, size);
+    if (m_words.size() == 1) return MatchesAt(m_words.front(), data, pos, size) ? 0 : 1;
     for (; bucketBits != 0; bucketBits &= bucketBits - 1)
         for (size_t w : m_buckets[__builtin_ctz(bucketBits)])
-            if (MatchesAt(m_words[w], data, pos, size)) return true;
-    return false;
+            if (MatchesAt(m_words[w], data, pos, size)) return w;
+    return m_words.size();
 }
 
 bool CNeedleFinder::EventAt(const char* data, size_t pos, size_t size, unsigned bucketBits, ScanEvent& event) const
@@ -118,8 +118,8 @@ bool CNeedleFinder::EventAt(const char* data, size_t pos, size_t size, unsigned 
         event = {pos, ScanEventKind::LoneCarriageReturn};
         return true;
     }
-    if (AnyWordAt(bucketBits, data, pos, size)) {
-        event = {pos, ScanEventKind::Word};
+    if (const size_t word = WordAt(bucketBits, data, pos, size); word < m_words.size()) {
+        event = {pos, ScanEventKind::Word, word};
         return true;
     }
     return false;

@@ -19,6 +19,7 @@ enum class ScanEventKind { Word, LoneCarriageReturn, EndOfFile };
 struct ScanEvent {
     size_t position = 0;  // the block's size when there is none
     ScanEventKind kind = ScanEventKind::Word;
+    size_t word = 0;  // for a Word event: which of the words occurs there
 };
 
 class CNeedleFinder {
@@ -32,7 +33,8 @@ public:
 
 private:
     bool MatchesAt(const std::string& word, const char* data, size_t pos, size_t size) const;
-    bool AnyWordAt(unsigned bucketBits, const char* data, size_t pos, size_t size) const;
+    // The index of a word that occurs at `pos`, or the word count.
+    size_t WordAt(unsigned bucketBits, const char* data, size_t pos, size_t size) const;
     // The event at `pos`, a position one of the fast loops flagged; false when
     // nothing is there after all.
     bool EventAt(const char* data, size_t pos, size_t size, unsigned bucketBits, ScanEvent& event) const;
