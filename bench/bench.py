@@ -223,7 +223,7 @@ def render(rows, total, tag_time, tag_bytes, index_rows, rss, nfiles):
 
 
 def render_window(rows):
-    lines = ["| search in the desktop application | result window | engine alone | window / engine | lines |",
+    lines = ["", "| search in the desktop application | result window | engine alone | window / engine | lines |",
              "|---|---|---|---|---|"]
     for r in rows:
         window, engine = r["window_ms"], r["engine_ms"]
