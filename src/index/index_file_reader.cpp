@@ -19,7 +19,7 @@ public:
     bool BeginNode(const NodePlace& /*place*/, std::string_view word) override
     {
         const std::string_view compared = m_wholeWord ? word : word.substr(0, m_key.size());
-        m_inWord = CompareAsciiFolded(compared, m_key) == 0;
+        m_inWord = CompareIgnoreCaseA(compared, m_key) == 0;
         if (m_inWord) {
             ++m_words;
             m_sink.BeginWord(word);

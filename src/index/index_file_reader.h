@@ -9,8 +9,8 @@
 #include "platform/binary_reader.h"
 
 // Looks words up in one index file by reading it from start to end, in file
-// order, without building the tree. Words compare without regard to ASCII case,
-// the tree's own order, so a walk finds a word whatever spelling its node kept.
+// order, without building the tree. Words compare without regard to case, the
+// tree's own order, so a walk finds a word whatever spelling its node kept.
 // Damaged files are read as index_node_walk.h describes: what precedes the
 // damage is delivered, then the walk stops.
 

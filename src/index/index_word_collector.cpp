@@ -5,26 +5,13 @@
 
 #include "index/index_layout.h"
 #include "platform/char_case.h"
-#include "platform/sjis_bytes.h"
 
 namespace quilsk {
-
-namespace {
-
-// Two words fold to the same key exactly when CompareAsciiFolded calls them equal.
-std::string FoldedKey(std::string_view word)
-{
-    std::string key(word);
-    for (char& c : key) c = static_cast<char>(AsciiLower(static_cast<unsigned char>(c)));
-    return key;
-}
-
-}  // namespace
 
 bool CIndexWordCollector::Add(std::string_view word, const IndexPosting& posting)
 {
     if (word.size() > kMaxIndexWordBytes || word.find('\0') != std::string_view::npos) return false;
-    const auto [found, isNew] = m_entryByFoldedWord.try_emplace(FoldedKey(word), m_entries.size());
+    const auto [found, isNew] = m_entryByFoldedWord.try_emplace(ToLowerA(word), m_entries.size());
     if (isNew) m_entries.push_back({std::string(word), {}});
     std::vector<IndexPosting>& postings = m_entries[found->second].postings;
     if (postings.empty() || postings.back().offset != posting.offset) postings.push_back(posting);
@@ -37,7 +24,7 @@ CStringTreeIndex CIndexWordCollector::TakeBalancedTree()
     m_entries.clear();
     m_entryByFoldedWord.clear();
     std::sort(entries.begin(), entries.end(),
-              [](const CollectedWord& a, const CollectedWord& b) { return CompareAsciiFolded(a.word, b.word) < 0; });
+              [](const CollectedWord& a, const CollectedWord& b) { return CompareIgnoreCaseA(a.word, b.word) < 0; });
 
     // Each range of sorted words becomes a subtree whose root is its median.
     struct PendingRange {

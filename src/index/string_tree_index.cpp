@@ -138,7 +138,7 @@ bool CStringTreeIndex::Insert(std::string_view word, const IndexPosting& posting
     std::unique_ptr<CINode>* link = &m_root;
     while (*link) {
         CINode& node = **link;
-        const int order = CompareAsciiFolded(node.word, word);
+        const int order = CompareIgnoreCaseA(node.word, word);
         if (order == 0) {
             const size_t count = node.postings.Count();
             if (count == 0 || node.postings.At(count - 1).offset != posting.offset) node.postings.Add(posting);

@@ -11,7 +11,7 @@
 #include "index/posting.h"
 
 // The word tree an index file is the image of: a binary tree ordered by
-// CompareAsciiFolded, one node per word, so the case variants of a word share a
+// CompareIgnoreCaseA, one node per word, so the case variants of a word share a
 // node spelled as the first one inserted. Stored and loaded in pre-order with an
 // explicit stack: a tree of any depth is safe.
 

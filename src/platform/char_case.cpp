@@ -6,38 +6,32 @@ namespace quilsk {
 
 namespace {
 
-template <typename Convert>
-void ConvertSingleBytes(std::string& text, Convert convert)
+// Walks a text by characters, telling `visit` each byte and whether it is the
+// second byte of a two-byte character (a lead byte takes the next byte, whatever it is).
+template <typename Visit>
+void ForEachByte(std::string_view text, Visit visit)
 {
+    bool second = false;
     for (size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
-        if (IsLeadByte(c)) {
-            ++i;  // its trail byte stays as it is
-            continue;
-        }
-        text[i] = static_cast<char>(convert(c));
+        visit(i, c, second);
+        second = !second && IsLeadByte(c);
     }
-}
-
-// The byte at i folded for comparison, with `inTrail` tracking two-byte characters.
-unsigned char FoldedAt(std::string_view s, size_t i, bool& inTrail)
-{
-    const auto c = static_cast<unsigned char>(s[i]);
-    if (inTrail) {
-        inTrail = false;
-        return c;
-    }
-    if (IsLeadByte(c)) {
-        inTrail = true;
-        return c;
-    }
-    return AsciiLower(c);
 }
 
 }  // namespace
 
-void CharUpperA(std::string& text) { ConvertSingleBytes(text, AsciiUpper); }
-void CharLowerA(std::string& text) { ConvertSingleBytes(text, AsciiLower); }
+void CharUpperA(std::string& text)
+{
+    ForEachByte(text, [&](size_t i, unsigned char c, bool second) {
+        if (!second) text[i] = static_cast<char>(AsciiUpper(c));
+    });
+}
+
+void CharLowerA(std::string& text)
+{
+    ForEachByte(text, [&](size_t i, unsigned char c, bool second) { text[i] = static_cast<char>(FoldByte(c, second)); });
+}
 
 std::string ToUpperA(std::string_view text)
 {
@@ -55,13 +49,17 @@ std::string ToLowerA(std::string_view text)
 
 int CompareIgnoreCaseA(std::string_view a, std::string_view b)
 {
-    bool trailA = false;
-    bool trailB = false;
+    bool secondA = false;
+    bool secondB = false;
     const size_t n = a.size() < b.size() ? a.size() : b.size();
     for (size_t i = 0; i < n; ++i) {
-        const unsigned char ca = FoldedAt(a, i, trailA);
-        const unsigned char cb = FoldedAt(b, i, trailB);
+        const auto rawA = static_cast<unsigned char>(a[i]);
+        const auto rawB = static_cast<unsigned char>(b[i]);
+        const unsigned char ca = FoldByte(rawA, secondA);
+        const unsigned char cb = FoldByte(rawB, secondB);
         if (ca != cb) return ca < cb ? -1 : 1;
+        secondA = !secondA && IsLeadByte(rawA);
+        secondB = !secondB && IsLeadByte(rawB);
     }
     if (a.size() == b.size()) return 0;
     return a.size() < b.size() ? -1 : 1;
@@ -70,18 +68,6 @@ int CompareIgnoreCaseA(std::string_view a, std::string_view b)
 bool EqualsIgnoreCaseA(std::string_view a, std::string_view b)
 {
     return a.size() == b.size() && CompareIgnoreCaseA(a, b) == 0;
-}
-
-int CompareAsciiFolded(std::string_view a, std::string_view b)
-{
-    const size_t n = a.size() < b.size() ? a.size() : b.size();
-    for (size_t i = 0; i < n; ++i) {
-        const unsigned char ca = AsciiLower(static_cast<unsigned char>(a[i]));
-        const unsigned char cb = AsciiLower(static_cast<unsigned char>(b[i]));
-        if (ca != cb) return ca < cb ? -1 : 1;
-    }
-    if (a.size() == b.size()) return 0;
-    return a.size() < b.size() ? -1 : 1;
 }
 
 }  // namespace quilsk

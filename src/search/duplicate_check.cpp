@@ -6,17 +6,17 @@ namespace quilsk {
 
 bool CStringTree::FoldedLess::operator()(const CNode& a, const CNode& b) const
 {
-    return CompareAsciiFolded(a.text, b.text) < 0;
+    return CompareIgnoreCaseA(a.text, b.text) < 0;
 }
 
 bool CStringTree::FoldedLess::operator()(const CNode& a, std::string_view b) const
 {
-    return CompareAsciiFolded(a.text, b) < 0;
+    return CompareIgnoreCaseA(a.text, b) < 0;
 }
 
 bool CStringTree::FoldedLess::operator()(std::string_view a, const CNode& b) const
 {
-    return CompareAsciiFolded(a, b.text) < 0;
+    return CompareIgnoreCaseA(a, b.text) < 0;
 }
 
 const CNode& CStringTree::Insert(std::string_view text)

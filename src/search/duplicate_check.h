@@ -15,8 +15,9 @@ struct CNode {
     mutable std::uint32_t count = 1;
 };
 
-// A counting set of strings ordered without regard to ASCII case. Balanced, so
-// result lists that arrive sorted (as dictionary lines do) stay fast and shallow.
+// A counting set of strings ordered without regard to case (CompareIgnoreCaseA:
+// two-byte characters never fold). Balanced, so result lists that arrive sorted
+// (as dictionary lines do) stay fast and shallow.
 class CStringTree {
 public:
     // Stores the text or counts one more insertion of it.
@@ -33,7 +34,7 @@ private:
     std::set<CNode, FoldedLess> m_nodes;
 };
 
-// Removes every line equal (ASCII case ignored) to an earlier one; in tag form
+// Removes every line equal (case ignored) to an earlier one; in tag form
 // the path and line number before the first ") " take no part.
 void RemoveDuplicateLines(CExStringList& lines, bool tagForm);
 

@@ -123,17 +123,13 @@ bool HasValidOccurrenceIgnoringCase(std::string_view line, std::string_view fold
         for (size_t i = 0; i < foldedWord.size(); ++i) {
             const auto b = static_cast<unsigned char>(line[pos + i]);
             const auto k = static_cast<unsigned char>(foldedWord[i]);
-            if (b == k) continue;
-            // A capital folds unless it is the second byte of a two-byte character.
-            if (!IsAsciiUpper(b) || b + 0x20 != k || end.IsSecondByte(static_cast<std::ptrdiff_t>(pos + i))) return false;
+            if (b != k && FoldByte(b, end.IsSecondByte(static_cast<std::ptrdiff_t>(pos + i))) != k) return false;
         }
         return true;
     };
     const auto first = static_cast<unsigned char>(foldedWord.front());
-    const unsigned char firstCapital = IsAsciiLower(first) ? static_cast<unsigned char>(first - 0x20) : first;
     for (size_t pos = 0; pos + foldedWord.size() <= line.size(); ++pos) {
-        const auto b = static_cast<unsigned char>(line[pos]);
-        if (b != first && b != firstCapital) continue;
+        if (!MayFoldTo(static_cast<unsigned char>(line[pos]), first)) continue;
         if (start.IsSecondByte(static_cast<std::ptrdiff_t>(pos))) continue;
         if (!matchesAt(pos)) continue;
         if (BoundaryTest(start, end, pos, foldedWord.size(), mode)) return true;

@@ -23,7 +23,8 @@ size_t Find(std::string_view line, size_t from, std::string_view word);
 bool BoundaryTest(std::string_view line, size_t pos, size_t len, MatchMode mode);
 bool BoundaryTest(CSjisCursor& start, CSjisCursor& end, size_t pos, size_t len, MatchMode mode);
 
-// Lower-cases ASCII capitals in place; both bytes of a two-byte character stay.
+// Lower-cases ASCII capitals in place; both bytes of a two-byte character stay
+// (FoldByte of platform/char_case.h, byte by byte, only faster).
 void FoldLine(char* text, size_t length);
 void FoldLine(std::string& text);
 void FoldKeyword(std::string& keyword);
@@ -34,8 +35,8 @@ void FoldKeyword(std::string& keyword);
 bool HasValidOccurrence(std::string_view line, std::string_view word, MatchMode mode);
 
 // The same answer as HasValidOccurrence on the line folded with FoldLine, for a
-// folded word, found without making the folded copy: an ASCII capital matches
-// its small letter unless it is the second byte of a two-byte character.
+// folded word, found without making the folded copy: each byte is compared
+// folded as FoldByte folds it.
 bool HasValidOccurrenceIgnoringCase(std::string_view line, std::string_view foldedWord, MatchMode mode);
 
 // A word list is present when one of its words has a valid occurrence; with

@@ -26,15 +26,8 @@ void NarrowResults(CExStringList& lines, const CSettingsStore& store)
     const MatchMode mode = DeriveMatchMode(store.GetInt(kSection, "WordSearch", 0) == 1,
                                            store.GetInt(kSection, "Before", 0) == 1,
                                            store.GetInt(kSection, "Back", 0) == 1);
-    std::string work;
     for (auto line = lines.Head(); line != lines.End();) {
-        std::string_view text = *line;
-        if (ignoreCase) {
-            work.assign(text);
-            FoldLine(work);
-            text = work;
-        }
-        if (ListPresent(text, words, mode))
+        if (ListPresent(*line, words, mode, ignoreCase))
             ++line;
         else
             line = lines.Remove(line);

@@ -8,6 +8,7 @@
 #include <immintrin.h>
 #endif
 
+#include "platform/char_case.h"
 #include "platform/sjis_bytes.h"
 
 namespace quilsk {
@@ -93,8 +94,10 @@ bool CNeedleFinder::MatchesAt(const std::string& word, const char* data, size_t 
 {
     if (pos + word.size() > size) return false;
     if (!m_ignoreCase) return std::memcmp(data + pos, word.data(), word.size()) == 0;
+    // Where characters begin is not known here: a capital is taken for its small
+    // letter even as a second byte, and a byte equal to the word's always matches.
     for (size_t i = 0; i < word.size(); ++i)
-        if (AsciiLower(static_cast<unsigned char>(data[pos + i])) != static_cast<unsigned char>(word[i])) return false;
+        if (!MayFoldTo(static_cast<unsigned char>(data[pos + i]), static_cast<unsigned char>(word[i]))) return false;
     return true;
 }
 

@@ -117,5 +117,24 @@ TEST(BlockScanTest, LinesLongerThanAWindowAndFilesWithoutLineFeeds)
     }
 }
 
+// With case ignored the finder may take a capital for its small letter, but it
+// must never pass over a word whose second bytes lie in "A"-"Z" (83 41 is ア).
+TEST(NeedleFinderTest, CaseIgnoredNeverPassesOverAWordWithCapitalLikeSecondBytes)
+{
+    const std::vector<std::vector<std::string>> wordSets = {
+        {Sjis("アップル")}, {Sjis("コーヒー")}, {Sjis("ウ")}, {Sjis("、")}, {Sjis("アップル"), Sjis("コーヒー")},
+        {"x" + Sjis("ア")}};
+    for (const auto& words : wordSets) {
+        const std::string text = std::string(300, 'q') + Sjis("ABCアイウエオ") + words.front() + "\n" + std::string(300, 'q');
+        const size_t at = text.find(words.front(), 300);
+        for (const bool vectors : {true, false}) {
+            const CNeedleFinder finder(words, true, vectors);
+            const ScanEvent event = finder.Next(text.data(), 0, text.size());
+            EXPECT_EQ(event.position, at) << words.front() << ", vectors " << vectors;
+            EXPECT_EQ(event.kind, ScanEventKind::Word);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace quilsk

@@ -79,11 +79,18 @@ TEST(CStringTreeIndexTest, InsertMergesCaseVariantsAndDropsARepeatedLine)
         {"same line again after another", {{"cat", 5}, {"cat", 9}, {"cat", 5}}, {{"cat", {P(5), P(9), P(5)}}}},
         {"order folds letters only", {{"b", 1}, {"_", 2}, {"B_", 3}, {"a", 4}},
          {{"_", {P(2)}}, {"a", {P(4)}}, {"b", {P(1)}}, {"B_", {P(3)}}}},
+        {"second bytes never fold", {{Sjis("ヂ"), 1}, {Sjis("ア"), 2}, {Sjis("ヂ") + "A", 3}, {Sjis("ヂ") + "a", 4}},
+         {{Sjis("ア"), {P(2)}}, {Sjis("ヂ"), {P(1)}}, {Sjis("ヂ") + "A", {P(3), P(4)}}}},
     };
     for (const Case& c : cases) {
         CStringTreeIndex tree;
-        for (const auto& [word, offset] : c.inserts) EXPECT_TRUE(tree.Insert(word, P(offset))) << c.name;
+        CIndexWordCollector collector;
+        for (const auto& [word, offset] : c.inserts) {
+            EXPECT_TRUE(tree.Insert(word, P(offset))) << c.name;
+            EXPECT_TRUE(collector.Add(word, P(offset))) << c.name;
+        }
         EXPECT_EQ(InOrder(tree), c.expected) << c.name;
+        EXPECT_EQ(InOrder(collector.TakeBalancedTree()), c.expected) << c.name << ", balanced";
     }
 }
 

@@ -26,6 +26,11 @@ TEST(DuplicateCheckTest, LaterCopiesGoWhateverTheirCase)
     RemoveDuplicateLines(tagged, true);
     EXPECT_EQ(Items(tagged), (std::vector<std::string>{"/X/A(      1) line\r\n", "/X/A(      2) other\r\n"}));
 
+    CExStringList kana = ListOf({Sjis("ア\r\n"), Sjis("ヂ\r\n"), Sjis("アA\r\n"), Sjis("アa\r\n")});
+    RemoveDuplicateLines(kana, false);
+    EXPECT_EQ(Items(kana), (std::vector<std::string>{Sjis("ア\r\n"), Sjis("ヂ\r\n"), Sjis("アA\r\n")}))
+        << "83 41 and 83 61 are two characters; the single-byte A still folds";
+
     CExStringList empty;
     RemoveDuplicateLines(empty, false);
     EXPECT_TRUE(empty.IsEmpty());

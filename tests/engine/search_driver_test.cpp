@@ -162,5 +162,28 @@ TEST_F(SearchDriverTest, DuplicateCheckAndSortAtTheEnd)
         << "the second ■apple line is a duplicate of the first";
 }
 
+// Katakana, kana and symbols whose second byte lies in 0x41-0x5A ("A"-"Z"):
+// ignoring case must find them exactly as respecting case does.
+TEST_F(SearchDriverTest, IgnoringCaseFindsTwoByteCharactersWhoseSecondByteLooksLikeACapital)
+{
+    AddFile("dict/zelk5.k", Sjis("■apple {名} : アップル\r\n■coffee : コーヒー\r\n■ウ : 雨\r\nそして、 : and\r\n"));
+    Set("WordGroup", "kana", Sjis("アップル|コーヒー|"));
+    struct Case {
+        std::string keyword;
+        bool isGroup;
+        size_t lines;
+    } cases[] = {{Sjis("アップル"), false, 2}, {Sjis("コーヒー"), false, 1}, {Sjis("ウ"), false, 1},
+                 {Sjis("、"), false, 1},       {"kana", true, 3}};
+    for (const Case& c : cases) {
+        SetKeywords(c.keyword);
+        Set("Option", "KW1Word", c.isGroup ? "0" : "1");
+        Set("Options", "IgnoreCase", "0");
+        const std::vector<std::string> respected = Search();
+        Set("Options", "IgnoreCase", "1");
+        EXPECT_EQ(Search(), respected) << c.keyword;
+        EXPECT_EQ(respected.size(), c.lines) << c.keyword;
+    }
+}
+
 }  // namespace
 }  // namespace quilsk
