@@ -1,9 +1,8 @@
+#include "index/index_key.h"
 #include "index/index_location.h"
 #include "index/index_search.h"
 #include "platform/cp932.h"
-#include "platform/sjis_bytes.h"
 #include "search/quick_mode.h"
-#include "search/word_tokenizer.h"
 #include "search/zelklex_doc.h"
 
 namespace quilsk {
@@ -12,28 +11,21 @@ bool CZelklexDoc::TryIndexSearch()
 {
     static const std::string kIndexCaption = Cp932Literal(" <<インデックス検索中>>");
 
-    std::string keyword = m_primary.front();
-    if (!keyword.empty() && IsAsciiSpace(static_cast<unsigned char>(keyword.back()))) keyword.pop_back();
+    const std::string& keyword = m_primary.front();
     if (!HasNoDoubleByte(keyword)) {
         m_request.searchMode = SearchMode::Normal;
         return false;
     }
-    CWordTokenizer tokenizer;
-    const auto firstToken = tokenizer.NextWord(keyword);
-    const bool severalTokens = firstToken && tokenizer.NextWord();
-
     const std::string tablePath = DetectFileTable(m_request.indexDir);
-    const std::string indexPath = IndexFilePath(m_request.indexDir, keyword);
     SetTitle(m_savedTitle + kIndexCaption);
-    if (m_request.mode1 != MatchMode::WholeWord && m_request.mode1 != MatchMode::Prefix) return false;
+    // Suffix and substring matches, and keywords without a run the index holds, are scanned.
+    const std::optional<IndexKey> key = IndexKeyFor(keyword, m_request.mode1);
+    if (!key) return false;
 
     IndexQuery query;
-    query.situation = !m_secondary.empty() ? IndexQuery::Situation::SecondKeyword
-                      : severalTokens      ? IndexQuery::Situation::SeveralTokens
-                                           : IndexQuery::Situation::OneWord;
-    query.keyword = keyword;
-    query.walkWord = severalTokens ? std::string(*firstToken) : keyword;
-    query.walkByPrefix = !severalTokens && m_request.mode1 == MatchMode::Prefix;
+    query.walkWord = key->word;
+    query.walkByPrefix = key->byPrefix;
+    query.primary = {keyword};
     query.mode = m_request.mode1;
     query.ignoreCase = m_request.ignoreCase;
     query.secondary = m_secondary;
@@ -41,7 +33,7 @@ bool CZelklexDoc::TryIndexSearch()
     query.combination = m_request.combination;
     query.skipExamples = m_request.skipExamples;
     query.tagForm = m_request.tagForm;
-    RunIndexSearch(*this, query, indexPath, tablePath);
+    RunIndexSearch(*this, query, IndexFilePath(m_request.indexDir, key->word), tablePath);
     return true;
 }
 

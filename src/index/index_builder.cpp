@@ -8,6 +8,7 @@
 
 #include "app/file_sets.h"
 #include "app/settings_store.h"
+#include "index/index_key.h"
 #include "index/index_location.h"
 #include "index/index_layout.h"
 #include "index/index_word_collector.h"
@@ -87,7 +88,8 @@ std::vector<std::pair<size_t, size_t>> WordRuns(std::string_view piece)
 // token (two-byte characters such as the headword mark end a run), and inside
 // them every stretch from one word run to another, so whatever the scan sees
 // between class boundaries ("apple" in "apple's", "1,000" in "1,000,000") is in
-// the index too.
+// the index too. A run of a class the search relies on (index_key.h) that is too
+// long for an index word is indexed by its beginning.
 template <typename Add>
 void ForEachIndexWord(std::string_view text, Add add)
 {
@@ -105,6 +107,11 @@ void ForEachIndexWord(std::string_view text, Add add)
             const std::string_view piece = token->substr(i, end - i);
             add(piece);
             const auto runs = WordRuns(piece);
+            for (const auto& [begin, stop] : runs) {
+                const int runClass = ClassOfByte(static_cast<unsigned char>(piece[begin]));
+                if (stop - begin > kMaxIndexWordBytes && IsIndexedRunClass(runClass))
+                    add(piece.substr(begin, kMaxIndexWordBytes));
+            }
             for (size_t first = 0; first < runs.size(); ++first) {
                 const size_t lastLimit = std::min(runs.size(), first + kMaxRunsCombined);
                 for (size_t last = first; last < lastLimit; ++last) {

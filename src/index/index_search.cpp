@@ -1,6 +1,6 @@
 #include "index/index_search.h"
 
-#include <cstring>
+#include <algorithm>
 #include <memory>
 #include <unordered_set>
 #include <utility>
@@ -16,7 +16,6 @@
 #include "platform/regular_file.h"
 #include "platform/text_file_reader.h"
 #include "results/result_line.h"
-#include "search/keyword_match.h"
 #include "search/line_filter.h"
 #include "search/zelklex_doc.h"
 
@@ -36,6 +35,12 @@ public:
         : m_doc(doc), m_query(query), m_tablePath(tablePath), m_line(new char[kMaxIndexedLine + 1]),
           m_scratch(new char[kMaxIndexedLine + 1])
     {
+        // Main-dictionary lines are tested as the main pass tests them, the others whole.
+        m_wholeLineRules.hit = {&query.primary, &query.secondary, query.mode, query.secondaryMode, query.combination};
+        m_wholeLineRules.ignoreCase = query.ignoreCase;
+        m_mainRules = m_wholeLineRules;
+        m_mainRules.headwordOnly = true;
+        m_mainRules.skipExamples = query.skipExamples;
     }
 
     void Add(const IndexPosting& posting) override
@@ -74,29 +79,17 @@ private:
         if (!m_file->IsMapped()) m_file.reset();
     }
 
-    // The test a headword-only scan would make; a one-word walk with case ignored
-    // already found only lines that hold the word.
+    // The test the headword-only scan makes: an index word's lines are only
+    // the lines where the keyword may be.
     bool Passes(std::string_view line, std::uint8_t type)
     {
-        if (m_query.situation == IndexQuery::Situation::OneWord && m_query.ignoreCase) return true;
-        std::string_view work = type == kWholeLineType ? line : HeadwordPart(line);
-        if (m_query.ignoreCase) {
-            std::memcpy(m_scratch.get(), work.data(), work.size());
-            FoldLine(m_scratch.get(), work.size());
-            work = std::string_view(m_scratch.get(), work.size());
-        }
-        if (!HasValidOccurrence(work, m_query.keyword, m_query.mode)) return false;
-        if (m_query.situation != IndexQuery::Situation::SecondKeyword) return true;
-        const bool present = ListPresent(work, m_query.secondary, m_query.secondaryMode);
-        switch (m_query.combination) {
-        case Combination::And: return present;
-        case Combination::Not: return !present;
-        default: return true;
-        }
+        return IsHitLine(line, type == kWholeLineType ? m_wholeLineRules : m_mainRules, m_scratch.get());
     }
 
     CZelklexDoc& m_doc;
     const IndexQuery& m_query;
+    LineRules m_mainRules;
+    LineRules m_wholeLineRules;
     const std::string& m_tablePath;
     std::unique_ptr<CMappedWindow> m_file;  // the dictionary file of the current file id
     std::string m_path;
@@ -105,6 +98,24 @@ private:
     std::unordered_set<std::uint64_t> m_seen;  // file id and offset of every line appended
     std::unique_ptr<char[]> m_line;
     std::unique_ptr<char[]> m_scratch;
+};
+
+// Holds the postings of a walk by prefix, which come word by word, to hand them
+// on in the order of the files and of their lines: the order of the scan.
+class CInFileOrder : public CPostingSink {
+public:
+    void Add(const IndexPosting& posting) override { m_postings.push_back(posting); }
+
+    void HandTo(CPostingSink& sink)
+    {
+        std::stable_sort(m_postings.begin(), m_postings.end(), [](const IndexPosting& a, const IndexPosting& b) {
+            return a.fileId != b.fileId ? a.fileId < b.fileId : a.offset < b.offset;
+        });
+        for (const IndexPosting& posting : m_postings) sink.Add(posting);
+    }
+
+private:
+    std::vector<IndexPosting> m_postings;
 };
 
 }  // namespace
@@ -118,16 +129,19 @@ IndexSearchEnd RunIndexSearch(CZelklexDoc& doc, const IndexQuery& query, const s
     CIndexFileReader index;
     if (!index.OpenCp932(indexPath)) return IndexSearchEnd::NoIndexFile;
     if (!index.HasSupportedVersion()) {
-        if (query.situation != IndexQuery::Situation::SecondKeyword) doc.Host().MessageBox(kUnsupportedVersion);
+        if (query.secondary.empty()) doc.Host().MessageBox(kUnsupportedVersion);
         return IndexSearchEnd::UnsupportedVersion;
     }
     CHost& host = doc.Host();
     index.SetPump([&host] { host.PumpOneMessage(); });
     CPostingReader reader(doc, query, tablePath);
-    if (query.walkByPrefix)
-        index.VisitPrefix(query.walkWord, reader);
-    else
+    if (query.walkByPrefix) {
+        CInFileOrder inFileOrder;
+        index.VisitPrefix(query.walkWord, inFileOrder);
+        inFileOrder.HandTo(reader);
+    } else {
         index.FindExact(query.walkWord, reader);
+    }
     doc.Results().UpdateLongestLength();
     doc.UpdateAllViews();
     return IndexSearchEnd::Done;

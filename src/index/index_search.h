@@ -5,9 +5,10 @@
 
 #include "search/search_request.h"
 
-// A keyword search through the index: the walk finds the postings of the
-// keyword's word, each posting names a line of a dictionary file, and the lines
-// that pass the same test as a headword-only scan are appended to the results.
+// A keyword search through the index: the walk finds the postings of an index
+// word of the keyword (index_key.h), each posting names a line of a dictionary
+// file, and the lines that pass the test the headword-only scan makes are
+// appended to the results in the order the scan meets them.
 
 namespace quilsk {
 
@@ -17,12 +18,10 @@ class CSettingsStore;
 class CZelklexDoc;
 
 struct IndexQuery {
-    enum class Situation { OneWord, SeveralTokens, SecondKeyword };
-
-    Situation situation = Situation::OneWord;
-    std::string keyword;   // folded when case is ignored
-    std::string walkWord;  // what the walk looks for: the keyword, or its first token
+    std::string walkWord;  // the index word the walk looks for
     bool walkByPrefix = false;
+    // The scan's test: the keyword's one word, folded when case is ignored.
+    std::vector<std::string> primary;
     MatchMode mode = MatchMode::WholeWord;  // WholeWord or Prefix
     bool ignoreCase = false;
     std::vector<std::string> secondary;  // the second keyword's words (AND, NOT)
@@ -35,7 +34,7 @@ struct IndexQuery {
 enum class IndexSearchEnd { Done, NoIndexFile, UnsupportedVersion };
 
 // Runs the search and appends its lines to the document's results. Shows the
-// version message itself, except in the second-keyword situation.
+// version message itself, except when there is a second keyword.
 IndexSearchEnd RunIndexSearch(CZelklexDoc& doc, const IndexQuery& query, const std::string& indexPath,
                               const std::string& tablePath);
 

@@ -14,7 +14,7 @@ bool CIndexWordCollector::Add(std::string_view word, const IndexPosting& posting
     const auto [found, isNew] = m_entryByFoldedWord.try_emplace(ToLowerA(word), m_entries.size());
     if (isNew) m_entries.push_back({std::string(word), {}});
     std::vector<IndexPosting>& postings = m_entries[found->second].postings;
-    if (postings.empty() || postings.back().offset != posting.offset) postings.push_back(posting);
+    if (postings.empty() || !SameLine(postings.back(), posting)) postings.push_back(posting);
     return true;
 }
 

@@ -19,7 +19,7 @@ namespace quilsk {
 class CIndexWordCollector {
 public:
     // Same rules as CStringTreeIndex::Insert: case variants share one word
-    // spelled as the first one added, a repeated last offset is dropped, words
+    // spelled as the first one added, a repeat of the last line is dropped, words
     // the file cannot hold are refused.
     bool Add(std::string_view word, const IndexPosting& posting);
 

@@ -15,4 +15,10 @@ struct IndexPosting {
     friend bool operator==(const IndexPosting&, const IndexPosting&) = default;
 };
 
+// Whether two postings name one line: the same offset in the same file.
+constexpr bool SameLine(const IndexPosting& a, const IndexPosting& b)
+{
+    return a.offset == b.offset && a.fileId == b.fileId;
+}
+
 }  // namespace quilsk

@@ -141,7 +141,7 @@ bool CStringTreeIndex::Insert(std::string_view word, const IndexPosting& posting
         const int order = CompareIgnoreCaseA(node.word, word);
         if (order == 0) {
             const size_t count = node.postings.Count();
-            if (count == 0 || node.postings.At(count - 1).offset != posting.offset) node.postings.Add(posting);
+            if (count == 0 || !SameLine(node.postings.At(count - 1), posting)) node.postings.Add(posting);
             return true;
         }
         link = order < 0 ? &node.greater : &node.less;

@@ -42,9 +42,10 @@ enum class IndexLoad {
 
 class CStringTreeIndex {
 public:
-    // Adds a posting of `word`; a posting with the same offset as the node's last
-    // one is dropped (a line counts once per word). False, and nothing added,
-    // for a word the file cannot hold: over 254 bytes or holding a NUL byte.
+    // Adds a posting of `word`; a posting of the same line (file and offset) as
+    // the node's last one is dropped: a line counts once per word. False, and
+    // nothing added, for a word the file cannot hold: over 254 bytes or holding
+    // a NUL byte.
     bool Insert(std::string_view word, const IndexPosting& posting);
 
     const CINode* Root() const { return m_root.get(); }

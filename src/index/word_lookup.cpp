@@ -1,6 +1,7 @@
 #include "index/word_lookup.h"
 
 #include "app/settings_store.h"
+#include "index/index_key.h"
 #include "index/index_location.h"
 #include "index/index_search.h"
 #include "platform/char_case.h"
@@ -33,15 +34,18 @@ bool CZelklexDoc::LookUpWord(std::string_view line, size_t byteIndex)
     const std::string indexDir = m_store.GetString("Index", "Dir", "");
 
     IndexQuery query;
-    query.keyword = ToLowerA(word);
-    query.walkWord = query.keyword;
+    query.primary = {ToLowerA(word)};
     query.ignoreCase = true;
     query.skipExamples = m_store.GetInt("Option", "Example", 0) == 1;
     query.tagForm = m_store.GetInt("Options", "TagForm", 0) == 1;
     m_results.Clear();
     m_sorted = false;
     m_lastTagForm = query.tagForm;
-    RunIndexSearch(*this, query, IndexFilePath(indexDir, query.keyword), DetectFileTable(indexDir));
+    if (const std::optional<IndexKey> key = IndexKeyFor(query.primary.front(), query.mode)) {
+        query.walkWord = key->word;
+        query.walkByPrefix = key->byPrefix;
+        RunIndexSearch(*this, query, IndexFilePath(indexDir, key->word), DetectFileTable(indexDir));
+    }
     m_modified = !m_results.IsEmpty();
     UpdateAllViews();
     return true;

@@ -22,6 +22,39 @@ protected:
         std::filesystem::create_directories(dir / "idx");
     }
 
+    // Runs the stored request twice, as a scan and with the index; `indexUsed`
+    // tells whether the second run read the index instead of scanning.
+    struct BothWays {
+        std::vector<std::string> scanned;
+        std::vector<std::string> indexed;
+        bool indexUsed = false;
+    };
+    BothWays SearchBothWays()
+    {
+        BothWays result;
+        store.SetOverride("Options", "Index", "0");
+        result.scanned = Search();
+        store.SetOverride("Options", "Index", "1");
+        host.scannedFiles.clear();
+        result.indexed = Search();
+        result.indexUsed = host.scannedFiles.empty();
+        return result;
+    }
+
+    // Keyword 1 alone, headword part only; overrides, not writes, so that many
+    // requests stay fast.
+    void SetRequest(const std::string& keyword, MatchMode mode, bool ignoreCase)
+    {
+        const auto flag = [&](const char* key, bool on) { store.SetOverride("Options", key, on ? "1" : "0"); };
+        store.SetOverride("Keyword", "Keyword1", keyword);
+        store.SetOverride("Keyword", "Keyword2", "");
+        store.SetOverride("Option", "Entry", "1");
+        flag("KW1Word", mode == MatchMode::WholeWord);
+        flag("KW1Forward", mode == MatchMode::Prefix);
+        flag("KW1Back", mode == MatchMode::Suffix);
+        flag("IgnoreCase", ignoreCase);
+    }
+
     // Every posting the index holds for a word, as found by an exact walk.
     std::vector<IndexPosting> PostingsOf(const std::string& word)
     {
@@ -131,6 +164,65 @@ TEST_F(IndexBuilderTest, IndexSearchAgreesWithTheScan)
         ASSERT_EQ(indexed, scanned) << "round " << round << ": \"" << keyword << "\" / \"" << keyword2 << "\"";
     }
     EXPECT_GT(roundsWithHits, 75) << "the requests must find something to compare";
+}
+
+// The same offset in another file is another line: each category keeps it.
+TEST_F(IndexBuilderTest, ALineAtTheSameOffsetInEachFileIsIndexedForEach)
+{
+    Register(Category::Others, "o", "NOTES.TXT");
+    AddFile("d/ZELK5.A", Sjis("■apple : りんご\r\n"));
+    AddFile("c/BIL.TXT", "corpus apple : x\r\n");
+    AddFile("o/NOTES.TXT", Sjis("other apple : その他\r\n"));
+    ASSERT_EQ(BuildIndex(store).error, "");
+    EXPECT_EQ(PostingsOf("apple"), (std::vector<IndexPosting>{{0, 1, 0, kHeadwordType}, {0, 1, 1, kWholeLineType},
+                                                              {0, 1, 2, kWholeLineType}}));
+    doc.SetRecordHistory(false);
+    SetRequest("apple", MatchMode::WholeWord, false);
+    const BothWays result = SearchBothWays();
+    EXPECT_TRUE(result.indexUsed);
+    EXPECT_EQ(result.scanned.size(), 3u);
+    EXPECT_EQ(result.indexed, result.scanned);
+}
+
+// Keywords whose lines the index once missed or added: the index search finds
+// what the scan finds, or leaves the request to the scan.
+TEST_F(IndexBuilderTest, EveryShapeOfKeywordFindsWhatTheScanFinds)
+{
+    const std::string longRun(300, 'a');
+    const std::string longestKeyword(CSettingsStore::kStringLimit, 'a');  // as long as a stored keyword can be
+    std::string text;
+    int number = 0;
+    for (const std::string headword : {"apple  pie", "apple pie", "a -x b", longRun.c_str(), longestKeyword.c_str(), "a \x1bx", "a\x1bx",
+                                       "apple", "apply", "applet", "a - b", "-\xa1" "abc"})
+        text += Sjis("■") + headword + " : " + std::to_string(++number) + "\r\n";
+    AddFile("d/ZELK5.A", text);
+    ASSERT_EQ(BuildIndex(store).error, "");
+    doc.SetRecordHistory(false);
+    struct Case {
+        const char* name;
+        std::string keyword;
+        MatchMode mode;
+        bool ignoreCase;
+        size_t lines;
+        bool indexUsed;
+    } cases[] = {
+        {"trailing blank", "apple ", MatchMode::WholeWord, true, 1, true},
+        {"leading punctuation", "-x", MatchMode::WholeWord, false, 1, true},
+        {"runs longer than an index word", "aaa", MatchMode::Prefix, false, 2, true},
+        {"a keyword longer than an index word", longestKeyword, MatchMode::WholeWord, true, 1, true},
+        {"control byte after a blank", "\x1bx", MatchMode::WholeWord, true, 1, true},
+        {"several words by prefix, in file order", "appl", MatchMode::Prefix, true, 5, true},
+        {"punctuation inside a token", "\xa1" "abc", MatchMode::WholeWord, true, 0, true},
+        {"nothing but punctuation", "-", MatchMode::WholeWord, false, 2, false},
+        {"suffix", "ple", MatchMode::Suffix, false, 3, false},
+    };
+    for (const Case& c : cases) {
+        SetRequest(c.keyword, c.mode, c.ignoreCase);
+        const BothWays result = SearchBothWays();
+        EXPECT_EQ(result.indexed, result.scanned) << c.name;
+        EXPECT_EQ(result.scanned.size(), c.lines) << c.name;
+        EXPECT_EQ(result.indexUsed, c.indexUsed) << c.name;
+    }
 }
 
 }  // namespace

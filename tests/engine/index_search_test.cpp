@@ -163,11 +163,28 @@ TEST_F(IndexSearchTest, VersionMessageExceptWithASecondKeyword)
     EXPECT_TRUE(host.messages.empty()) << "a missing index file is no error";
 }
 
+// A keyword is looked up under its run of letters and digits or of half-width
+// katakana, in the data file of that run's first byte.
 TEST_F(IndexSearchTest, SelectorFiles)
 {
-    Index({{"3.14", 1}, {"-x", 2}});
-    EXPECT_EQ(SearchWith("3.14", "word", true), std::vector<std::string>{kApple});
-    EXPECT_EQ(SearchWith("-x", "word", true), std::vector<std::string>{kApplePie});
+    const std::vector<std::string> lines = {Sjis("■3.14 : pi\r\n"), Sjis("■-x : y\r\n"), Sjis("■ｱｲ : z\r\n")};
+    AddFile("d/B.TXT", lines[0] + lines[1] + lines[2]);
+    AddFile("idx/vrnindex.ini", "[FileID]\r\n0=" + path + "\r\n1=" + ToUpperA(DirOf("d") + "B.TXT") + "\r\n");
+    const auto offset = [&](size_t line) {
+        size_t at = 0;
+        for (size_t i = 0; i < line; ++i) at += lines[i].size();
+        return static_cast<std::int32_t>(at);
+    };
+    const std::pair<const char*, std::string> files[] = {{"_", "14"}, {"x", "x"}, {"#", Sjis("ｱｲ")}};
+    for (size_t i = 0; i < 3; ++i) {
+        CStringTreeIndex tree;
+        tree.Insert(files[i].second, {offset(i), static_cast<std::int32_t>(i + 1), 1, kHeadwordType});
+        ASSERT_EQ(tree.Store(dir / "idx" / (std::string("$$TMP$$.") + files[i].first)), "");
+    }
+    EXPECT_EQ(SearchWith("3.14", "word", true), std::vector<std::string>{lines[0]});
+    EXPECT_EQ(SearchWith("-x", "word", true), std::vector<std::string>{lines[1]});
+    EXPECT_EQ(SearchWith(Sjis("ｱｲ"), "word", true), std::vector<std::string>{lines[2]});
+    EXPECT_TRUE(host.scannedFiles.empty());
 }
 
 TEST_F(IndexSearchTest, WordLookUpReplacesTheResults)
