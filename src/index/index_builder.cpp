@@ -99,7 +99,10 @@ void ForEachIndexWord(std::string_view text, Add add)
         size_t i = 0;
         while (i < token->size()) {
             if (IsLeadByte(static_cast<unsigned char>((*token)[i]))) {
-                i += 2;
+                // A byte after a lead byte that is no trail byte is a character of
+                // its own to the matching rules, so it may begin a word.
+                const bool pair = i + 1 < token->size() && IsTrailByte(static_cast<unsigned char>((*token)[i + 1]));
+                i += pair ? 2 : 1;
                 continue;
             }
             size_t end = i;

@@ -30,7 +30,9 @@ void CharUpperA(std::string& text)
 
 void CharLowerA(std::string& text)
 {
-    ForEachByte(text, [&](size_t i, unsigned char c, bool second) { text[i] = static_cast<char>(FoldByte(c, second)); });
+    ForEachByte(text, [&](size_t i, unsigned char c, bool second) {
+        text[i] = static_cast<char>(FoldByte(c, second));
+    });
 }
 
 std::string ToUpperA(std::string_view text)

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <random>
-#include <tuple>
+#include <array>
 
 #include "platform/mapped_window.h"
 #include "platform/text_file_reader.h"
 #include "search/file_scan.h"
 #include "search/keyword_match.h"
 #include "search/needle_finder.h"
+#include "random_text.h"
 #include "test_support.h"
 
 namespace quilsk {
@@ -24,56 +24,56 @@ public:
     Hits hits;
 };
 
-// Random dictionary text with everything that makes reading text hard.
-std::string RandomDictionary(std::mt19937& random, const std::vector<std::string>& vocabulary)
-{
-    const std::vector<std::string> pieces = {" ", " : ", "* ", Sjis("■"), "\r", "\x1b", std::string(1, '\0'), "'s",
-                                             "-", "\x82", Sjis("りんご"), Sjis("ｱｲ"), "\t", "x\rz"};
-    std::string text;
-    const int lines = 50 + static_cast<int>(random() % 300);
-    for (int i = 0; i < lines; ++i) {
-        const int parts = static_cast<int>(random() % 12);
-        for (int p = 0; p < parts; ++p)
-            text += random() % 3 ? vocabulary[random() % vocabulary.size()] : pieces[random() % pieces.size()];
-        if (random() % 40 == 0) text += std::string(2000 + random() % 9000, 'a') + vocabulary[random() % vocabulary.size()];
-        text += random() % 5 ? "\r\n" : "\n";
-    }
-    if (random() % 4 == 0) text.insert(random() % text.size(), 1, '\x1a');
-    if (random() % 3 == 0) text += vocabulary[random() % vocabulary.size()];  // no final line feed
-    return text;
-}
-
+// Random dictionaries and requests over the whole character space: the block
+// scan, with and without vector instructions and in windows small enough that
+// lines cross their edges, gives the hits and line numbers of the line-by-line
+// scan.
 TEST(BlockScanTest, GivesTheHitsAndLineNumbersOfTheLineByLineScan)
 {
-    std::mt19937 random(7);
-    const std::vector<std::string> vocabulary = {"apple", "Apple", "APP", "pie", "cat", "category", "a", "b",
-                                                 Sjis("塔"), Sjis("ン") + Sjis("ヘ"), "3.14", "don't", "WATER", "water"};
+    test::CRandomText random(7);
     test::CTempDir dir;
     const auto file = dir / "dict.txt";
     const size_t page = CMappedWindow::PageSize();
+    std::array<bool, test::kByteRanges> coveredIgnoringCase{};
     int compared = 0;
-    for (int round = 0; round < 120; ++round) {
-        test::WriteBytes(file, RandomDictionary(random, vocabulary));
-        std::vector<std::string> primary{vocabulary[random() % vocabulary.size()]};
-        if (random() % 3 == 0) primary.push_back(vocabulary[random() % vocabulary.size()]);
-        if (random() % 5 == 0) primary.push_back(Sjis("ご"));
-        std::vector<std::string> secondary =
-            random() % 3 ? std::vector<std::string>{} : std::vector<std::string>{vocabulary[random() % vocabulary.size()]};
+    int roundsWithHits = 0;
+    for (int round = 0; round < 60; ++round) {
+        const std::string text = random.Dictionary(40 + random.Below(160));
+        test::WriteBytes(file, text);
+        const std::vector<std::string> lines = test::LinesOf(text);
+        const auto someWords = [&](size_t most) {
+            std::vector<std::string> words;
+            for (size_t n = 1 + random.Below(most); n > 0; --n) words.push_back(random.Keyword(lines));
+            return words;
+        };
+        std::vector<std::string> primary = someWords(3);
+        std::vector<std::string> secondary = random.OneIn(2) ? std::vector<std::string>{} : someWords(2);
+        const Combination combination =
+            random.Pick(std::vector<Combination>{Combination::And, Combination::Not, Combination::Or});
+        if (combination == Combination::Or) {  // as keyword preparation puts them
+            primary.insert(primary.end(), secondary.begin(), secondary.end());
+            secondary.clear();
+        }
         LineRules rules;
-        rules.ignoreCase = random() % 2;
-        if (rules.ignoreCase) {  // as keyword preparation folds them
+        rules.ignoreCase = random.OneIn(2);
+        if (rules.ignoreCase) {
+            for (const std::string& word : primary) {
+                const auto ranges = test::RangesOf(word);
+                for (size_t r = 0; r < test::kByteRanges; ++r) coveredIgnoringCase[r] |= ranges[r];
+            }
             for (std::string& word : primary) FoldKeyword(word);
             for (std::string& word : secondary) FoldKeyword(word);
         }
-        rules.hit = {&primary, &secondary, static_cast<MatchMode>(random() % 4), static_cast<MatchMode>(random() % 4),
-                     random() % 2 ? Combination::And : Combination::Not};
-        rules.skipExamples = random() % 2;
-        rules.headwordOnly = random() % 2;
+        const auto mode = [&] { return static_cast<MatchMode>(random.Below(4)); };
+        rules.hit = {&primary, &secondary, mode(), mode(), combination};
+        rules.skipExamples = random.OneIn(2);
+        rules.headwordOnly = random.OneIn(2);
 
         CRecordingSink reference;
         CTextFileReader reader;
         ASSERT_TRUE(reader.Open(file));
         ScanLineByLine(reader, rules, reference);
+        roundsWithHits += !reference.hits.empty();
 
         for (const bool vectors : {true, false}) {
             const CNeedleFinder finder(primary, rules.ignoreCase, vectors);
@@ -86,7 +86,51 @@ TEST(BlockScanTest, GivesTheHitsAndLineNumbersOfTheLineByLineScan)
             }
         }
     }
-    EXPECT_EQ(compared, 720);
+    EXPECT_EQ(compared, 360);
+    EXPECT_GT(roundsWithHits, 20) << "the requests must find something to compare";
+    for (size_t r = 0; r < test::kByteRanges; ++r)
+        EXPECT_TRUE(coveredIgnoringCase[r])
+            << "no keyword with case ignored held a byte of " << test::NameOf(static_cast<test::ByteRange>(r));
+}
+
+// With case ignored the finder may flag more than the exact test accepts, but
+// it flags every place where a word occurs in the folded text.
+TEST(NeedleFinderTest, FlagsEveryOccurrenceInTheFoldedText)
+{
+    test::CRandomText random(31);
+    int occurrences = 0;
+    for (int round = 0; round < 1000; ++round) {
+        std::vector<std::string> lines;
+        for (size_t n = 1 + random.Below(6); n > 0; --n) lines.push_back(random.Line());
+        std::vector<std::string> words;
+        for (size_t n = 1 + random.Below(3); n > 0; --n) {
+            words.push_back(random.Keyword(lines));
+            FoldKeyword(words.back());
+        }
+        std::string block;
+        std::vector<size_t> expected;  // where a word occurs, line by line in the folded lines
+        for (const std::string& line : lines) {
+            std::string folded = line;
+            FoldLine(folded);
+            for (size_t pos = 0; pos < folded.size(); ++pos)
+                for (const std::string& word : words)
+                    if (folded.compare(pos, word.size(), word) == 0) {
+                        expected.push_back(block.size() + pos);
+                        break;
+                    }
+            block += line + "\n";
+        }
+        for (const bool vectors : {true, false}) {
+            const CNeedleFinder finder(words, true, vectors);
+            for (const size_t at : expected) {
+                const ScanEvent event = finder.Next(block.data(), at, block.size());
+                ASSERT_EQ(event.position, at) << "round " << round << ", word " << words[0] << ", vectors " << vectors;
+                ASSERT_EQ(event.kind, ScanEventKind::Word);
+            }
+        }
+        occurrences += static_cast<int>(expected.size());
+    }
+    EXPECT_GT(occurrences, 1000);
 }
 
 TEST(BlockScanTest, LinesLongerThanAWindowAndFilesWithoutLineFeeds)

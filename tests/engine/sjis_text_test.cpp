@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <random>
-
+#include "platform/char_case.h"
+#include "random_text.h"
 #include "search/keyword_match.h"
 #include "search/sjis_text.h"
 #include "search/word_tokenizer.h"
@@ -107,20 +107,28 @@ TEST(BoundaryTest, ARejectedOccurrenceResumesOneByteLater)
 }
 
 // Case is ignored either by folding the line or by the comparison itself; both
-// must agree, trail bytes that look like capitals included.
+// must agree, trail bytes that look like capitals included. Folding a line or a
+// keyword is folding each character: A-Z outside two-byte characters.
 TEST(BoundaryTest, IgnoringCaseByComparisonEqualsFoldingTheLine)
 {
-    std::mt19937 random(11);
-    const std::vector<std::string> pieces = {"A", "a", "B", "b", "AB", "ab", " ", "-", Sjis("ア"), Sjis("チ"),
-                                             "\x83", Sjis("ａ"), "\x81\x40", "'", "1", Sjis("林")};
-    const std::vector<std::string> words = {"a", "ab", "ba", "a-b", "\x83" "a", Sjis("ア") + "b", "1a"};
+    test::CRandomText random(11);
     for (int round = 0; round < 4000; ++round) {
-        std::string line;
-        for (int n = static_cast<int>(random() % 10); n > 0; --n) line += pieces[random() % pieces.size()];
+        const std::string line = random.Line();
+        std::string byCharacters = line;
+        CSjisCursor cursor(line);
+        for (size_t i = 0; i < line.size(); ++i)
+            byCharacters[i] = static_cast<char>(
+                FoldByte(static_cast<unsigned char>(line[i]), cursor.IsSecondByte(static_cast<std::ptrdiff_t>(i))));
         std::string folded = line;
         FoldLine(folded);
-        const std::string& word = words[random() % words.size()];
-        const auto mode = static_cast<MatchMode>(random() % 4);
+        ASSERT_EQ(folded, byCharacters) << line;
+        std::string keyword = line;
+        FoldKeyword(keyword);
+        ASSERT_EQ(keyword, byCharacters) << line;
+
+        std::string word = random.Keyword({line});
+        FoldKeyword(word);
+        const auto mode = static_cast<MatchMode>(random.Below(4));
         ASSERT_EQ(HasValidOccurrenceIgnoringCase(line, word, mode), HasValidOccurrence(folded, word, mode))
             << "line \"" << line << "\" word \"" << word << "\" mode " << static_cast<int>(mode);
     }
