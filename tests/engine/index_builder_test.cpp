@@ -18,6 +18,52 @@ namespace {
 
 using test::Sjis;
 
+// A search request; a keyword of several words is a group.
+struct Request {
+    std::vector<std::string> words1;
+    std::vector<std::string> words2;
+    MatchMode mode1 = MatchMode::Substring;
+    MatchMode mode2 = MatchMode::Substring;
+    Combination combination = Combination::And;
+    bool ignoreCase = false;
+    bool headwordOnly = false;
+    bool skipExamples = false;
+    bool tagForm = false;
+};
+
+// Stores the request as overrides: many requests, no settings-file writes.
+void ApplyRequest(CSettingsStore& store, const Request& r)
+{
+    const auto flag = [&](const char* section, const char* key, bool on) {
+        store.SetOverride(section, key, on ? "1" : "0");
+    };
+    const auto keyword = [&](const char* key, const char* wordFlag, const char* groupFlag,
+                             const std::vector<std::string>& words) {
+        const bool group = words.size() > 1;
+        std::string stored;
+        for (const std::string& word : words) stored += word + "|";
+        store.SetOverride("WordGroup", key, stored);
+        store.SetOverride("Keyword", key, words.empty() ? "" : group ? key : words[0]);
+        flag("Option", wordFlag, !group);
+        flag("Option", groupFlag, group);
+    };
+    keyword("Keyword1", "KW1Word", "KW1Group", r.words1);
+    keyword("Keyword2", "KW2Word", "KW2Group", r.words2);
+    flag("Keyword", "AndSearch", r.combination == Combination::And);
+    flag("Keyword", "NotSearch", r.combination == Combination::Not);
+    flag("Keyword", "OrSearch", r.combination == Combination::Or);
+    flag("Options", "KW1Word", r.mode1 == MatchMode::WholeWord);
+    flag("Options", "KW1Forward", r.mode1 == MatchMode::Prefix);
+    flag("Options", "KW1Back", r.mode1 == MatchMode::Suffix);
+    flag("Options", "KW2Word", r.mode2 == MatchMode::WholeWord);
+    flag("Options", "KW2Forward", r.mode2 == MatchMode::Prefix);
+    flag("Options", "KW2Back", r.mode2 == MatchMode::Suffix);
+    flag("Options", "IgnoreCase", r.ignoreCase);
+    flag("Option", "Entry", r.headwordOnly);
+    flag("Option", "Example", r.skipExamples);
+    flag("Options", "TagForm", r.tagForm);
+}
+
 class IndexBuilderTest : public test::SearchFixture {
 protected:
     void SetUp() override
@@ -47,18 +93,15 @@ protected:
         return result;
     }
 
-    // Keyword 1 alone, headword part only; overrides, not writes, so that many
-    // requests stay fast.
+    // Keyword 1 alone, headword part only.
     void SetRequest(const std::string& keyword, MatchMode mode, bool ignoreCase)
     {
-        const auto flag = [&](const char* key, bool on) { store.SetOverride("Options", key, on ? "1" : "0"); };
-        store.SetOverride("Keyword", "Keyword1", keyword);
-        store.SetOverride("Keyword", "Keyword2", "");
-        store.SetOverride("Option", "Entry", "1");
-        flag("KW1Word", mode == MatchMode::WholeWord);
-        flag("KW1Forward", mode == MatchMode::Prefix);
-        flag("KW1Back", mode == MatchMode::Suffix);
-        flag("IgnoreCase", ignoreCase);
+        Request request;
+        request.words1 = {keyword};
+        request.mode1 = mode;
+        request.ignoreCase = ignoreCase;
+        request.headwordOnly = true;
+        ApplyRequest(store, request);
     }
 
     // Every posting the index holds for a word, as found by an exact walk.
@@ -115,20 +158,7 @@ TEST_F(IndexBuilderTest, RefusesWithoutAnIndexDirectory)
     EXPECT_NE(BuildIndex(store).error, "");
 }
 
-// A request of the differential test below; a keyword of several words is a group.
-struct RandomRequest {
-    std::vector<std::string> words1;
-    std::vector<std::string> words2;
-    MatchMode mode1 = MatchMode::Substring;
-    MatchMode mode2 = MatchMode::Substring;
-    Combination combination = Combination::And;
-    bool ignoreCase = false;
-    bool headwordOnly = false;
-    bool skipExamples = false;
-    bool tagForm = false;
-};
-
-RandomRequest DrawRequest(test::CRandomText& random, const std::vector<std::string>& lines)
+Request DrawRequest(test::CRandomText& random, const std::vector<std::string>& lines)
 {
     const auto keyword = [&] {
         std::vector<std::string> words(random.OneIn(5) ? 2 + random.Below(2) : 1);
@@ -138,7 +168,7 @@ RandomRequest DrawRequest(test::CRandomText& random, const std::vector<std::stri
             if (words.size() == 1 || SplitStoredList(stored) == words) return words;  // a group that reads back
         }
     };
-    RandomRequest r;
+    Request r;
     r.words1 = keyword();
     if (random.OneIn(2)) r.words2 = keyword();
     r.mode1 = random.OneIn(4) ? static_cast<MatchMode>(random.Below(4))
@@ -154,7 +184,7 @@ RandomRequest DrawRequest(test::CRandomText& random, const std::vector<std::stri
 }
 
 // The word lists a search prepares from the request.
-std::pair<std::vector<std::string>, std::vector<std::string>> WordLists(const RandomRequest& r)
+std::pair<std::vector<std::string>, std::vector<std::string>> WordLists(const Request& r)
 {
     const auto prepared = [&](std::vector<std::string> words) {
         if (r.ignoreCase)
@@ -167,39 +197,6 @@ std::pair<std::vector<std::string>, std::vector<std::string>> WordLists(const Ra
     std::vector<std::string>& target = r.combination == Combination::Or ? primary : secondary;
     target.insert(target.end(), second.begin(), second.end());
     return {primary, secondary};
-}
-
-// Stores the request as overrides: many requests, no settings-file writes.
-void ApplyRequest(CSettingsStore& store, const RandomRequest& r)
-{
-    const auto flag = [&](const char* section, const char* key, bool on) {
-        store.SetOverride(section, key, on ? "1" : "0");
-    };
-    const auto keyword = [&](const char* key, const char* wordFlag, const char* groupFlag,
-                             const std::vector<std::string>& words) {
-        const bool group = words.size() > 1;
-        std::string stored;
-        for (const std::string& word : words) stored += word + "|";
-        store.SetOverride("WordGroup", key, stored);
-        store.SetOverride("Keyword", key, words.empty() ? "" : group ? key : words[0]);
-        flag("Option", wordFlag, !group);
-        flag("Option", groupFlag, group);
-    };
-    keyword("Keyword1", "KW1Word", "KW1Group", r.words1);
-    keyword("Keyword2", "KW2Word", "KW2Group", r.words2);
-    flag("Keyword", "AndSearch", r.combination == Combination::And);
-    flag("Keyword", "NotSearch", r.combination == Combination::Not);
-    flag("Keyword", "OrSearch", r.combination == Combination::Or);
-    flag("Options", "KW1Word", r.mode1 == MatchMode::WholeWord);
-    flag("Options", "KW1Forward", r.mode1 == MatchMode::Prefix);
-    flag("Options", "KW1Back", r.mode1 == MatchMode::Suffix);
-    flag("Options", "KW2Word", r.mode2 == MatchMode::WholeWord);
-    flag("Options", "KW2Forward", r.mode2 == MatchMode::Prefix);
-    flag("Options", "KW2Back", r.mode2 == MatchMode::Suffix);
-    flag("Options", "IgnoreCase", r.ignoreCase);
-    flag("Option", "Entry", r.headwordOnly);
-    flag("Option", "Example", r.skipExamples);
-    flag("Options", "TagForm", r.tagForm);
 }
 
 class CCollectingSink : public CScanSink {
@@ -221,7 +218,7 @@ private:
 };
 
 // What the request finds, read line by line in the order of the passes.
-std::vector<std::string> LineByLineResults(const CSettingsStore& store, const RandomRequest& r)
+std::vector<std::string> LineByLineResults(const CSettingsStore& store, const Request& r)
 {
     const auto [primary, secondary] = WordLists(r);
     std::vector<std::string> results;
@@ -244,7 +241,7 @@ std::vector<std::string> LineByLineResults(const CSettingsStore& store, const Ra
 // Why the index leaves a request to the scan, or "" when it serves it: it holds
 // only words without Japanese characters, by their runs of letters and digits or
 // half-width katakana, for one word searched whole or by prefix in headwords.
-std::string WhyNotIndexed(const RandomRequest& r)
+std::string WhyNotIndexed(const Request& r)
 {
     const std::vector<std::string> primary = WordLists(r).first;
     if (!r.headwordOnly) return "not the headword part only";
@@ -297,7 +294,7 @@ TEST_F(IndexBuilderTest, ScanReferenceAndIndexGiveTheSameLines)
         ASSERT_EQ(BuildIndex(store).error, "");
 
         for (int round = 0; round < 100; ++round) {
-            const RandomRequest r = DrawRequest(random, lines);
+            const Request r = DrawRequest(random, lines);
             if (r.ignoreCase) {
                 for (const auto* words : {&r.words1, &r.words2})
                     for (const std::string& word : *words) {
