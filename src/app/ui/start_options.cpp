@@ -14,7 +14,7 @@ struct StartOption {
 
 // One row per option, so a new option is described where it is declared.
 constexpr StartOption kStartOptions[] = {
-    {"--ini", "FILE", "use FILE as the settings file instead of quilsk.ini in the settings directory"},
+    {"--ini", "FILE", "use FILE as the settings file instead of the default one"},
     {"-h, --help", "", "print this help and exit"},
     {"--version", "", "print the version and exit"},
 };
