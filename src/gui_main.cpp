@@ -1,9 +1,23 @@
 #include <QApplication>
+#include <cstdio>
 
+#include "app/ui/start_options.h"
 #include "app/ui/zelklex_app.h"
 
 int main(int argc, char** argv)
 {
+    // Answered before QApplication exists: it needs a display, these do not.
+    switch (quilsk::StartActionFromArguments(argc, argv)) {
+    case quilsk::StartAction::PrintHelp:
+        std::fputs(quilsk::StartHelpText().c_str(), stdout);
+        return 0;
+    case quilsk::StartAction::PrintVersion:
+        std::printf("quilsk %s\n", QUILSK_VERSION);
+        return 0;
+    case quilsk::StartAction::OpenWindow:
+        break;
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quilsk"));
     QApplication::setApplicationVersion(QStringLiteral(QUILSK_VERSION));

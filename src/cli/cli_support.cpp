@@ -14,9 +14,10 @@ int Fail(std::string_view utf8Message)
     return kExitError;
 }
 
-int Usage()
+void PrintUsage(std::ostream& out)
 {
-    std::cerr << "usage: quilsk-cli [--ini FILE] COMMAND [ARGUMENTS]\n"
+    out << "usage: quilsk-cli [--ini FILE] COMMAND [ARGUMENTS]\n"
+                 "       quilsk-cli -h | --help | --version\n"
                  "commands:\n"
                  "  search [OPTIONS] [KEYWORD1 [KEYWORD2]]\n"
                  "      --and | --not | --or          how the two keywords combine\n"
@@ -43,6 +44,11 @@ int Usage()
                  "  config path | get SECTION KEY [DEFAULT] | get-int SECTION KEY DEFAULT | set SECTION KEY VALUE\n"
                  "categories: main supplement technical abbreviations proper-nouns corpus others spare1 spare2 spare3\n"
                  "exit status: 0 found, 1 nothing found, 2 error, 130 interrupted\n";
+}
+
+int Usage()
+{
+    PrintUsage(std::cerr);
     return kExitError;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,8 @@ struct Invocation {
 
 // "quilsk-cli: " and the message on stderr; returns kExitError.
 int Fail(std::string_view utf8Message);
+// The usage text, which --help prints on stdout.
+void PrintUsage(std::ostream& out);
 // The usage text on stderr; returns kExitError.
 int Usage();
 

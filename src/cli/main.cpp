@@ -1,4 +1,5 @@
 #include <cstring>
+#include <iostream>
 #include <string>
 #include <string_view>
 
@@ -35,7 +36,10 @@ int main(int argc, char** argv)
         } else if (arg.starts_with("--ini=")) {
             invocation.iniFile = std::string(arg.substr(6));
         } else if (arg == "-h" || arg == "--help") {
-            Usage();
+            PrintUsage(std::cout);
+            return 0;
+        } else if (arg == "--version") {
+            std::cout << "quilsk-cli " << QUILSK_VERSION << '\n';
             return 0;
         } else {
             break;

@@ -1,5 +1,6 @@
 // idxmakr: builds the index of the registered dictionaries for quick headword
 // searches. Usage: idxmakr [-i=SETTINGS_FILE]  (the path may be in double quotes)
+//                  idxmakr -h | --help | --version
 
 #include <cstdio>
 #include <string_view>
@@ -10,13 +11,29 @@
 #include "platform/cp932.h"
 #include "platform/settings_location.h"
 
+namespace {
+
+constexpr const char* kUsage =
+    "usage: idxmakr [-i=SETTINGS_FILE]\n"
+    "       idxmakr -h | --help | --version\n";
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
     std::filesystem::path settings = quilsk::DefaultSettingsFile();
     for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i];
+        if (arg == "-h" || arg == "--help") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (arg == "--version") {
+            std::printf("idxmakr %s\n", QUILSK_VERSION);
+            return 0;
+        }
         if (!arg.starts_with("-i=") || arg.size() == 3) {
-            std::fputs("usage: idxmakr [-i=SETTINGS_FILE]\n", stderr);
+            std::fputs(kUsage, stderr);
             return 2;
         }
         arg.remove_prefix(3);
