@@ -220,6 +220,12 @@ std::string IniApply(std::string_view content, std::string_view section, const I
     return CIniDocument(std::string(content)).Applied(section, values);
 }
 
+bool IsStorableValue(std::string_view value)
+{
+    if (HasAny(value, std::string_view("\r\n\0", 3))) return false;
+    return value.empty() || (!IsBlank(value.front()) && !IsBlank(value.back()));
+}
+
 IniNameFault KeyNameFault(std::string_view key)
 {
     if (const IniNameFault fault = CommonFault(key); fault != IniNameFault::None) return fault;

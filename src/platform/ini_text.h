@@ -56,6 +56,10 @@ private:
 // `content` with the keys of `section` set; see CIniDocument::Applied.
 std::string IniApply(std::string_view content, std::string_view section, const IniValues& values);
 
+// Whether a value is read back exactly as written: it holds no line break or NUL
+// byte and has no blank at either end (reading drops them).
+bool IsStorableValue(std::string_view value);
+
 // Why a name cannot be stored as a key or section name and be found again under
 // the same spelling, by this reader and by other programs that read the file.
 enum class IniNameFault {
