@@ -121,7 +121,91 @@ IniNameFault CommonFault(std::string_view name)
     return IniNameFault::None;
 }
 
+// Where the first block of a section ends; found by walking every line.
+struct SectionSpan {
+    bool found = false;
+    size_t insertAt = 0;
+    bool insertNeedsBreak = false;
+};
+
+SectionSpan FindSectionByScan(std::string_view content, std::string_view section)
+{
+    SectionSpan span;
+    CLineWalker walker(content);
+    Line line;
+    bool inside = false;
+    while (walker.Next(line)) {
+        const ParsedLine parsed = Parse(content, line);
+        if (parsed.kind == LineKind::Section) {
+            if (inside) break;
+            if (EqualsIgnoreCaseA(parsed.name, section)) {
+                inside = span.found = true;
+                span.insertAt = line.next;
+                span.insertNeedsBreak = line.next == line.end;
+            }
+            continue;
+        }
+        if (inside && parsed.kind != LineKind::Blank) {
+            span.insertAt = line.next;
+            span.insertNeedsBreak = line.next == line.end;
+        }
+    }
+    return span;
+}
+
+bool FindKeyByScan(std::string_view content, std::string_view section, std::string_view key, ParsedLine& result)
+{
+    CLineWalker walker(content);
+    Line line;
+    bool inside = false;
+    while (walker.Next(line)) {
+        const ParsedLine parsed = Parse(content, line);
+        if (parsed.kind == LineKind::Section) {
+            if (inside) return false;
+            inside = EqualsIgnoreCaseA(parsed.name, section);
+        } else if (inside && parsed.kind == LineKind::Key && EqualsIgnoreCaseA(parsed.name, key)) {
+            result = parsed;
+            return true;
+        }
+    }
+    return false;
+}
+
+void SetOneByScan(std::string& content, std::string_view section, std::string_view key, std::string_view value)
+{
+    ParsedLine existing;
+    if (FindKeyByScan(content, section, key, existing)) {
+        content.replace(existing.valueBegin, existing.valueEnd - existing.valueBegin, value);
+        return;
+    }
+    const std::string br(LineBreakOf(content));
+    const std::string keyLine = std::string(key) + "=" + std::string(value) + br;
+    const SectionSpan span = FindSectionByScan(content, section);
+    if (span.found) {
+        content.insert(span.insertAt, (span.insertNeedsBreak ? br : std::string()) + keyLine);
+        return;
+    }
+    if (!content.empty() && content.back() != '\n' && content.back() != '\r') content.append(br);
+    content.append("[").append(section).append("]").append(br).append(keyLine);
+}
+
 }  // namespace
+
+std::optional<std::string> IniLookupByScan(std::string_view content, std::string_view section, std::string_view key)
+{
+    ParsedLine parsed;
+    if (!FindKeyByScan(content, section, key, parsed)) return std::nullopt;
+    std::string value(content.substr(parsed.valueBegin, parsed.valueEnd - parsed.valueBegin));
+    if (const size_t nul = value.find('\0'); nul != std::string::npos) value.resize(nul);
+    return value;
+}
+
+std::string IniApplyByScan(std::string_view content, std::string_view section, const IniValues& values)
+{
+    std::string result(content);
+    for (const auto& [key, value] : values) SetOneByScan(result, section, key, value);
+    return result;
+}
 
 CIniDocument::CIniDocument(std::string content) : m_content(std::move(content)) { Index(); }
 

@@ -56,6 +56,11 @@ private:
 // `content` with the keys of `section` set; see CIniDocument::Applied.
 std::string IniApply(std::string_view content, std::string_view section, const IniValues& values);
 
+// The plain path that CIniDocument must agree with: every lookup and every key
+// set walks the lines from the top.
+std::optional<std::string> IniLookupByScan(std::string_view content, std::string_view section, std::string_view key);
+std::string IniApplyByScan(std::string_view content, std::string_view section, const IniValues& values);
+
 // Whether a value is read back exactly as written: it holds no line break or NUL
 // byte and has no blank at either end (reading drops them).
 bool IsStorableValue(std::string_view value);
