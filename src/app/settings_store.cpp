@@ -63,7 +63,9 @@ void CSettingsStore::Sync() const
     auto reading = m_watch.Poll(m_file);
     if (!reading) return;
     m_readProblem = std::move(reading->problem);
-    m_document = CIniDocument(std::move(reading->content));
+    // A file read again only to be sure (just written, or changed within the
+    // clock tick it was read in) is usually the same: its index is kept.
+    if (reading->content != m_document.Content()) m_document = CIniDocument(std::move(reading->content));
 }
 
 std::string CSettingsStore::ReadProblem() const

@@ -28,7 +28,10 @@ std::string CFileLock::Acquire(const std::filesystem::path& lockFile, std::chron
         std::filesystem::create_directories(lockFile.parent_path(), ec);
         if (ec) return describe(ec.message());
     }
-    const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
+    constexpr int kFlags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+    int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | kFlags, 0666);
+    // A lock file made by another user may be read-only to us; a lock needs no writing.
+    if (fd < 0 && errno == EACCES) fd = ::open(lockFile.c_str(), O_RDONLY | kFlags);
     if (fd < 0) return describe(std::strerror(errno));
     // Polled rather than blocking, so the wait has an end.
     const auto deadline = std::chrono::steady_clock::now() + timeout;

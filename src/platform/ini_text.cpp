@@ -39,6 +39,8 @@ public:
     {
         if (m_content.substr(0, 3) == "\xEF\xBB\xBF") m_pos = 3;
     }
+    // The lines from `begin` up to `end`, which must be where a line begins.
+    CLineWalker(std::string_view content, size_t begin, size_t end) : m_content(content.substr(0, end)), m_pos(begin) {}
 
     bool Next(Line& line)
     {
@@ -91,14 +93,6 @@ ParsedLine Parse(std::string_view content, const Line& line)
     parsed.valueBegin = line.begin + vb;
     parsed.valueEnd = line.begin + ve;
     return parsed;
-}
-
-std::string ValueKey(size_t section, std::string_view key)
-{
-    std::string folded = std::to_string(section);
-    folded += '\n';  // never part of a key
-    folded += ToLowerA(key);
-    return folded;
 }
 
 std::string_view LineBreakOf(std::string_view content)
@@ -207,38 +201,56 @@ std::string IniApplyByScan(std::string_view content, std::string_view section, c
     return result;
 }
 
-CIniDocument::CIniDocument(std::string content) : m_content(std::move(content)) { Index(); }
-
-void CIniDocument::Index()
+const CIniDocument::Section* CIniDocument::FindSection(std::string_view section) const
 {
-    constexpr size_t kNone = static_cast<size_t>(-1);
-    size_t current = kNone;  // only the first block of a repeated section counts
-    CLineWalker walker(m_content);
-    Line line;
-    while (walker.Next(line)) {
-        const ParsedLine parsed = Parse(m_content, line);
-        if (parsed.kind == LineKind::Section) {
-            const auto [it, added] = m_sections.try_emplace(ToLowerA(parsed.name), m_sectionEnds.size());
-            current = kNone;
-            if (added) {
-                current = it->second;
-                m_sectionEnds.push_back({line.next, line.next == line.end});
+    if (!m_indexed) {
+        m_indexed = true;
+        constexpr size_t kNone = static_cast<size_t>(-1);
+        size_t current = kNone;
+        CLineWalker walker(m_content);
+        Line line;
+        while (walker.Next(line)) {
+            const std::string_view trimmed = Trim(std::string_view(m_content).substr(line.begin, line.end - line.begin));
+            if (trimmed.empty()) continue;
+            if (trimmed.front() != '[') {
+                if (current != kNone) {
+                    m_sections[current].insertAt = line.next;
+                    m_sections[current].insertNeedsBreak = line.next == line.end;
+                }
+                continue;
             }
-            continue;
+            if (current != kNone) m_sections[current].bodyEnd = line.begin;
+            current = kNone;
+            const auto [it, added] = m_sectionIndex.try_emplace(ToLowerA(Parse(m_content, line).name), m_sections.size());
+            if (!added) continue;
+            current = it->second;
+            Section& s = m_sections.emplace_back();
+            s.bodyBegin = s.insertAt = line.next;
+            s.insertNeedsBreak = line.next == line.end;
         }
-        if (current == kNone || parsed.kind == LineKind::Blank) continue;
-        m_sectionEnds[current] = {line.next, line.next == line.end};
-        if (parsed.kind == LineKind::Key)
-            m_values.try_emplace(ValueKey(current, parsed.name), ValueSpan{parsed.valueBegin, parsed.valueEnd});
+        if (current != kNone) m_sections[current].bodyEnd = m_content.size();
     }
+    const auto found = m_sectionIndex.find(ToLowerA(section));
+    return found == m_sectionIndex.end() ? nullptr : &m_sections[found->second];
 }
 
 const CIniDocument::ValueSpan* CIniDocument::FindValue(std::string_view section, std::string_view key) const
 {
-    const auto s = m_sections.find(ToLowerA(section));
-    if (s == m_sections.end()) return nullptr;
-    const auto v = m_values.find(ValueKey(s->second, key));
-    return v == m_values.end() ? nullptr : &v->second;
+    const Section* s = FindSection(section);
+    if (!s) return nullptr;
+    if (!s->keys) {
+        auto keys = std::make_unique<std::unordered_map<std::string, ValueSpan>>();
+        CLineWalker walker(m_content, s->bodyBegin, s->bodyEnd);
+        Line line;
+        while (walker.Next(line)) {
+            const ParsedLine parsed = Parse(m_content, line);
+            if (parsed.kind == LineKind::Key)
+                keys->try_emplace(ToLowerA(parsed.name), ValueSpan{parsed.valueBegin, parsed.valueEnd});
+        }
+        s->keys = std::move(keys);
+    }
+    const auto v = s->keys->find(ToLowerA(key));
+    return v == s->keys->end() ? nullptr : &v->second;
 }
 
 std::optional<std::string> CIniDocument::Lookup(std::string_view section, std::string_view key) const
@@ -283,13 +295,11 @@ std::string CIniDocument::Applied(std::string_view section, const IniValues& val
         result.append(m_content, pos, span.begin - pos).append(*value);
         pos = span.end;
     }
-    const auto s = m_sections.find(ToLowerA(section));
-    if (s != m_sections.end()) {
-        const SectionEnd& end = m_sectionEnds[s->second];
-        result.append(m_content, pos, end.insertAt - pos);
-        if (!newLines.empty() && end.insertNeedsBreak) result.append(br);
+    if (const Section* s = FindSection(section)) {
+        result.append(m_content, pos, s->insertAt - pos);
+        if (!newLines.empty() && s->insertNeedsBreak) result.append(br);
         result.append(newLines);
-        result.append(m_content, end.insertAt);
+        result.append(m_content, s->insertAt);
         return result;
     }
     result.append(m_content, pos);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,12 +18,13 @@ namespace quilsk {
 
 using IniValues = std::vector<std::pair<std::string, std::string>>;
 
-// The text parsed once, with its sections and keys indexed, so a lookup costs
-// the same in a file of a hundred thousand sections as in one of ten.
+// The text indexed for lookups, so one costs the same in a file of a hundred
+// thousand sections as in one of ten. Sections are indexed on the first lookup,
+// the keys of a section on the first lookup in it.
 class CIniDocument {
 public:
     CIniDocument() = default;
-    explicit CIniDocument(std::string content);
+    explicit CIniDocument(std::string content) : m_content(std::move(content)) {}
 
     const std::string& Content() const { return m_content; }
 
@@ -39,18 +41,22 @@ private:
         size_t begin = 0;
         size_t end = 0;
     };
-    struct SectionEnd {
+    struct Section {
+        size_t bodyBegin = 0;           // after the header line
+        size_t bodyEnd = 0;             // where the next section header begins
         size_t insertAt = 0;            // after the section's last non-blank line
         bool insertNeedsBreak = false;  // that line is the last of the text and has no line end
+        mutable std::unique_ptr<std::unordered_map<std::string, ValueSpan>> keys;  // by folded name
     };
 
-    void Index();
+    const Section* FindSection(std::string_view section) const;
     const ValueSpan* FindValue(std::string_view section, std::string_view key) const;
 
     std::string m_content;
-    std::unordered_map<std::string, size_t> m_sections;  // folded name -> index in m_sectionEnds
-    std::vector<SectionEnd> m_sectionEnds;
-    std::unordered_map<std::string, ValueSpan> m_values;  // section index, '\n', folded key
+    // Only the first block of a repeated section counts.
+    mutable bool m_indexed = false;
+    mutable std::unordered_map<std::string, size_t> m_sectionIndex;  // by folded name
+    mutable std::vector<Section> m_sections;
 };
 
 // `content` with the keys of `section` set; see CIniDocument::Applied.
