@@ -2,8 +2,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/settings_store.h"
 #include "cli/commands.h"
+#include "platform/file_watch.h"
 #include "platform/settings_location.h"
 
 using namespace quilsk::cli;
@@ -52,7 +52,7 @@ int main(int argc, char** argv)
     for (const Command& command : kCommands) {
         if (command.name != name) continue;
         // Refused here once, rather than read as empty by every command.
-        if (std::string problem = quilsk::CSettingsStore(invocation.iniFile).ReadProblem(); !problem.empty())
+        if (const std::string problem = quilsk::UnreadableFileProblem(invocation.iniFile); !problem.empty())
             return Fail(problem);
         return command.run(invocation);
     }

@@ -160,6 +160,20 @@ CFileWatch::Reading CFileWatch::Read(const std::filesystem::path& path, const st
     return reading;
 }
 
+std::string UnreadableFileProblem(const std::filesystem::path& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        const int error = errno;
+        return error == ENOENT || error == ENOTDIR ? std::string() : Describe(path, std::strerror(error));
+    }
+    if (!S_ISREG(st.st_mode)) return NotRegular(path, st.st_mode);
+    const int fd = ::open(path.c_str(), kOpenFlags);
+    if (fd < 0) return Describe(path, std::strerror(errno));
+    ::close(fd);
+    return {};
+}
+
 bool CFileWatch::Adopt(const std::filesystem::path& path, size_t size)
 {
     Forget();

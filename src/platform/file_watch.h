@@ -68,4 +68,9 @@ private:
     int m_fd = -1;  // the regular file last read
 };
 
+// Why `path` cannot be read the way CFileWatch::Poll reads it (it is not a
+// regular file, or cannot be opened), found without reading it; empty when it
+// can be read or does not exist.
+std::string UnreadableFileProblem(const std::filesystem::path& path);
+
 }  // namespace quilsk

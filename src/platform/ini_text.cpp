@@ -205,6 +205,7 @@ const CIniDocument::Section* CIniDocument::FindSection(std::string_view section)
 {
     if (!m_indexed) {
         m_indexed = true;
+        m_sectionIndex.reserve(m_content.size() / 64);  // a guess that spares most rehashing
         constexpr size_t kNone = static_cast<size_t>(-1);
         size_t current = kNone;
         CLineWalker walker(m_content);
