@@ -4,7 +4,6 @@
 
 #include "platform/atomic_file.h"
 #include "platform/char_case.h"
-#include "platform/cp932.h"
 
 namespace quilsk {
 
@@ -110,12 +109,12 @@ bool CSettingsStore::WriteInt(std::string_view section, std::string_view key, in
 bool CSettingsStore::WriteStrings(std::string_view section, const IniValues& values)
 {
     if (const IniNameFault fault = SectionNameFault(section); fault != IniNameFault::None)
-        return Fail(m_file.string() + ": cannot write section \"" + Cp932ToUtf8(section) + "\": " + DescribeNameFault(fault));
+        return Fail(m_file.string() + ": cannot write section \"" + ShownName(section) + "\": " + DescribeNameFault(fault));
     IniValues cleaned;
     cleaned.reserve(values.size());
     for (const auto& [key, value] : values) {
         if (const IniNameFault fault = KeyNameFault(key); fault != IniNameFault::None)
-            return Fail(m_file.string() + ": cannot write key \"" + Cp932ToUtf8(key) + "\": " + DescribeNameFault(fault));
+            return Fail(m_file.string() + ": cannot write key \"" + ShownName(key) + "\": " + DescribeNameFault(fault));
         cleaned.emplace_back(key, std::string(SingleLine(value)));
     }
     return Update([&] {

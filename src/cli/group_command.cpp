@@ -23,19 +23,6 @@ auto FindItem(std::vector<std::string>& items, const std::string& item)
     return std::find_if(items.begin(), items.end(), [&](const std::string& i) { return EqualsIgnoreCaseA(i, item); });
 }
 
-// An argument as one line of a message: line breaks shown as \r and \n.
-std::string Printable(std::string_view arg)
-{
-    std::string text;
-    for (const char c : arg) {
-        if (c == '\r' || c == '\n')
-            text += c == '\r' ? "\\r" : "\\n";
-        else
-            text += c;
-    }
-    return text;
-}
-
 std::vector<std::string> ToCp932(const std::vector<std::string>& args, size_t from, const char* what)
 {
     std::vector<std::string> items;
@@ -43,7 +30,7 @@ std::vector<std::string> ToCp932(const std::vector<std::string>& args, size_t fr
         std::string item = ArgumentToCp932(args[i], what);
         if (item.empty() || !IsStorableWord(item)) {
             Fail(std::string(what) + " must be non-empty and cannot contain \"|\", a line break or a NUL byte: " +
-                 Printable(args[i]));
+                 ShownName(item));
             std::exit(kExitError);
         }
         items.push_back(std::move(item));
@@ -76,7 +63,7 @@ int RunGroupCommand(const Invocation& invocation)
     const std::string name = ToCp932(a, 1, "NAME").front();
     // The name is a key of the settings file: one it could not find again is refused.
     if (const IniNameFault fault = KeyNameFault(name); fault != IniNameFault::None)
-        return Fail("cannot use \"" + Printable(a[1]) + "\" as a group name: " + DescribeNameFault(fault));
+        return Fail("cannot use \"" + ShownName(name) + "\" as a group name: " + DescribeNameFault(fault));
 
     if (sub == "show" && a.size() == 2) {
         PrintAll(ReadGroupWords(store, name));

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/char_case.h"
+#include "platform/cp932.h"
 
 namespace quilsk {
 
@@ -335,6 +336,22 @@ IniNameFault SectionNameFault(std::string_view section)
     if (const IniNameFault fault = CommonFault(section); fault != IniNameFault::None) return fault;
     if (section.find(']') != std::string_view::npos) return IniNameFault::ClosingBracket;
     return IniNameFault::None;
+}
+
+std::string ShownName(std::string_view name)
+{
+    std::string shown;
+    for (const char c : Cp932ToUtf8(name)) {
+        if (c == '\r')
+            shown += "\\r";
+        else if (c == '\n')
+            shown += "\\n";
+        else if (c == '\0')
+            shown += "\\0";
+        else
+            shown += c;
+    }
+    return shown;
 }
 
 const char* DescribeNameFault(IniNameFault fault)

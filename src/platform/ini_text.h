@@ -89,5 +89,7 @@ IniNameFault KeyNameFault(std::string_view key);
 IniNameFault SectionNameFault(std::string_view section);
 // Why, in English, for the command line and error reports.
 const char* DescribeNameFault(IniNameFault fault);
+// A cp932 name as one line of UTF-8 for a message: CR, LF and NUL shown as \r, \n and \0.
+std::string ShownName(std::string_view name);
 
 }  // namespace quilsk

@@ -129,6 +129,23 @@ TEST_F(CliSettingsTest, WordsAreReadBackAsWritten)
     EXPECT_EQ(Cli({"group", "show", "g"}).out, " lead\ntrail \nポンプ\n");
 }
 
+TEST_F(CliSettingsTest, KeysAndSectionsThatCouldNotBeFoundAgainAreRefusedInOneLine)
+{
+    struct Case {
+        const char* section;
+        const char* key;
+        const char* why;
+    } cases[] = {{"A", "k ", "blank"}, {"A", "k\nx", "line break"}, {"A", "[B]", "section header"},
+                 {"A\nB", "k", "line break"}, {"A]", "k", "\"]\""}};
+    for (const Case& c : cases) {
+        const auto r = Cli({"config", "set", c.section, c.key, "v"});
+        EXPECT_EQ(r.exitCode, 2) << c.key;
+        EXPECT_TRUE(IsOneLine(r.err)) << r.err;
+        EXPECT_NE(r.err.find(c.why), std::string::npos) << r.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(ini));
+}
+
 TEST_F(CliSettingsTest, ValuesThatWouldNotBeReadBackAreRefused)
 {
     for (const char* value : {" x", "x ", "a\nb", "\t"}) {
