@@ -158,22 +158,6 @@ TEST_F(CliSettingsTest, ValuesThatWouldNotBeReadBackAreRefused)
     EXPECT_EQ(Cli({"config", "get", "A", "k"}).out, "a b\n");
 }
 
-TEST_F(CliSettingsTest, ACarriageReturnFileIsReadAndStaysOne)
-{
-    WriteBytes(ini, "[Options]\rMode=2\r[Keyword]\rKeyword1=apple\r");
-    EXPECT_EQ(Cli({"config", "get", "Options", "Mode"}).out, "2\n");
-    ASSERT_EQ(Cli({"config", "set", "Options", "Hits", "30"}).exitCode, 0);
-    EXPECT_EQ(ReadBytes(ini), "[Options]\rMode=2\rHits=30\r[Keyword]\rKeyword1=apple\r");
-}
-
-TEST_F(CliSettingsTest, ADanglingLinkIsWrittenThrough)
-{
-    std::filesystem::create_symlink(dir / "target" / "real.ini", ini);
-    ASSERT_EQ(Cli({"config", "set", "A", "k", "v"}).exitCode, 0);
-    EXPECT_TRUE(std::filesystem::is_symlink(ini));
-    EXPECT_EQ(ReadBytes(dir / "target" / "real.ini"), "[A]\nk=v\n");
-}
-
 TEST_F(CliSettingsTest, DictionaryFilesNamedInCp932OnDiskAreSearched)
 {
     const std::filesystem::path dict = dir / "dict";
