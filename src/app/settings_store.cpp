@@ -9,8 +9,6 @@ namespace quilsk {
 
 namespace {
 
-bool HasLineBreakOrNul(std::string_view s) { return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos; }
-
 std::string_view SingleLine(std::string_view value)
 {
     return value.substr(0, value.find_first_of(std::string_view("\r\n\0", 3)));
@@ -55,12 +53,31 @@ const std::string* CSettingsStore::FindOverride(std::string_view section, std::s
     return nullptr;
 }
 
+void CSettingsStore::Sync() const
+{
+    if (m_file.empty()) {
+        m_readProblem = "no settings file was given";
+        return;
+    }
+    auto reading = m_watch.Poll(m_file);
+    if (!reading) return;
+    m_readProblem = std::move(reading->problem);
+    // A file read again only to be sure (just written, or changed within the
+    // clock tick it was read in) is usually the same: its index is kept.
+    if (reading->content != m_document.Content()) m_document = CIniDocument(std::move(reading->content));
+}
+
+std::string CSettingsStore::ReadProblem() const
+{
+    Sync();
+    return m_readProblem;
+}
+
 std::optional<std::string> CSettingsStore::Lookup(std::string_view section, std::string_view key) const
 {
     if (const std::string* value = FindOverride(section, key)) return *value;
-    auto content = ReadWholeFile(m_file);
-    if (!content) return std::nullopt;
-    return IniLookup(*content, section, key);
+    Sync();
+    return m_document.Lookup(section, key);
 }
 
 std::string CSettingsStore::GetString(std::string_view section, std::string_view key, std::string_view defaultValue,
@@ -91,27 +108,61 @@ bool CSettingsStore::WriteInt(std::string_view section, std::string_view key, in
 
 bool CSettingsStore::WriteStrings(std::string_view section, const IniValues& values)
 {
-    if (section.empty() || HasLineBreakOrNul(section) || section.find(']') != std::string_view::npos)
-        return Fail(m_file.string() + ": invalid section name");
+    if (const IniNameFault fault = SectionNameFault(section); fault != IniNameFault::None)
+        return Fail(m_file.string() + ": cannot write section \"" + ShownName(section) + "\": " + DescribeNameFault(fault));
     IniValues cleaned;
     cleaned.reserve(values.size());
     for (const auto& [key, value] : values) {
-        if (key.empty() || HasLineBreakOrNul(key) || key.find('=') != std::string::npos || key.front() == '[' ||
-            key.front() == ';')
-            return Fail(m_file.string() + ": invalid key name");
+        if (const IniNameFault fault = KeyNameFault(key); fault != IniNameFault::None)
+            return Fail(m_file.string() + ": cannot write key \"" + ShownName(key) + "\": " + DescribeNameFault(fault));
         cleaned.emplace_back(key, std::string(SingleLine(value)));
     }
-    std::string content;
-    std::error_code ec;
-    if (std::filesystem::exists(m_file, ec)) {
-        auto existing = ReadWholeFile(m_file);
-        if (!existing) return Fail(m_file.string() + ": cannot be read");
-        content = std::move(*existing);
+    return Update([&] {
+        if (!m_readProblem.empty()) return Fail(m_readProblem);
+        std::string content = m_document.Applied(section, cleaned);
+        if (std::string error = WriteFileAtomically(m_file, content); !error.empty()) {
+            m_watch.Forget();
+            return Fail(std::move(error));
+        }
+        // What was just written need not be read back, unless someone else changed it since.
+        if (m_watch.Adopt(m_file, content.size())) m_document = CIniDocument(std::move(content));
+        m_lastError.clear();
+        return true;
+    });
+}
+
+bool CSettingsStore::Update(const std::function<bool()>& edit)
+{
+    if (!Lock()) return false;
+    struct CUnlock {
+        CSettingsStore& store;
+        ~CUnlock() { store.Unlock(); }
+    } unlock{*this};
+    Sync();
+    return edit();
+}
+
+bool CSettingsStore::Lock()
+{
+    if (m_lockDepth > 0) {
+        ++m_lockDepth;
+        return true;
     }
-    if (std::string error = WriteFileAtomically(m_file, IniApply(content, section, cleaned)); !error.empty())
-        return Fail(std::move(error));
-    m_lastError.clear();
+    if (m_file.empty()) return Fail("no settings file was given");
+    std::filesystem::path target;
+    std::string error = FollowLinks(m_file, target);
+    if (error.empty()) {
+        // Beside the file that is replaced, so every name of that file shares one lock.
+        error = m_lock.Acquire(target.parent_path() / (target.filename().string() + ".lock"), m_lockTimeout);
+    }
+    if (!error.empty()) return Fail(std::move(error));
+    m_lockDepth = 1;
     return true;
+}
+
+void CSettingsStore::Unlock()
+{
+    if (--m_lockDepth == 0) m_lock.Release();
 }
 
 bool CSettingsStore::Fail(std::string reason)

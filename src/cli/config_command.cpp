@@ -41,8 +41,10 @@ int RunConfigCommand(const Invocation& invocation)
         return kExitFound;
     }
     if (sub == "set" && a.size() == 4) {
-        if (!store.WriteString(ArgumentToCp932(a[1], "SECTION"), ArgumentToCp932(a[2], "KEY"),
-                               ArgumentToCp932(a[3], "VALUE")))
+        const std::string value = ArgumentToCp932(a[3], "VALUE");
+        if (!IsStorableValue(value))
+            return Fail("VALUE would not be read back as given: it starts or ends with a blank or holds a line break");
+        if (!store.WriteString(ArgumentToCp932(a[1], "SECTION"), ArgumentToCp932(a[2], "KEY"), value))
             return Fail("cannot write the settings file: " + store.LastError());
         return kExitFound;
     }

@@ -3,6 +3,7 @@
 #include "app/settings_store.h"
 #include "cli/commands.h"
 #include "platform/char_case.h"
+#include "platform/ini_text.h"
 #include "search/word_groups.h"
 
 namespace quilsk::cli {
@@ -27,8 +28,9 @@ std::vector<std::string> ToCp932(const std::vector<std::string>& args, size_t fr
     std::vector<std::string> items;
     for (size_t i = from; i < args.size(); ++i) {
         std::string item = ArgumentToCp932(args[i], what);
-        if (item.empty() || item.find('|') != std::string::npos) {
-            Fail(std::string(what) + " must be non-empty and cannot contain \"|\": " + args[i]);
+        if (item.empty() || !IsStorableWord(item)) {
+            Fail(std::string(what) + " must be non-empty and cannot contain \"|\", a line break or a NUL byte: " +
+                 ShownName(item));
             std::exit(kExitError);
         }
         items.push_back(std::move(item));
@@ -59,38 +61,50 @@ int RunGroupCommand(const Invocation& invocation)
     }
     if (a.size() < 2) return Usage();
     const std::string name = ToCp932(a, 1, "NAME").front();
-    if (name.find('=') != std::string::npos || name.front() == ';' || name.front() == '[')
-        return Fail("a group name cannot contain \"=\" or start with \";\" or \"[\": " + a[1]);
+    // The name is a key of the settings file: one it could not find again is refused.
+    if (const IniNameFault fault = KeyNameFault(name); fault != IniNameFault::None)
+        return Fail("cannot use \"" + ShownName(name) + "\" as a group name: " + DescribeNameFault(fault));
 
     if (sub == "show" && a.size() == 2) {
         PrintAll(ReadGroupWords(store, name));
         return kExitFound;
     }
+    // Each change reads and writes under the settings file's lock, so changes made
+    // at the same time by other programs are kept.
     if ((sub == "add" || sub == "remove") && a.size() >= 3) {
-        std::vector<std::string> words = ReadGroupWords(store, name);
-        for (const std::string& word : ToCp932(a, 2, "WORD")) {
-            auto found = FindItem(words, word);
-            if (sub == "add" && found == words.end()) words.push_back(word);
-            if (sub == "remove" && found != words.end()) words.erase(found);
-        }
-        SortLikeTheEditor(words);
-        if (!WriteGroupWords(store, name, words)) return WriteFailed(store);
-        std::vector<std::string> names = ReadGroupNames(store);
-        if (sub == "add" && FindItem(names, name) == names.end()) {
+        const std::vector<std::string> given = ToCp932(a, 2, "WORD");
+        const bool written = store.Update([&] {
+            std::vector<std::string> words = ReadGroupWords(store, name);
+            for (const std::string& word : given) {
+                auto found = FindItem(words, word);
+                if (sub == "add" && found == words.end()) words.push_back(word);
+                if (sub == "remove" && found != words.end()) words.erase(found);
+            }
+            SortLikeTheEditor(words);
+            if (!WriteGroupWords(store, name, words)) return false;
+            std::vector<std::string> names = ReadGroupNames(store);
+            if (sub != "add" || FindItem(names, name) != names.end()) return true;
             names.push_back(name);
             SortLikeTheEditor(names);
-            if (!WriteGroupNames(store, names)) return WriteFailed(store);
-        }
-        return kExitFound;
+            return WriteGroupNames(store, names);
+        });
+        return written ? kExitFound : WriteFailed(store);
     }
     if (sub == "delete" && a.size() == 2) {
-        std::vector<std::string> names = ReadGroupNames(store);
-        auto found = FindItem(names, name);
-        if (found == names.end()) return Fail("no such group: " + a[1]);
-        names.erase(found);
-        SortLikeTheEditor(names);
-        if (!WriteGroupNames(store, names)) return WriteFailed(store);
-        return kExitFound;
+        bool missing = false;
+        const bool written = store.Update([&] {
+            std::vector<std::string> names = ReadGroupNames(store);
+            auto found = FindItem(names, name);
+            if (found == names.end()) {
+                missing = true;
+                return false;
+            }
+            names.erase(found);
+            SortLikeTheEditor(names);
+            return WriteGroupNames(store, names);
+        });
+        if (missing) return Fail("no such group: " + a[1]);
+        return written ? kExitFound : WriteFailed(store);
     }
     return Usage();
 }

@@ -40,8 +40,17 @@ int main(int argc, char** argv)
         if (arg.size() >= 2 && arg.front() == '"' && arg.back() == '"') arg = arg.substr(1, arg.size() - 2);
         settings = std::string(arg);
     }
+    if (settings.empty()) {
+        std::fprintf(stderr, "idxmakr: %s\n", std::string(quilsk::NoSettingsDirectoryReason()).c_str());
+        return 2;
+    }
+    const quilsk::CSettingsStore store(settings);
+    if (const std::string problem = store.ReadProblem(); !problem.empty()) {
+        std::fprintf(stderr, "idxmakr: %s\n", problem.c_str());
+        return 2;
+    }
     const bool showProgress = isatty(STDERR_FILENO) == 1;
-    const quilsk::IndexBuildResult result = quilsk::BuildIndex(quilsk::CSettingsStore(settings), [&](const auto& p) {
+    const quilsk::IndexBuildResult result = quilsk::BuildIndex(store, [&](const auto& p) {
         if (showProgress)
             std::fprintf(stderr, "\r\x1b[K[%zu/%zu] %s", p.fileIndex + 1, p.fileCount, quilsk::Cp932ToUtf8(p.path).c_str());
     });

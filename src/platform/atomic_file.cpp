@@ -38,6 +38,20 @@ mode_t DefaultMode()
 
 }  // namespace
 
+std::string FollowLinks(const fs::path& path, fs::path& target)
+{
+    constexpr int kMaxLinks = 40;  // as the kernel allows before ELOOP
+    target = path;
+    for (int hops = 0; hops <= kMaxLinks; ++hops) {
+        std::error_code ec;
+        if (fs::symlink_status(target, ec).type() != fs::file_type::symlink) return {};
+        const fs::path next = fs::read_symlink(target, ec);
+        if (ec) return Describe(path, ec.message());
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return Describe(path, std::strerror(ELOOP));
+}
+
 std::optional<std::string> ReadWholeFile(const fs::path& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -61,13 +75,8 @@ CAtomicFileWriter::~CAtomicFileWriter() { Discard(); }
 std::string CAtomicFileWriter::Begin(const fs::path& requested)
 {
     Discard();
-    std::error_code ec;
-    // A symbolic link stays a link: its target is what gets replaced.
-    fs::path path = requested;
-    if (fs::symlink_status(requested, ec).type() == fs::file_type::symlink) {
-        path = fs::weakly_canonical(requested, ec);
-        if (ec) return Describe(requested, ec.message());
-    }
+    fs::path path;
+    if (std::string error = FollowLinks(requested, path); !error.empty()) return error;
 
     mode_t mode = DefaultMode();
     struct stat st {};
@@ -79,6 +88,7 @@ std::string CAtomicFileWriter::Begin(const fs::path& requested)
     }
 
     const fs::path dir = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    std::error_code ec;
     fs::create_directories(dir, ec);
     if (ec) return Describe(dir, ec.message());
 

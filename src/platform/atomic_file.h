@@ -11,6 +11,11 @@ namespace quilsk {
 // Reads a whole file; nullopt when it does not exist or cannot be read.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
 
+// The file that writing `path` replaces: symbolic links are followed to their
+// target, a dangling link too, so a link stays a link and its target is created.
+// Returns an empty string on success, else why not (UTF-8, for display).
+std::string FollowLinks(const std::filesystem::path& path, std::filesystem::path& target);
+
 // Replaces `path` so that readers see either the old or the new content, never
 // a mixture: a temporary file in the same directory is written, flushed and
 // renamed over the old one, keeping its permissions. A file whose permissions

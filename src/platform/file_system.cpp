@@ -6,6 +6,7 @@
 
 #include "platform/char_case.h"
 #include "platform/cp932.h"
+#include "platform/native_name.h"
 #include "platform/sjis_bytes.h"
 
 namespace fs = std::filesystem;
@@ -100,7 +101,7 @@ DirectoryListing ListEntries(std::string_view cp932Dir, bool wantDirectories, st
         const bool isDirectory = entry.is_directory(typeError);
         const bool isRegular = entry.is_regular_file(typeError);
         if (wantDirectories ? !isDirectory : !isRegular) continue;
-        auto name = Utf8ToCp932(native);
+        auto name = NativeNameToCp932(native);
         if (!name) continue;
         if (!wantDirectories && !MatchesMask(*name, mask)) continue;
         listing.names.push_back(std::move(*name));
@@ -121,7 +122,22 @@ DirectoryListing ListEntries(std::string_view cp932Dir, bool wantDirectories, st
 
 fs::path ToNativePath(std::string_view cp932Path) { return fs::path(Cp932ToUtf8(cp932Path)); }
 
-std::optional<std::string> FromNativePath(const fs::path& path) { return Utf8ToCp932(path.string()); }
+std::optional<std::string> FromNativePath(const fs::path& path)
+{
+    // Component by component: a directory named in cp932 may hold files named in UTF-8.
+    const std::string& text = path.native();
+    std::string cp932;
+    size_t begin = 0;
+    for (;;) {
+        const size_t slash = std::min(text.find('/', begin), text.size());
+        auto component = NativeNameToCp932(std::string_view(text).substr(begin, slash - begin));
+        if (!component) return std::nullopt;
+        cp932 += *component;
+        if (slash == text.size()) return cp932;
+        cp932 += '/';
+        begin = slash + 1;
+    }
+}
 
 namespace {
 
@@ -129,8 +145,10 @@ namespace {
 // files of one directory, and resolving it again would list its parents each time.
 std::optional<fs::path> ResolveDirectory(const fs::path& requested);
 
-// The entry `name` of the existing directory `dir`: the exact spelling, else the
-// first in byte order that differs only in ASCII case.
+// The entry `name` (UTF-8) of the existing directory `dir`: the exact spelling,
+// else an entry whose name reads as `name` (a name stored as cp932 bytes reads
+// as its UTF-8 text), else one that differs only in ASCII case; the first in
+// byte order among equals.
 std::optional<fs::path> ResolveChild(const fs::path& dir, const fs::path& component)
 {
     const std::string name = component.string();
@@ -140,9 +158,16 @@ std::optional<fs::path> ResolveChild(const fs::path& dir, const fs::path& compon
     fs::directory_iterator it(dir.empty() ? fs::path(".") : dir, ec);
     if (ec) return std::nullopt;
     std::optional<std::string> match;
+    bool matchReadsExactly = false;
     for (const fs::directory_entry& entry : it) {
         const std::string candidate = entry.path().filename().string();
-        if (EqualsIgnoreAsciiCaseUtf8(candidate, name) && (!match || candidate < *match)) match = candidate;
+        const auto text = NativeNameToUtf8(candidate);
+        if (!text || !EqualsIgnoreAsciiCaseUtf8(*text, name)) continue;
+        const bool readsExactly = *text == name;
+        if (!match || (readsExactly && !matchReadsExactly) || (readsExactly == matchReadsExactly && candidate < *match)) {
+            match = candidate;
+            matchReadsExactly = readsExactly;
+        }
     }
     if (!match) return std::nullopt;
     return dir / *match;

@@ -7,13 +7,15 @@
 #include <vector>
 
 // The file-system boundary. The engine's paths are cp932 strings with '/' as the
-// separator; Linux names are UTF-8. Paths are opened as on a case-insensitive
-// file system, so upper-cased paths stored by the engine still open.
+// separator; Linux names are UTF-8, or cp932 bytes for files unpacked from
+// archives made elsewhere (see native_name.h). Paths are opened as on a
+// case-insensitive file system, so upper-cased paths stored by the engine still
+// open, and a path names a file stored under either encoding.
 
 namespace quilsk {
 
 std::filesystem::path ToNativePath(std::string_view cp932Path);
-// nullopt when the name cannot be written in cp932.
+// nullopt when a component is neither UTF-8 that cp932 can write nor cp932.
 std::optional<std::string> FromNativePath(const std::filesystem::path& path);
 
 // The existing path that `path` names when each component is matched without
@@ -33,7 +35,7 @@ struct DirectoryListing {
 };
 
 // Regular files of `cp932Dir` matching the mask; no directories, no names that
-// start with a dot, no names cp932 cannot write. An empty directory string is
+// start with a dot, no names that are neither UTF-8 cp932 can write nor cp932. An empty directory string is
 // the current directory; a missing directory lists nothing.
 DirectoryListing ListFiles(std::string_view cp932Dir, std::string_view cp932Mask);
 // Subdirectories of `cp932Dir`, with the same filters and order.

@@ -18,6 +18,19 @@ std::string NamesKey(size_t index) { return index == 0 ? "Name" : "Name" + std::
 
 }  // namespace
 
+bool IsStorableWord(std::string_view word)
+{
+    if (word.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) return false;
+    for (size_t i = 0; i < word.size(); ++i) {
+        if (IsLeadByte(static_cast<unsigned char>(word[i]))) {
+            if (++i == word.size()) return false;  // a lone lead byte would take the separator after it
+            continue;
+        }
+        if (word[i] == '|') return false;
+    }
+    return true;
+}
+
 std::vector<std::string> SplitStoredList(std::string_view text)
 {
     std::vector<std::string> items;
@@ -71,16 +84,21 @@ bool WriteGroupNames(CSettingsStore& store, const std::vector<std::string>& name
         }
     }
     values.emplace_back(NamesKey(values.size()), std::move(running));
-    for (size_t index = values.size();; ++index) {
-        if (store.GetString(kNamesSection, NamesKey(index), "", CSettingsStore::kWhole).empty()) break;
-        values.emplace_back(NamesKey(index), "");
-    }
-    return store.WriteStrings(kNamesSection, values);
+    // The keys to empty are those stored when the names are written.
+    return store.Update([&] {
+        for (size_t index = values.size();; ++index) {
+            if (store.GetString(kNamesSection, NamesKey(index), "", CSettingsStore::kWhole).empty()) break;
+            values.emplace_back(NamesKey(index), "");
+        }
+        return store.WriteStrings(kNamesSection, values);
+    });
 }
 
 bool WriteGroupWords(CSettingsStore& store, std::string_view name, const std::vector<std::string>& words)
 {
     std::string value;
+    if (!words.empty() && !words.front().empty() && (words.front().front() == ' ' || words.front().front() == '\t'))
+        value += '|';
     for (const std::string& word : words) {
         value += word;
         value += '|';

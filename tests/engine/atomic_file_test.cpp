@@ -49,5 +49,25 @@ TEST(CAtomicFileWriterTest, WriterGivenUpLeavesTheOldFile)
     EXPECT_EQ(EntryCount(dir.Path()), 1u) << "the temporary file is removed";
 }
 
+TEST(WriteFileAtomicallyTest, LinksAreWrittenThroughEvenWhenDangling)
+{
+    const CTempDir dir;
+    namespace fs = std::filesystem;
+    fs::create_symlink("chain", dir / "settings.ini");  // a relative chain of links
+    fs::create_symlink(dir / "sub" / "real.ini", dir / "chain");
+    ASSERT_EQ(WriteFileAtomically(dir / "settings.ini", "first"), "");
+    EXPECT_TRUE(fs::is_symlink(dir / "settings.ini"));
+    EXPECT_TRUE(fs::is_symlink(dir / "chain"));
+    EXPECT_EQ(ReadBytes(dir / "sub" / "real.ini"), "first");
+    ASSERT_EQ(WriteFileAtomically(dir / "settings.ini", "second"), "");
+    EXPECT_TRUE(fs::is_symlink(dir / "settings.ini"));
+    EXPECT_EQ(ReadBytes(dir / "sub" / "real.ini"), "second");
+
+    fs::create_symlink("loop-b", dir / "loop-a");
+    fs::create_symlink("loop-a", dir / "loop-b");
+    EXPECT_NE(WriteFileAtomically(dir / "loop-a", "x"), "");
+    EXPECT_TRUE(fs::is_symlink(dir / "loop-a"));
+}
+
 }  // namespace
 }  // namespace quilsk

@@ -83,5 +83,28 @@ TEST_F(WordGroupStoreTest, LongWordListsAreReadWhole)
     EXPECT_TRUE(ReadGroupWords(store, "big").empty());
 }
 
+TEST_F(WordGroupStoreTest, WordsWithBlanksAtEitherEndAreReadBackAsWritten)
+{
+    const std::vector<std::string> words{" lead", "\ttab", "trail ", "mid dle"};
+    ASSERT_TRUE(WriteGroupWords(store, "g", words));
+    EXPECT_EQ(ReadGroupWords(store, "g"), words);
+    EXPECT_EQ(store.GetString("WordGroup", "g", "", CSettingsStore::kWhole), "| lead|\ttab|trail |mid dle|")
+        << "the leading separator is an empty item, dropped on reading";
+    ASSERT_TRUE(WriteGroupWords(store, "g", {"plain", " second"}));
+    EXPECT_EQ(store.GetString("WordGroup", "g", ""), "plain| second|");
+}
+
+TEST(StorableWordTest, TheSeparatorOnlyAsACharacterOfItsOwn)
+{
+    struct Case {
+        std::string word;
+        bool storable;
+    } cases[] = {
+        {"apple", true},  {Sjis("ポンプ"), true}, {" lead", true},   {"a|b", false},           {"|", false},
+        {"a\nb", false}, {"a\rb", false},     {"x\x81", false}, {std::string("a\0b", 3), false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(IsStorableWord(c.word), c.storable) << testing::PrintToString(c.word);
+}
+
 }  // namespace
 }  // namespace quilsk

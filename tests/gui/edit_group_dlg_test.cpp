@@ -62,6 +62,43 @@ private slots:
             QTest::newRow(name) << "" << name << "addGroup"
                                 << Ui("グループ名に「|」や「=」は使えません。「;」や「[」で始めることもできません。(^_^;)")
                                 << "groupName";
+        // A key with blanks at either end is never found again; " [Options]" would even open a section.
+        for (const char* name : {"nuts ", " [Options]", " lead"})
+            for (const char* button : {"addGroup", "addWord"})
+                QTest::newRow((std::string(name) + " " + button).c_str())
+                    << "w" << name << button << Ui("グループ名の前後に空白は使えません。(^_^;)") << "groupName";
+    }
+
+    void ControlCharactersAreRefused()
+    {
+        CModalDriver driver;
+        CTestSettings file;
+        CEditGroupDlg dlg(file.Store());
+        dlg.show();
+        CEditor editor{dlg};
+        editor.groupName->setText(QStringLiteral("a\nb"));
+        editor.Click("addGroup");
+        editor.groupName->clear();
+        editor.word->setText(QStringLiteral("c\rd"));
+        editor.Click("addWord");
+        QCOMPARE(driver.MessageTexts(), (QStringList{Ui("グループ名に改行などの制御文字は使えません。(^_^;)"),
+                                                     Ui("単語に改行などの制御文字は使えません。(^_^;)")}));
+        QVERIFY(!file.FileExists());
+    }
+
+    void WordsWithBlanksAtTheirEndsAreKept()
+    {
+        CModalDriver driver;
+        CTestSettings file;
+        CEditGroupDlg dlg(file.Store());
+        dlg.show();
+        CEditor editor{dlg};
+        TypeText(editor.groupName, QStringLiteral("g"));
+        editor.AddWord(QStringLiteral(" lead"));
+        editor.AddWord(QStringLiteral("trail "));
+        editor.Click("addGroup");
+        QCOMPARE(ReadGroupWords(file.Store(), "g"), (std::vector<std::string>{" lead", "trail "}));
+        QVERIFY(driver.MessageTexts().isEmpty());
     }
 
     void RefusalsShowTheirMessageAndChangeNothing()

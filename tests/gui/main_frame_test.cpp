@@ -13,6 +13,7 @@
 #include <QTextBrowser>
 #include <QtTest>
 #include <memory>
+#include <sys/stat.h>
 
 #include "app/ui/help_window.h"
 #include "app/ui/key_indicators.h"
@@ -103,6 +104,19 @@ private slots:
         Frame().statusBar()->clearMessage();
         QCOMPARE(Frame().statusBar()->currentMessage(), Ui("がんばろう! ZIVO"));
         QVERIFY(!settings->FileExists());  // starting writes nothing
+    }
+
+    void AnUnreadableSettingsFileIsToldAtStart()
+    {
+        CModalDriver driver;
+        const std::filesystem::path fifo = settings->Dir() / "fifo.ini";
+        QCOMPARE(mkfifo(fifo.c_str(), 0644), 0);
+        app = std::make_unique<CZelklexApp>(fifo);
+        app->InitInstance();
+        QCOMPARE(driver.MessageTexts().size(), 1);
+        QVERIFY(driver.MessageTexts().front().startsWith(Ui("設定ファイルを読めません。既定の設定で始めます。")));
+        QVERIFY(driver.MessageTexts().front().contains(QStringLiteral("named pipe")));
+        QCOMPARE(Frame().DocumentArea()->subWindowList().size(), 1);
     }
 
     void MenusOfBothStates()

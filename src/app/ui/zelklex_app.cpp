@@ -7,6 +7,8 @@
 #include "app/ui/dialog_colors.h"
 #include "app/ui/main_frame.h"
 #include "platform/settings_location.h"
+#include "platform/ui/dialog_support.h"
+#include "platform/ui/qt_text.h"
 
 namespace quilsk {
 
@@ -32,8 +34,21 @@ void CZelklexApp::InitInstance()
     m_frame = std::make_unique<CMainFrame>(m_state, m_store, m_host, m_profile);
     m_store.SetWriteFailureHandler([frame = m_frame.get()](const std::string& reason) { frame->ShowWriteFailure(reason); });
     m_frame->ShowPlaced();
+    ReportUnreadableSettings();
     m_state.history.Load(m_store);
     m_frame->NewDocument();
+}
+
+void CZelklexApp::ReportUnreadableSettings()
+{
+    // The program still starts, with the defaults; writes will fail and say so.
+    QString reason;
+    if (m_store.Path().empty())
+        reason = QString::fromUtf8(NoSettingsDirectoryReason());
+    else if (const std::string problem = m_store.ReadProblem(); !problem.empty())
+        reason = QString::fromStdString(problem);
+    if (!reason.isEmpty())
+        BeepAndShowMessage(m_frame.get(), Ui("設定ファイルを読めません。既定の設定で始めます。\n") + reason);
 }
 
 void CZelklexApp::ExitInstance() { m_profile.Save(m_store); }

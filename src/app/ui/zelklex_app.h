@@ -39,6 +39,9 @@ public:
     CMainFrame* MainFrame() const { return m_frame.get(); }
 
 private:
+    // A settings file that is not a readable regular file, or no place for one, is told at start.
+    void ReportUnreadableSettings();
+
     CSettingsStore m_store;
     CAppState m_state;
     CQtHost m_host;

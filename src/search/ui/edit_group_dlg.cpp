@@ -12,6 +12,7 @@
 
 #include "app/settings_store.h"
 #include "platform/char_case.h"
+#include "platform/ini_text.h"
 #include "platform/ui/cp932_list.h"
 #include "platform/ui/dialog_support.h"
 #include "platform/ui/qt_text.h"
@@ -37,11 +38,24 @@ bool Holds(const std::vector<std::string>& list, const std::string& text)
     return std::any_of(list.begin(), list.end(), [&](const std::string& e) { return EqualsIgnoreCaseA(e, text); });
 }
 
-// The separator of the stored lists cannot be part of a word or a name; a name
-// is also a key of the settings file.
-bool IsStorableName(const QString& name)
+const char* const kNameSyntax = "グループ名に「|」や「=」は使えません。「;」や「[」で始めることもできません。(^_^;)";
+
+// Why a name without "|" cannot be stored: it is a key of the settings file,
+// which must be found again as it was written.
+const char* NameRefusal(const std::string& name)
 {
-    return !name.contains('|') && !name.contains('=') && !name.startsWith(';') && !name.startsWith('[');
+    switch (KeyNameFault(name)) {
+    case IniNameFault::None:
+    case IniNameFault::Empty: return nullptr;  // an empty field names no group
+    case IniNameFault::EdgeBlank: return "グループ名の前後に空白は使えません。(^_^;)";
+    case IniNameFault::LineBreak:
+    case IniNameFault::Nul: return "グループ名に改行などの制御文字は使えません。(^_^;)";
+    case IniNameFault::EqualsSign:
+    case IniNameFault::LeadingBracket:
+    case IniNameFault::LeadingSemicolon:
+    case IniNameFault::ClosingBracket: return kNameSyntax;
+    }
+    return kNameSyntax;
 }
 
 QPushButton* NewButton(QWidget* parent, const char* text, const char* name)
@@ -129,19 +143,30 @@ std::optional<std::string> CEditGroupDlg::TakeWord()
         return std::nullopt;
     }
     auto word = FieldToCp932(this, m_wordField->text(), Ui("単語"));
-    if (!word) m_wordField->setFocus();
+    if (!word) {
+        m_wordField->setFocus();
+        return std::nullopt;
+    }
+    if (!IsStorableWord(*word)) {
+        Refuse("単語に改行などの制御文字は使えません。(^_^;)", m_wordField);
+        return std::nullopt;
+    }
     return word;
 }
 
 std::optional<std::string> CEditGroupDlg::TakeGroupName()
 {
-    if (!IsStorableName(m_groupField->text())) {
-        Refuse("グループ名に「|」や「=」は使えません。「;」や「[」で始めることもできません。(^_^;)", m_groupField);
+    if (m_groupField->text().contains('|')) {
+        Refuse(kNameSyntax, m_groupField);
         return std::nullopt;
     }
     auto name = FieldToCp932(this, m_groupField->text(), Ui("ｸﾞﾙｰﾌﾟ名"));
     if (!name) {
         m_groupField->setFocus();
+        return std::nullopt;
+    }
+    if (const char* refusal = NameRefusal(*name)) {
+        Refuse(refusal, m_groupField);
         return std::nullopt;
     }
     m_groupName = *name;
