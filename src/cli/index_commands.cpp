@@ -17,7 +17,8 @@ int RunIndexCommand(const Invocation& invocation)
     if (invocation.args.size() != 1 || invocation.args[0] != "build") return Usage();
     const bool showProgress = isatty(STDERR_FILENO) == 1;
     const IndexBuildResult result = BuildIndex(CSettingsStore(invocation.iniFile), [&](const IndexBuildProgress& p) {
-        if (showProgress) std::fprintf(stderr, "\r\x1b[K[%zu/%zu] %s", p.fileIndex + 1, p.fileCount, Cp932ToUtf8(p.path).c_str());
+        if (showProgress && p.step == IndexBuildProgress::Step::Reading)
+            std::fprintf(stderr, "\r\x1b[K[%zu/%zu] %s", p.fileIndex + 1, p.fileCount, Cp932ToUtf8(p.path).c_str());
     });
     if (showProgress) std::fputs("\r\x1b[K", stderr);
     if (!result.error.empty()) return Fail("cannot build the index: " + result.error);

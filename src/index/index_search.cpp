@@ -5,7 +5,9 @@
 #include <unordered_set>
 #include <utility>
 
+#include "app/app_state.h"
 #include "app/settings_store.h"
+#include "index/file_number_table.h"
 #include "index/index_file_reader.h"
 #include "index/index_layout.h"
 #include "index/index_location.h"
@@ -32,15 +34,19 @@ constexpr size_t kMaxIndexedLine = CZelklexDoc::kMaxRead;
 // passes the query's test.
 class CPostingReader : public CPostingSink {
 public:
-    CPostingReader(CZelklexDoc& doc, const IndexQuery& query, const std::string& tablePath)
-        : m_doc(doc), m_query(query), m_tablePath(tablePath), m_line(new char[kMaxIndexedLine + 1]),
+    CPostingReader(CZelklexDoc& doc, const IndexQuery& query, CFileNumberTable& table)
+        : m_doc(doc), m_query(query), m_table(table), m_line(new char[kMaxIndexedLine + 1]),
           m_scratch(new char[kMaxIndexedLine + 1])
     {
     }
 
+    // The stop request ends the walk as it ends a scan.
+    bool KeepGoing() override { return !m_doc.App().stopRequested; }
+
     void Add(const IndexPosting& posting) override
     {
         m_doc.Host().PumpOneMessage();
+        if (m_doc.App().stopRequested) return;
         if (!m_haveFile || posting.fileId != m_fileId) OpenFile(posting.fileId);
         if (!m_file || posting.offset < 0) return;
         if (m_query.skipExamples && posting.type == kExampleType) return;
@@ -66,7 +72,7 @@ private:
         m_fileId = fileId;
         if (fileId < 0) return;
         m_doc.UpdateAllViews();
-        m_path = ResolveFileId(m_doc.Store(), m_tablePath, fileId);
+        m_path = m_table.PathOf(fileId);
         if (m_path.empty()) return;
         const CRegularFile file(ToNativePath(m_path));
         if (!file.IsOpen() || file.Size() == 0) return;
@@ -97,7 +103,7 @@ private:
 
     CZelklexDoc& m_doc;
     const IndexQuery& m_query;
-    const std::string& m_tablePath;
+    CFileNumberTable& m_table;
     std::unique_ptr<CMappedWindow> m_file;  // the dictionary file of the current file id
     std::string m_path;
     bool m_haveFile = false;
@@ -115,15 +121,29 @@ IndexSearchEnd RunIndexSearch(CZelklexDoc& doc, const IndexQuery& query, const s
     static const std::string kUnsupportedVersion =
         Cp932Literal("このバージョンのインデックスファイルには対応しておりません。m(__)m\n"
                      "対応したIDXMAKR.EXEを入手の上、インデックスを作り直してください。");
+    static const std::string kUnreadable = Cp932Literal("インデックスのファイルを読み込めません: ");
     CIndexFileReader index;
-    if (!index.OpenCp932(indexPath)) return IndexSearchEnd::NoIndexFile;
+    if (!index.OpenCp932(indexPath)) {
+        // Missing is no index; present but not a readable file is bad input.
+        if (!ResolveCaseInsensitive(ToNativePath(indexPath))) return IndexSearchEnd::NoIndexFile;
+        doc.Host().MessageBox(kUnreadable + indexPath);
+        return IndexSearchEnd::Unreadable;
+    }
     if (!index.HasSupportedVersion()) {
         if (query.situation != IndexQuery::Situation::SecondKeyword) doc.Host().MessageBox(kUnsupportedVersion);
         return IndexSearchEnd::UnsupportedVersion;
     }
+    CFileNumberTable table(doc.Store(), tablePath);
+    if (!table.IsReadable()) {
+        doc.Host().MessageBox(kUnreadable + tablePath);
+        return IndexSearchEnd::Unreadable;
+    }
+    // An interrupted build leaves a table without numbers: its data files may be
+    // of two builds, so none is used.
+    if (table.NamesNoFile()) return IndexSearchEnd::NoIndexFile;
     CHost& host = doc.Host();
     index.SetPump([&host] { host.PumpOneMessage(); });
-    CPostingReader reader(doc, query, tablePath);
+    CPostingReader reader(doc, query, table);
     if (query.walkByPrefix)
         index.VisitPrefix(query.walkWord, reader);
     else

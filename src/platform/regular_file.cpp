@@ -1,5 +1,7 @@
 #include "platform/regular_file.h"
 
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,17 +10,34 @@
 
 namespace quilsk {
 
+namespace {
+
+constexpr int kNotRegular = -1;
+
+}  // namespace
+
 CRegularFile::CRegularFile(const std::filesystem::path& path, Match match)
 {
     const auto resolved = match == Match::Exactly ? std::optional<std::filesystem::path>(path) : ResolveCaseInsensitive(path);
-    if (!resolved) return;
-    const int fd = ::open(resolved->c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return;
+    if (!resolved) {
+        m_error = ENOENT;
+        return;
+    }
+    // Without O_NONBLOCK, opening a FIFO waits for a writer that may never come.
+    const int fd = ::open(resolved->c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        m_error = errno;
+        return;
+    }
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    const bool statted = ::fstat(fd, &st) == 0;
+    if (!statted || !S_ISREG(st.st_mode)) {
+        m_error = statted ? kNotRegular : errno;
         ::close(fd);
         return;
     }
+    // Regular files ignore the flag; it is cleared so later readers see a plain descriptor.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     m_fd = fd;
     m_size = static_cast<std::uint64_t>(st.st_size);
 }
@@ -26,6 +45,13 @@ CRegularFile::CRegularFile(const std::filesystem::path& path, Match match)
 CRegularFile::~CRegularFile()
 {
     if (m_fd >= 0) ::close(m_fd);
+}
+
+std::string CRegularFile::FailureReason() const
+{
+    if (m_fd >= 0) return {};
+    if (m_error == kNotRegular) return "not a regular file";
+    return std::strerror(m_error);
 }
 
 int CRegularFile::Release()
