@@ -1,4 +1,5 @@
 #include <cstring>
+#include <exception>
 #include <string>
 #include <string_view>
 
@@ -21,9 +22,7 @@ constexpr Command kCommands[] = {
     {"config", RunConfigCommand},
 };
 
-}  // namespace
-
-int main(int argc, char** argv)
+int Run(int argc, char** argv)
 {
     Invocation invocation;
     invocation.iniFile = quilsk::DefaultSettingsFile();
@@ -41,10 +40,24 @@ int main(int argc, char** argv)
             break;
         }
     }
-    if (i >= argc || invocation.iniFile.empty()) return Usage();
+    if (invocation.iniFile.empty()) return Fail("--ini: the path is empty");
+    if (i >= argc) return Usage();
     const std::string_view name = argv[i];
     for (int k = i + 1; k < argc; ++k) invocation.args.emplace_back(argv[k]);
     for (const Command& command : kCommands)
-        if (command.name == name) return command.run(invocation);
+        if (command.name == name) return FinishOutput(command.run(invocation));
     return Usage();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // Every expected failure is reported where it happens; this keeps one that
+    // was not from ending the program with an abort.
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& e) {
+        return Fail(std::string("unexpected error: ") + e.what());
+    }
 }

@@ -2,6 +2,7 @@
 // searches. Usage: idxmakr [-i=SETTINGS_FILE]  (the path may be in double quotes)
 
 #include <cstdio>
+#include <exception>
 #include <string_view>
 #include <unistd.h>
 
@@ -10,17 +11,23 @@
 #include "platform/cp932.h"
 #include "platform/settings_location.h"
 
-int main(int argc, char** argv)
+namespace {
+
+int Run(int argc, char** argv)
 {
     std::filesystem::path settings = quilsk::DefaultSettingsFile();
     for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i];
-        if (!arg.starts_with("-i=") || arg.size() == 3) {
+        if (!arg.starts_with("-i=")) {
             std::fputs("usage: idxmakr [-i=SETTINGS_FILE]\n", stderr);
             return 2;
         }
         arg.remove_prefix(3);
         if (arg.size() >= 2 && arg.front() == '"' && arg.back() == '"') arg = arg.substr(1, arg.size() - 2);
+        if (arg.empty()) {
+            std::fputs("idxmakr: -i=: the path is empty\n", stderr);
+            return 2;
+        }
         settings = std::string(arg);
     }
     const bool showProgress = isatty(STDERR_FILENO) == 1;
@@ -35,4 +42,18 @@ int main(int argc, char** argv)
     }
     std::fprintf(stderr, "idxmakr: %zu files, %zu words indexed\n", result.files, result.words);
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // Every expected failure is reported where it happens; this keeps one that
+    // was not from ending the program with an abort.
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "idxmakr: unexpected error: %s\n", e.what());
+        return 2;
+    }
 }

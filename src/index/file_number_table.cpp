@@ -1,8 +1,6 @@
 #include "index/file_number_table.h"
 
-#include <cerrno>
 #include <optional>
-#include <unistd.h>
 
 #include "app/settings_store.h"
 #include "platform/char_case.h"
@@ -36,21 +34,6 @@ std::string_view TakeLine(std::string_view& rest)
     return line;
 }
 
-std::optional<std::string> ReadRegularFile(const std::string& cp932Path)
-{
-    const CRegularFile file(ToNativePath(cp932Path));
-    if (!file.IsOpen()) return std::nullopt;
-    std::string content;
-    char block[64 * 1024];
-    for (;;) {
-        const ssize_t n = ::read(file.Fd(), block, sizeof block);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return std::nullopt;
-        if (n == 0) return content;
-        content.append(block, static_cast<size_t>(n));
-    }
-}
-
 }  // namespace
 
 std::unordered_map<std::string, std::string> ReadIniSection(std::string_view content, std::string_view section)
@@ -81,7 +64,8 @@ CFileNumberTable::CFileNumberTable(const CSettingsStore& store, std::string_view
 {
     if (tablePath.empty()) return;
     m_fromFile = true;
-    const std::optional<std::string> content = ReadRegularFile(std::string(tablePath));
+    std::string failure;
+    const std::optional<std::string> content = ReadRegularFile(ToNativePath(tablePath), failure);
     m_readable = content.has_value();
     if (content) m_paths = ReadIniSection(*content, "FileID");
 }

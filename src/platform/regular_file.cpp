@@ -61,4 +61,26 @@ int CRegularFile::Release()
     return fd;
 }
 
+std::optional<std::string> ReadRegularFile(const std::filesystem::path& path, std::string& failure)
+{
+    const CRegularFile file(path);
+    if (!file.IsOpen()) {
+        failure = file.FailureReason();
+        return std::nullopt;
+    }
+    std::string content;
+    content.reserve(static_cast<size_t>(file.Size()));
+    char block[64 * 1024];
+    for (;;) {
+        const ssize_t n = ::read(file.Fd(), block, sizeof block);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            failure = std::strerror(errno);
+            return std::nullopt;
+        }
+        if (n == 0) return content;
+        content.append(block, static_cast<size_t>(n));
+    }
+}
+
 }  // namespace quilsk

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 // Opens a file for reading only when it is a regular file. The open never
@@ -34,5 +35,10 @@ private:
     std::uint64_t m_size = 0;
     int m_error = 0;  // errno of the failed call, or kNotRegular
 };
+
+// The whole content of the regular file `path` names (matched without regard to
+// ASCII case); nullopt, with the reason in `failure`, when it names none or a
+// read fails.
+std::optional<std::string> ReadRegularFile(const std::filesystem::path& path, std::string& failure);
 
 }  // namespace quilsk
