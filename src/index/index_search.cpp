@@ -11,11 +11,11 @@
 #include "index/index_file_reader.h"
 #include "index/index_layout.h"
 #include "index/index_location.h"
+#include "index/open_dictionaries.h"
 #include "platform/cp932.h"
 #include "platform/host.h"
 #include "platform/file_system.h"
 #include "platform/mapped_window.h"
-#include "platform/regular_file.h"
 #include "platform/text_file_reader.h"
 #include "results/result_line.h"
 #include "search/keyword_match.h"
@@ -29,13 +29,13 @@ namespace {
 // Read as the scan reads, so a posting of a long line's piece yields that piece.
 constexpr size_t kMaxIndexedLine = CZelklexDoc::kMaxRead;
 
-// Turns postings into result lines: opens each dictionary file once per run of
+// Turns postings into result lines: takes the dictionary file of each run of
 // equal file ids, reads the line at the posting's offset and keeps it when it
 // passes the query's test.
 class CPostingReader : public CPostingSink {
 public:
     CPostingReader(CZelklexDoc& doc, const IndexQuery& query, CFileNumberTable& table)
-        : m_doc(doc), m_query(query), m_table(table), m_line(new char[kMaxIndexedLine + 1]),
+        : m_doc(doc), m_query(query), m_dictionaries(table), m_line(new char[kMaxIndexedLine + 1]),
           m_scratch(new char[kMaxIndexedLine + 1])
     {
     }
@@ -47,37 +47,29 @@ public:
     {
         m_doc.Host().PumpOneMessage();
         if (m_doc.App().stopRequested) return;
-        if (!m_haveFile || posting.fileId != m_fileId) OpenFile(posting.fileId);
-        if (!m_file || posting.offset < 0) return;
+        if (!m_file || posting.fileId != m_file->fileId) TakeFile(posting.fileId);
+        const CMappedWindow* window = m_file->window.get();
+        if (!window || posting.offset < 0) return;
         if (m_query.skipExamples && posting.type == kExampleType) return;
         const auto key = static_cast<std::uint64_t>(static_cast<std::uint16_t>(posting.fileId)) << 32 |
                          static_cast<std::uint32_t>(posting.offset);
         if (!m_seen.insert(key).second) return;
         const auto offset = static_cast<size_t>(posting.offset);
-        if (offset >= m_file->Length()) return;
-        const char* next = m_file->Data() + offset;
-        const size_t n = TakeTextRead(next, m_file->Data() + m_file->Length(), m_line.get(), kMaxIndexedLine);
+        if (offset >= window->Length()) return;
+        const char* next = window->Data() + offset;
+        const size_t n = TakeTextRead(next, window->Data() + window->Length(), m_line.get(), kMaxIndexedLine);
         const std::string_view line = CutLine(m_line.get(), n);
         if (!Passes(line, posting.type)) return;
-        m_doc.Results().Append(m_query.tagForm ? MakeTagResultLine(m_path, posting.lineNumber, line)
+        m_doc.Results().Append(m_query.tagForm ? MakeTagResultLine(m_file->path, posting.lineNumber, line)
                                                : MakePlainResultLine(line));
     }
 
 private:
     // A file without a name, or one that cannot be opened, loses its own postings only.
-    void OpenFile(std::int16_t fileId)
+    void TakeFile(std::int16_t fileId)
     {
-        m_file.reset();
-        m_haveFile = true;
-        m_fileId = fileId;
-        if (fileId < 0) return;
-        m_doc.UpdateAllViews();
-        m_path = m_table.PathOf(fileId);
-        if (m_path.empty()) return;
-        const CRegularFile file(ToNativePath(m_path));
-        if (!file.IsOpen() || file.Size() == 0) return;
-        m_file = std::make_unique<CMappedWindow>(file.Fd(), 0, 0, CMappedWindow::Load::WhenTouched);
-        if (!m_file->IsMapped()) m_file.reset();
+        if (fileId >= 0) m_doc.UpdateAllViews();
+        m_file = &m_dictionaries.Get(fileId);
     }
 
     // The test a headword-only scan would make; a one-word walk with case ignored
@@ -103,11 +95,8 @@ private:
 
     CZelklexDoc& m_doc;
     const IndexQuery& m_query;
-    CFileNumberTable& m_table;
-    std::unique_ptr<CMappedWindow> m_file;  // the dictionary file of the current file id
-    std::string m_path;
-    bool m_haveFile = false;
-    std::int16_t m_fileId = -1;
+    COpenDictionaries m_dictionaries;
+    const COpenDictionaries::Dictionary* m_file = nullptr;  // that of the current file id
     std::unordered_set<std::uint64_t> m_seen;  // file id and offset of every line appended
     std::unique_ptr<char[]> m_line;
     std::unique_ptr<char[]> m_scratch;

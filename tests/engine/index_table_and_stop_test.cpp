@@ -2,6 +2,8 @@
 
 #include "index/file_number_table.h"
 #include "index/index_builder.h"
+#include "index/index_layout.h"
+#include "index/string_tree_index.h"
 #include "platform/char_case.h"
 #include "platform/ini_text.h"
 #include "search_fixture.h"
@@ -81,6 +83,35 @@ TEST_F(IndexTableAndStopTest, TheTableIsReadOncePerSearch)
     ASSERT_NE(table.find("0=" + a), std::string::npos) << table;
 
     host.onPump = [&] { test::WriteBytes(dir / "idx" / "vrnindex.ini", "[FileID]\r\n0=" + b + "\r\n1=" + a + "\r\n"); };
+    doc.LookUpWord("apple", 0);
+    EXPECT_EQ(Lines(), expected);
+}
+
+// More files than stay open, taken in turn twice: each line comes from the file
+// its posting names.
+TEST_F(IndexTableAndStopTest, PostingsThatCycleThroughManyFiles)
+{
+    std::string table = "[FileID]\r\n";
+    CStringTreeIndex tree;
+    std::vector<std::string> expected;
+    for (int round = 0; round < 2; ++round) {
+        for (int file = 0; file < 6; ++file) {
+            // Lines before them, so that no two files give "apple" one offset:
+            // a posting of the offset just added is dropped.
+            const std::string before(static_cast<size_t>(file + 1), '\n');
+            const std::string name = "F" + std::to_string(file) + ".TXT";
+            const std::string first = "apple " + std::to_string(file) + " : x\r\n";
+            if (round == 0) {
+                AddFile("cycle/" + name, before + first + "apple again " + std::to_string(file) + " : y\r\n");
+                table += std::to_string(file) + "=" + DirOf("cycle") + name + "\r\n";
+            }
+            const auto offset = static_cast<std::int32_t>(before.size() + (round == 0 ? 0 : first.size()));
+            tree.Insert("apple", {offset, round + 1, static_cast<std::int16_t>(file), kHeadwordType});
+            expected.push_back(round == 0 ? first : "apple again " + std::to_string(file) + " : y\r\n");
+        }
+    }
+    ASSERT_EQ(tree.Store(dir / "idx" / "$$TMP$$.a"), "");
+    test::WriteBytes(dir / "idx" / "vrnindex.ini", table);
     doc.LookUpWord("apple", 0);
     EXPECT_EQ(Lines(), expected);
 }
