@@ -72,14 +72,11 @@ CFileNumberTable::CFileNumberTable(const CSettingsStore& store, std::string_view
 
 const std::string& CFileNumberTable::PathOf(int fileId)
 {
+    static const std::string kNone;
     std::string key = std::to_string(fileId);
-    if (m_fromFile) {
-        static const std::string kNone;
-        const auto found = m_paths.find(key);
-        return found == m_paths.end() ? kNone : found->second;
-    }
     const auto found = m_paths.find(key);
     if (found != m_paths.end()) return found->second;
+    if (m_fromFile) return kNone;
     std::string path = m_store.GetString("FileID", key, "", CSettingsStore::kWhole);
     return m_paths.emplace(std::move(key), std::move(path)).first->second;
 }

@@ -91,10 +91,9 @@ std::string CIndexFileSet::Begin()
 {
     m_dirFd = ::open(m_dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (m_dirFd < 0) return Describe(m_dir, errno);
-    if (::flock(m_dirFd, LOCK_EX | LOCK_NB) != 0) {
-        if (errno == EWOULDBLOCK) return "another index build is running in " + m_dir.string();
-        return Describe(m_dir, errno);
-    }
+    // A file system without locks builds unguarded rather than not at all.
+    if (::flock(m_dirFd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK)
+        return "another index build is running in " + m_dir.string();
     for (const std::string& name : EntryNames(m_dirFd))
         if (IsIndexTemporary(name)) ::unlinkat(m_dirFd, name.c_str(), 0);
     return {};

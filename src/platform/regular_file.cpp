@@ -23,7 +23,13 @@ CRegularFile::CRegularFile(const std::filesystem::path& path, Match match)
         m_error = ENOENT;
         return;
     }
-    // Without O_NONBLOCK, opening a FIFO waits for a writer that may never come.
+    // A device is never opened (opening some has effects); without O_NONBLOCK,
+    // opening a FIFO would wait for a writer that may never come.
+    struct stat before {};
+    if (::stat(resolved->c_str(), &before) == 0 && !S_ISREG(before.st_mode)) {
+        m_error = kNotRegular;
+        return;
+    }
     const int fd = ::open(resolved->c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         m_error = errno;
