@@ -33,7 +33,8 @@ int Run(int argc, char** argv)
     const bool showProgress = isatty(STDERR_FILENO) == 1;
     const quilsk::IndexBuildResult result = quilsk::BuildIndex(quilsk::CSettingsStore(settings), [&](const auto& p) {
         if (showProgress && p.step == quilsk::IndexBuildProgress::Step::Reading)
-            std::fprintf(stderr, "\r\x1b[K[%zu/%zu] %s", p.fileIndex + 1, p.fileCount, quilsk::Cp932ToUtf8(p.path).c_str());
+            std::fprintf(stderr, "\r\x1b[K[%zu/%zu] %s", p.fileIndex + 1, p.fileCount,
+                         quilsk::Cp932ToUtf8(p.path).c_str());
     });
     if (showProgress) std::fputs("\r\x1b[K", stderr);
     if (!result.error.empty()) {

@@ -48,7 +48,8 @@ std::unordered_map<std::string, std::string> ReadIniSection(std::string_view con
         if (trimmed.front() == '[') {
             if (inside) break;
             const size_t close = trimmed.find(']');
-            inside = EqualsIgnoreCaseA(Trim(trimmed.substr(1, close == std::string_view::npos ? close : close - 1)), section);
+            const std::string_view name = trimmed.substr(1, close == std::string_view::npos ? close : close - 1);
+            inside = EqualsIgnoreCaseA(Trim(name), section);
             continue;
         }
         const size_t eq = line.find('=');

@@ -40,7 +40,8 @@ public:
     }
 
     // Writes every data file under its temporary name.
-    std::string Stage(CIndexFileSet& files, size_t& words, const std::function<void(const IndexBuildProgress&)>& progress)
+    std::string Stage(CIndexFileSet& files, size_t& words,
+                      const std::function<void(const IndexBuildProgress&)>& progress)
     {
         size_t count = 0;
         for (const auto& collector : m_collectors) count += collector != nullptr;

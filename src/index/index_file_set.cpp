@@ -149,7 +149,8 @@ void CIndexFileSet::RemoveStaleDataFiles(const StepHook& step)
     std::vector<std::pair<dev_t, ino_t>> published;
     for (const std::string& name : m_published) {
         struct stat st {};
-        if (::fstatat(m_dirFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) published.emplace_back(st.st_dev, st.st_ino);
+        if (::fstatat(m_dirFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0)
+            published.emplace_back(st.st_dev, st.st_ino);
     }
     for (const std::string& name : EntryNames(m_dirFd)) {
         struct stat st {};

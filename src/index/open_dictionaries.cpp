@@ -10,7 +10,8 @@ namespace quilsk {
 
 const COpenDictionaries::Dictionary& COpenDictionaries::Get(std::int16_t fileId)
 {
-    const auto found = std::find_if(m_recent.begin(), m_recent.end(), [&](const Dictionary& d) { return d.fileId == fileId; });
+    const auto found =
+        std::find_if(m_recent.begin(), m_recent.end(), [&](const Dictionary& d) { return d.fileId == fileId; });
     if (found != m_recent.end()) {
         std::rotate(m_recent.begin(), found, found + 1);
         return m_recent.front();

@@ -98,7 +98,8 @@ TEST_F(CliBadInputTest, FifosAreNeverWaitedOn)
 {
     const CliRun watched{CliRun::Output::File, 20};
     const std::vector<std::string> lookup = WithIni({"lookup", "apple"});
-    const std::vector<std::string> indexed = WithIni({"search", "--index", "--headword-only", "--match", "word", "apple"});
+    const std::vector<std::string> indexed =
+        WithIni({"search", "--index", "--headword-only", "--match", "word", "apple"});
 
     const std::filesystem::path dataFile = dir / "idx" / "$$TMP$$.a";
     const std::string data = test::ReadBytes(dataFile);
@@ -129,7 +130,8 @@ TEST_F(CliBadInputTest, FifosAreNeverWaitedOn)
     }
 
     MakeFifo(dir / "edict");
-    const auto import = RunCliWith(WithIni({"import-edict", "--from", (dir / "edict").string(), (dir / "e").string()}), watched);
+    const auto import =
+        RunCliWith(WithIni({"import-edict", "--from", (dir / "edict").string(), (dir / "e").string()}), watched);
     EXPECT_EQ(import.exitCode, 2);
     EXPECT_NE(import.err.find("not a regular file"), std::string::npos) << import.err;
 }

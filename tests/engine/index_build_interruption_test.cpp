@@ -93,7 +93,8 @@ protected:
     }
 
     // Runs a build in a child process prepared by `prepare`; returns its wait status.
-    int BuildInChild(const std::function<void()>& prepare, const std::function<void(const IndexBuildProgress&)>& progress = {})
+    int BuildInChild(const std::function<void()>& prepare,
+                     const std::function<void(const IndexBuildProgress&)>& progress = {})
     {
         const pid_t pid = fork();
         if (pid == 0) {

@@ -121,7 +121,8 @@ TEST_F(IndexTableAndStopTest, PostingsThatCycleThroughManyFiles)
 TEST(ReadIniSectionTest, AgreesWithIniLookup)
 {
     std::mt19937 random(20240611);
-    const std::vector<std::string> headers = {"[FileID]", "[fileid]", " [ FileID ] ", "[Other]", "[FileIDs]", "[FileID"};
+    const std::vector<std::string> headers = {"[FileID]",  "[fileid]",  " [ FileID ] ",
+                                              "[Other]",   "[FileIDs]", "[FileID"};
     const std::vector<std::string> keys = {"0", "1", "2", " 3 ", "03", "-1", "X", "x"};
     const std::vector<std::string> values = {"/d/A.TXT", " /d/B.TXT ", "", "a=b", std::string("/d/C\0D", 6),
                                              Sjis("/辞書/ZELK略語.TXT"), "\t/t\t"};
@@ -141,8 +142,10 @@ TEST(ReadIniSectionTest, AgreesWithIniLookup)
         const auto section = ReadIniSection(content, "FileID");
         for (const char* key : {"0", "1", "2", "3", "03", "-1", "x", "4"}) {
             const auto found = section.find(key);
-            const std::optional<std::string> mine = found == section.end() ? std::nullopt : std::optional(found->second);
-            ASSERT_EQ(mine, IniLookup(content, "FileID", key)) << "round " << round << ", key " << key << ":\n" << content;
+            const std::optional<std::string> mine =
+                found == section.end() ? std::nullopt : std::optional(found->second);
+            ASSERT_EQ(mine, IniLookup(content, "FileID", key))
+                << "round " << round << ", key " << key << ":\n" << content;
         }
     }
     EXPECT_EQ(ReadIniSection("[FileID]\r0=a\r1=b\r", "FileID").size(), 2u) << "CR alone ends a line too";
