@@ -104,7 +104,7 @@ bool COptionParser::TakeValue(std::string_view arg, std::string_view name, std::
         value = m_args[m_next++];
         return true;
     }
-    if (arg.size() > name.size() + 1 && arg.starts_with(name) && arg[name.size()] == '=') {
+    if (arg.size() > name.size() && arg.starts_with(name) && arg[name.size()] == '=') {
         value = std::string(arg.substr(name.size() + 1));
         return true;
     }

@@ -62,9 +62,10 @@ TEST_F(CliBadInputTest, EmptyOrMissingPathsAreRefusedWithAMessage)
     for (const auto& args : commands) {
         const auto r = Cli(args);
         EXPECT_EQ(r.exitCode, 2) << args[0] << " " << args[1] << ": " << r.err;
-        EXPECT_TRUE(r.err.find("empty") != std::string::npos || r.err.find("needs a value") != std::string::npos ||
-                    r.err.find("usage") != std::string::npos)
+        EXPECT_TRUE(r.err.find("the path is empty\n") != std::string::npos ||
+                    r.err.find("needs a value\n") != std::string::npos)
             << r.err;
+        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << "one line: " << r.err;
     }
     const auto noIni = RunCli({"--ini", "", "history"});
     EXPECT_EQ(noIni.exitCode, 2);
