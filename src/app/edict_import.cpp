@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
+#include <optional>
 #include <map>
 #include <regex>
 #include <string_view>
@@ -10,6 +10,7 @@
 #include "platform/atomic_file.h"
 #include "platform/char_case.h"
 #include "platform/cp932.h"
+#include "platform/regular_file.h"
 #include "platform/sjis_bytes.h"
 
 namespace quilsk {
@@ -109,14 +110,17 @@ void Convert(const Entry& entry, Output& out, EdictImportResult& result)
 EdictImportResult ImportEdict(const std::filesystem::path& edictFile, const std::filesystem::path& outputDir)
 {
     EdictImportResult result;
-    std::ifstream in(edictFile, std::ios::binary);
-    if (!in) {
-        result.error = edictFile.string() + ": cannot be read";
+    std::string failure;
+    const std::optional<std::string> content = ReadRegularFile(edictFile, failure);
+    if (!content) {
+        result.error = edictFile.string() + ": " + failure;
         return result;
     }
     Output out;
-    std::string raw;
-    while (std::getline(in, raw)) {
+    for (std::string_view rest = *content; !rest.empty();) {
+        const size_t lf = rest.find('\n');
+        std::string raw(rest.substr(0, lf));
+        rest.remove_prefix(lf == std::string_view::npos ? rest.size() : lf + 1);
         if (!raw.empty() && raw.back() == '\r') raw.pop_back();
         const auto utf8 = EucJpToUtf8(raw);
         Entry entry;
@@ -128,6 +132,12 @@ EdictImportResult ImportEdict(const std::filesystem::path& edictFile, const std:
         if (entry.headword == "\xE3\x80\x80\xEF\xBC\x9F\xEF\xBC\x9F\xEF\xBC\x9F") continue;  // the file's header line
         ++result.entries;
         Convert(entry, out, result);
+    }
+    // Nothing is written for a file that is not EDICT: the output directory and
+    // any registration of it stay as they were.
+    if (out.files.empty()) {
+        result.error = edictFile.string() + ": no EDICT entry that could be converted";
+        return result;
     }
     for (auto& [suffix, lines] : out.files) {
         std::stable_sort(lines.begin(), lines.end(),

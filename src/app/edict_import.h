@@ -24,6 +24,8 @@ struct EdictImportResult {
 
 inline const char* const kEdictRejectsFile = "edict-rejects.txt";
 
+// Fails, writing nothing, when `edictFile` is not a readable regular file or
+// yields no headword line.
 EdictImportResult ImportEdict(const std::filesystem::path& edictFile, const std::filesystem::path& outputDir);
 
 }  // namespace quilsk

@@ -1,5 +1,4 @@
 #include <cstdio>
-#include <filesystem>
 
 #include "app/file_sets.h"
 #include "app/settings_store.h"
@@ -33,8 +32,10 @@ int RunRegisterCommand(const Invocation& invocation)
     if (a.size() != 3) return Usage();
     const CategoryInfo* info = FindCategory(a[0]);
     if (!info) return Fail("unknown category: " + a[0]);
-    std::string dirText = std::filesystem::absolute(a[1]).lexically_normal().string();
-    if (dirText.empty() || dirText.back() != '/') dirText += '/';
+    const auto dir = AbsolutePathArgument(a[1], "DIR");
+    if (!dir) return kExitError;
+    std::string dirText = dir->string();
+    if (dirText.back() != '/') dirText += '/';
     const CategoryRegistration registration{ArgumentToCp932(dirText, "DIR"), ArgumentToCp932(a[2], "MASK")};
 
     CSettingsStore store(invocation.iniFile);

@@ -1,5 +1,6 @@
 #include "cli/cli_host.h"
 
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <unistd.h>
@@ -10,6 +11,35 @@
 
 namespace quilsk::cli {
 
+namespace {
+
+std::atomic<bool>* g_stopRequest = nullptr;
+volatile std::sig_atomic_t g_interrupted = 0;
+
+void OnInterrupt(int)
+{
+    g_interrupted = 1;
+    if (g_stopRequest) g_stopRequest->store(true);
+}
+
+}  // namespace
+
+CInterruptToStop::CInterruptToStop(std::atomic<bool>& stopRequest)
+{
+    g_stopRequest = &stopRequest;
+    struct sigaction action {};
+    action.sa_handler = OnInterrupt;
+    sigaction(SIGINT, &action, nullptr);
+}
+
+CInterruptToStop::~CInterruptToStop()
+{
+    signal(SIGINT, SIG_DFL);
+    g_stopRequest = nullptr;
+}
+
+bool CInterruptToStop::Interrupted() { return g_interrupted != 0; }
+
 CCliHost::CCliHost() : m_progressEnabled(isatty(STDERR_FILENO) == 1) {}
 
 CCliHost::~CCliHost() { ClearProgress(); }
@@ -17,6 +47,7 @@ CCliHost::~CCliHost() { ClearProgress(); }
 MessageAnswer CCliHost::MessageBox(std::string_view text, MessageButtons buttons, std::string_view)
 {
     ClearProgress();
+    m_showedMessage = true;
     std::string line = Cp932ToUtf8(text);
     for (char& c : line)
         if (c == '\n' || c == '\r') c = ' ';

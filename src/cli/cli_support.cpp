@@ -1,7 +1,9 @@
 #include "cli/cli_support.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 
 #include "platform/cp932.h"
@@ -60,6 +62,44 @@ std::string ArgumentToCp932(std::string_view utf8, std::string_view what)
         std::exit(kExitError);
     }
     return *converted;
+}
+
+std::optional<std::filesystem::path> AbsolutePathArgument(std::string_view utf8, std::string_view what)
+{
+    if (utf8.empty()) {
+        Fail(std::string(what) + ": the path is empty");
+        return std::nullopt;
+    }
+    std::error_code ec;
+    const std::filesystem::path path = std::filesystem::absolute(std::filesystem::path(utf8), ec);
+    if (ec) {
+        Fail(std::string(what) + ": " + std::string(utf8) + ": " + ec.message());
+        return std::nullopt;
+    }
+    return path.lexically_normal();
+}
+
+namespace {
+
+bool g_outputFailureReported = false;
+
+}  // namespace
+
+int OutputFailed(int error)
+{
+    if (g_outputFailureReported) return kExitError;
+    g_outputFailureReported = true;
+    return Fail(std::string("cannot write the output: ") + (error != 0 ? std::strerror(error) : "write error"));
+}
+
+int FinishOutput(int status)
+{
+    errno = 0;
+    const bool flushed = std::fflush(stdout) == 0;
+    const int error = errno;
+    std::cout.flush();  // already written through stdout: only its state is looked at
+    if (flushed && !std::ferror(stdout) && !std::cout.fail()) return status;
+    return OutputFailed(error);
 }
 
 void PrintLineCp932(std::string_view cp932)

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,5 +31,16 @@ int Usage();
 // A UTF-8 argument as cp932; on failure reports which argument and exits 2.
 std::string ArgumentToCp932(std::string_view utf8, std::string_view what);
 void PrintLineCp932(std::string_view cp932);
+
+// A path argument made absolute and normal; an empty one, or one that cannot be
+// made absolute, is reported (naming `what`) and gives nullopt.
+std::optional<std::filesystem::path> AbsolutePathArgument(std::string_view utf8, std::string_view what);
+
+// Says once on stderr that the output could not be written (`error`: errno, 0
+// when unknown); returns kExitError.
+int OutputFailed(int error);
+// Ends a command: when what it printed could not be written (a full disk, a
+// closed pipe), says so and gives kExitError, as grep does; else `status`.
+int FinishOutput(int status);
 
 }  // namespace quilsk::cli

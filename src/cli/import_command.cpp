@@ -1,5 +1,6 @@
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 
 #include "app/edict_import.h"
 #include "app/file_sets.h"
@@ -12,27 +13,27 @@ namespace quilsk::cli {
 // import-edict [--from FILE] [--register] DIR
 int RunImportEdictCommand(const Invocation& invocation)
 {
-    std::filesystem::path from = "/usr/share/edict/edict";
-    std::filesystem::path dir;
+    std::string fromArgument = "/usr/share/edict/edict";
+    std::optional<std::string> dirArgument;
     bool registerDir = false;
     const std::vector<std::string>& a = invocation.args;
     for (size_t i = 0; i < a.size(); ++i) {
         if (a[i] == "--from" && i + 1 < a.size())
-            from = a[++i];
+            fromArgument = a[++i];
         else if (a[i] == "--register")
             registerDir = true;
-        else if (dir.empty() && !a[i].starts_with("-"))
-            dir = a[i];
+        else if (!dirArgument && !a[i].starts_with("-"))
+            dirArgument = a[i];
         else
             return Usage();
     }
-    if (dir.empty()) return Usage();
-    dir = std::filesystem::absolute(dir).lexically_normal();
-    std::error_code ec;
-    std::filesystem::create_directories(dir, ec);
-    if (ec) return Fail(dir.string() + ": " + ec.message());
+    if (!dirArgument) return Usage();
+    const auto from = AbsolutePathArgument(fromArgument, "--from");
+    const auto absoluteDir = AbsolutePathArgument(*dirArgument, "DIR");
+    if (!from || !absoluteDir) return kExitError;
+    const std::filesystem::path& dir = *absoluteDir;
 
-    const EdictImportResult result = ImportEdict(from, dir);
+    const EdictImportResult result = ImportEdict(*from, dir);
     if (!result.error.empty()) return Fail("cannot import: " + result.error);
     std::printf("%zu entries, %zu headword lines in %zu files in %s\n", result.entries, result.lines,
                 result.files.size(), dir.string().c_str());
@@ -46,7 +47,8 @@ int RunImportEdictCommand(const Invocation& invocation)
     CSettingsStore store(invocation.iniFile);
     if (!WriteRegistration(store, Category::Main, {ArgumentToCp932(dirText, "DIR"), "EDICT.*"}) ||
         !AutoRecognizeQuickLetters(store))
-        return Fail("cannot register the dictionary: " + store.LastError());
+        return Fail("cannot register the dictionary: " +
+                    (store.LastError().empty() ? "no EDICT.* file found in " + dirText : store.LastError()));
     std::printf("registered as the main dictionary (mask EDICT.*), quick-mode letters filled\n");
     return kExitFound;
 }

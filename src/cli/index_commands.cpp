@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <optional>
 #include <unistd.h>
 
 #include "app/app_state.h"
@@ -17,7 +18,8 @@ int RunIndexCommand(const Invocation& invocation)
     if (invocation.args.size() != 1 || invocation.args[0] != "build") return Usage();
     const bool showProgress = isatty(STDERR_FILENO) == 1;
     const IndexBuildResult result = BuildIndex(CSettingsStore(invocation.iniFile), [&](const IndexBuildProgress& p) {
-        if (showProgress) std::fprintf(stderr, "\r\x1b[K[%zu/%zu] %s", p.fileIndex + 1, p.fileCount, Cp932ToUtf8(p.path).c_str());
+        if (showProgress && p.step == IndexBuildProgress::Step::Reading)
+            std::fprintf(stderr, "\r\x1b[K[%zu/%zu] %s", p.fileIndex + 1, p.fileCount, Cp932ToUtf8(p.path).c_str());
     });
     if (showProgress) std::fputs("\r\x1b[K", stderr);
     if (!result.error.empty()) return Fail("cannot build the index: " + result.error);
@@ -33,8 +35,14 @@ int RunLookupCommand(const Invocation& invocation)
     CCliHost host;
     CZelklexDoc doc(app, store, host, "quilsk-cli");
     const std::string word = ArgumentToCp932(invocation.args[0], "WORD");
-    if (!doc.LookUpWord(word, 0)) return Fail("nothing to look up in: " + invocation.args[0]);
-    WriteResults(stdout, doc.Results(), isatty(STDOUT_FILENO) == 1 ? OutputForm::Utf8Highlighted : OutputForm::Utf8);
+    std::optional<CInterruptToStop> interrupt(app.stopRequested);
+    const bool looked = doc.LookUpWord(word, 0);
+    interrupt.reset();
+    if (!looked) return Fail("nothing to look up in: " + invocation.args[0]);
+    const OutputForm form = isatty(STDOUT_FILENO) == 1 ? OutputForm::Utf8Highlighted : OutputForm::Utf8;
+    if (const int error = WriteResults(stdout, doc.Results(), form); error != 0) return OutputFailed(error);
+    if (CInterruptToStop::Interrupted()) return kExitInterrupted;
+    if (host.ShowedMessage()) return kExitError;
     return doc.Results().IsEmpty() ? kExitNothing : kExitFound;
 }
 

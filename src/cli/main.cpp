@@ -1,4 +1,6 @@
 #include <cstring>
+#include <exception>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -23,9 +25,7 @@ constexpr Command kCommands[] = {
     {"config", RunConfigCommand},
 };
 
-}  // namespace
-
-int main(int argc, char** argv)
+int Run(int argc, char** argv)
 {
     Invocation invocation;
     invocation.iniFile = quilsk::DefaultSettingsFile();
@@ -49,8 +49,13 @@ int main(int argc, char** argv)
             break;
         }
     }
+    if (invocation.iniFile.empty())
+        return iniGiven ? Fail("--ini: the path is empty") : Fail(quilsk::NoSettingsDirectoryReason());
     if (i >= argc) return Usage();
-    if (invocation.iniFile.empty()) return iniGiven ? Usage() : Fail(quilsk::NoSettingsDirectoryReason());
+    // Absolute, so that no later change of the current directory moves it.
+    std::error_code ec;
+    if (std::filesystem::path absolute = std::filesystem::absolute(invocation.iniFile, ec); !ec)
+        invocation.iniFile = std::move(absolute);
     const std::string_view name = argv[i];
     for (int k = i + 1; k < argc; ++k) invocation.args.emplace_back(argv[k]);
     for (const Command& command : kCommands) {
@@ -58,7 +63,20 @@ int main(int argc, char** argv)
         // Refused here once, rather than read as empty by every command.
         if (const std::string problem = quilsk::UnreadableFileProblem(invocation.iniFile); !problem.empty())
             return Fail(problem);
-        return command.run(invocation);
+        return FinishOutput(command.run(invocation));
     }
     return Usage();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // Every expected failure is reported where it happens; this keeps one that
+    // was not from ending the program with an abort.
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& e) {
+        return Fail(std::string("unexpected error: ") + e.what());
+    }
 }

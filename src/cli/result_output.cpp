@@ -1,5 +1,6 @@
 #include "cli/result_output.h"
 
+#include <cerrno>
 #include <string_view>
 
 #include "platform/cp932.h"
@@ -39,7 +40,7 @@ void AppendUtf8Line(std::string& out, std::string_view line, bool highlight)
 
 }  // namespace
 
-void WriteResults(std::FILE* out, const CExStringList& lines, OutputForm form)
+int WriteResults(std::FILE* out, const CExStringList& lines, OutputForm form)
 {
     std::string buffer;
     for (const std::string& line : lines) {
@@ -48,12 +49,12 @@ void WriteResults(std::FILE* out, const CExStringList& lines, OutputForm form)
         else
             AppendUtf8Line(buffer, WithoutLineEnd(line), form == OutputForm::Utf8Highlighted);
         if (buffer.size() >= (1u << 20)) {
-            std::fwrite(buffer.data(), 1, buffer.size(), out);
+            if (std::fwrite(buffer.data(), 1, buffer.size(), out) != buffer.size()) return errno;
             buffer.clear();
         }
     }
-    std::fwrite(buffer.data(), 1, buffer.size(), out);
-    std::fflush(out);
+    if (std::fwrite(buffer.data(), 1, buffer.size(), out) != buffer.size()) return errno;
+    return std::fflush(out) == 0 ? 0 : errno;
 }
 
 }  // namespace quilsk::cli

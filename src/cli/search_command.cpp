@@ -1,8 +1,5 @@
-#include <atomic>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
-#include <filesystem>
 #include <optional>
 #include <unistd.h>
 
@@ -17,18 +14,6 @@
 namespace quilsk::cli {
 
 namespace {
-
-constexpr int kExitInterrupted = 130;
-
-std::atomic<bool>* g_stopRequest = nullptr;
-volatile std::sig_atomic_t g_interrupted = 0;
-
-// The search stops after its current line; its partial results are still shown.
-void OnInterrupt(int)
-{
-    g_interrupted = 1;
-    g_stopRequest->store(true);
-}
 
 struct Override {
     const char* section;
@@ -106,20 +91,20 @@ private:
     const std::vector<std::string>& m_args;
     size_t m_next = 0;
     SearchOptions m_options;
-    bool m_failed = false;
+    bool m_missingValue = false;  // an option that takes a value came last
 };
 
 bool COptionParser::TakeValue(std::string_view arg, std::string_view name, std::string& value)
 {
     if (arg == name) {
         if (m_next >= m_args.size()) {
-            m_failed = true;
-            return true;
+            m_missingValue = true;
+            return false;
         }
         value = m_args[m_next++];
         return true;
     }
-    if (arg.size() > name.size() + 1 && arg.starts_with(name) && arg[name.size()] == '=') {
+    if (arg.size() > name.size() && arg.starts_with(name) && arg[name.size()] == '=') {
         value = std::string(arg.substr(name.size() + 1));
         return true;
     }
@@ -139,7 +124,7 @@ std::optional<SearchOptions> COptionParser::Parse()
 {
     static const char* const kModes[] = {"0", "1", "2"};
     bool optionsEnded = false;
-    while (m_next < m_args.size() && !m_failed) {
+    while (m_next < m_args.size()) {
         const std::string& arg = m_args[m_next++];
         std::string value;
         if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
@@ -176,12 +161,14 @@ std::optional<SearchOptions> COptionParser::Parse()
             if (value != "auto" && value != "always" && value != "never") return Fail("unknown --color: " + value), std::nullopt;
             m_options.color = value;
         } else if (TakeValue(arg, "--index-dir", value)) {
-            std::filesystem::path dir = std::filesystem::absolute(value);
-            std::string text = dir.string();
-            if (text.empty() || text.back() != '/') text += '/';
+            const auto dir = AbsolutePathArgument(value, "--index-dir");
+            if (!dir) return std::nullopt;
+            std::string text = dir->string();
+            if (text.back() != '/') text += '/';
             m_options.owned.push_back(ArgumentToCp932(text, "--index-dir"));
             m_options.overrides.push_back({"Index", "Dir", nullptr});
         } else if (TakeValue(arg, "-o", value) || TakeValue(arg, "--save", value)) {
+            if (value.empty()) return Fail(arg + ": the path is empty"), std::nullopt;
             m_options.savePath = value;
         } else if (arg == "--raw") {
             m_options.raw = true;
@@ -191,11 +178,13 @@ std::optional<SearchOptions> COptionParser::Parse()
             m_options.recordHistory = false;
         } else if (arg == "--time") {
             m_options.reportTime = true;
+        } else if (m_missingValue) {
+            return Fail(arg + " needs a value"), std::nullopt;
         } else {
             return Usage(), std::nullopt;
         }
     }
-    if (m_failed || m_options.keywords.size() > 2) return Usage(), std::nullopt;
+    if (m_options.keywords.size() > 2) return Usage(), std::nullopt;
     return std::move(m_options);
 }
 
@@ -252,14 +241,11 @@ int RunSearchCommand(const Invocation& invocation)
     CZelklexDoc doc(app, store, host, "quilsk-cli");
     doc.SetRecordHistory(options->recordHistory);
 
-    g_stopRequest = &app.stopRequested;
-    struct sigaction action {};
-    action.sa_handler = OnInterrupt;
-    sigaction(SIGINT, &action, nullptr);
+    std::optional<CInterruptToStop> interrupt(app.stopRequested);
     const auto started = std::chrono::steady_clock::now();
     const bool ran = doc.Search();
     const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - started;
-    signal(SIGINT, SIG_DFL);
+    interrupt.reset();
     host.ClearProgress();
     if (!ran) return kExitError;
     if (options->reportTime)
@@ -272,9 +258,10 @@ int RunSearchCommand(const Invocation& invocation)
     }
     if (options->countOnly)
         std::printf("%zu\n", doc.Results().Count());
-    else
-        WriteResults(stdout, doc.Results(), FormOf(*options));
-    if (g_interrupted) return kExitInterrupted;
+    else if (const int error = WriteResults(stdout, doc.Results(), FormOf(*options)); error != 0)
+        return OutputFailed(error);
+    if (CInterruptToStop::Interrupted()) return kExitInterrupted;
+    if (host.ShowedMessage()) return kExitError;
     return doc.Results().IsEmpty() ? kExitNothing : kExitFound;
 }
 

@@ -3,6 +3,7 @@
 //                  idxmakr -h | --help | --version
 
 #include <cstdio>
+#include <exception>
 #include <string_view>
 #include <unistd.h>
 
@@ -17,9 +18,7 @@ constexpr const char* kUsage =
     "usage: idxmakr [-i=SETTINGS_FILE]\n"
     "       idxmakr -h | --help | --version\n";
 
-}  // namespace
-
-int main(int argc, char** argv)
+int Run(int argc, char** argv)
 {
     std::filesystem::path settings = quilsk::DefaultSettingsFile();
     for (int i = 1; i < argc; ++i) {
@@ -32,12 +31,16 @@ int main(int argc, char** argv)
             std::printf("idxmakr %s\n", QUILSK_VERSION);
             return 0;
         }
-        if (!arg.starts_with("-i=") || arg.size() == 3) {
+        if (!arg.starts_with("-i=")) {
             std::fputs(kUsage, stderr);
             return 2;
         }
         arg.remove_prefix(3);
         if (arg.size() >= 2 && arg.front() == '"' && arg.back() == '"') arg = arg.substr(1, arg.size() - 2);
+        if (arg.empty()) {
+            std::fputs("idxmakr: -i=: the path is empty\n", stderr);
+            return 2;
+        }
         settings = std::string(arg);
     }
     if (settings.empty()) {
@@ -51,8 +54,9 @@ int main(int argc, char** argv)
     }
     const bool showProgress = isatty(STDERR_FILENO) == 1;
     const quilsk::IndexBuildResult result = quilsk::BuildIndex(store, [&](const auto& p) {
-        if (showProgress)
-            std::fprintf(stderr, "\r\x1b[K[%zu/%zu] %s", p.fileIndex + 1, p.fileCount, quilsk::Cp932ToUtf8(p.path).c_str());
+        if (showProgress && p.step == quilsk::IndexBuildProgress::Step::Reading)
+            std::fprintf(stderr, "\r\x1b[K[%zu/%zu] %s", p.fileIndex + 1, p.fileCount,
+                         quilsk::Cp932ToUtf8(p.path).c_str());
     });
     if (showProgress) std::fputs("\r\x1b[K", stderr);
     if (!result.error.empty()) {
@@ -61,4 +65,18 @@ int main(int argc, char** argv)
     }
     std::fprintf(stderr, "idxmakr: %zu files, %zu words indexed\n", result.files, result.words);
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // Every expected failure is reported where it happens; this keeps one that
+    // was not from ending the program with an abort.
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "idxmakr: unexpected error: %s\n", e.what());
+        return 2;
+    }
 }

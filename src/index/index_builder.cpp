@@ -8,11 +8,11 @@
 
 #include "app/file_sets.h"
 #include "app/settings_store.h"
+#include "index/index_file_set.h"
 #include "index/index_key.h"
 #include "index/index_location.h"
 #include "index/index_layout.h"
 #include "index/index_word_collector.h"
-#include "platform/atomic_file.h"
 #include "platform/cp932.h"
 #include "platform/file_system.h"
 #include "platform/ini_text.h"
@@ -29,8 +29,6 @@ namespace quilsk {
 
 namespace {
 
-constexpr const char* kDataFilePrefix = "$$TMP$$.";
-
 // One collector per data file. Letters share a file whatever their case: the
 // search opens the file without regard to case.
 class CSelectorCollectors {
@@ -42,18 +40,23 @@ public:
         collector->Add(word, posting);
     }
 
-    // Writes every data file; removes the data files of characters without words.
-    std::string Store(const fs::path& dir, size_t& words)
+    // Writes every data file under its temporary name.
+    std::string Stage(CIndexFileSet& files, size_t& words,
+                      const std::function<void(const IndexBuildProgress&)>& progress)
     {
+        size_t count = 0;
+        for (const auto& collector : m_collectors) count += collector != nullptr;
+        size_t staged = 0;
         for (size_t c = 0; c < m_collectors.size(); ++c) {
-            const fs::path file = dir / (std::string(kDataFilePrefix) + static_cast<char>(c));
-            if (!m_collectors[c]) {
-                std::error_code ignored;
-                if (IsFileChar(static_cast<char>(c))) fs::remove(file, ignored);
-                continue;
-            }
+            if (!m_collectors[c]) continue;
+            const std::string name = std::string(kDataFilePrefix) + static_cast<char>(c);
+            if (progress) progress({IndexBuildProgress::Step::Writing, name, staged++, count});
             words += m_collectors[c]->WordCount();
-            if (std::string error = m_collectors[c]->TakeBalancedTree().Store(file); !error.empty()) return error;
+            const CStringTreeIndex tree = m_collectors[c]->TakeBalancedTree();
+            m_collectors[c].reset();
+            if (std::string error = files.Stage(name, [&](const CIndexFileSet::Sink& sink) { tree.Write(sink); });
+                !error.empty())
+                return error;
         }
         return {};
     }
@@ -64,7 +67,6 @@ private:
         const char selector = IndexSelector(first);
         return static_cast<char>(AsciiLower(static_cast<unsigned char>(selector)));
     }
-    static bool IsFileChar(char c) { return c == '_' || c == '#' || IsAsciiLower(static_cast<unsigned char>(c)); }
 
     std::array<std::unique_ptr<CIndexWordCollector>, 256> m_collectors;
 };
@@ -128,16 +130,18 @@ void ForEachIndexWord(std::string_view text, Add add)
     }
 }
 
-void IndexFile(const std::string& path, std::int16_t fileId, Pass pass, CSelectorCollectors& collectors)
+// Returns why the file could not be indexed whole, or "".
+std::string IndexFile(const std::string& path, std::int16_t fileId, Pass pass, CSelectorCollectors& collectors)
 {
     CTextFileReader reader;
-    if (!reader.OpenCp932(path)) return;
+    if (!reader.OpenCp932(path)) return Cp932ToUtf8(path) + ": " + reader.Failure();
     auto buffer = std::make_unique<char[]>(CZelklexDoc::kMaxRead);
     std::int32_t lineNumber = 0;
     for (;;) {
         const std::uint64_t offset = reader.Tell();
         const size_t n = reader.ReadLine(buffer.get(), CZelklexDoc::kMaxRead);
-        if (n == 0 || offset > 0x7FFFFFFF) break;
+        if (n == 0) break;
+        if (offset > 0x7FFFFFFF) return Cp932ToUtf8(path) + ": lines after the first 2 GiB cannot be indexed";
         ++lineNumber;
         const std::string_view line = CutLine(buffer.get(), n);
         // The scan tests the lines of the corpus and other passes whole, examples included.
@@ -148,6 +152,7 @@ void IndexFile(const std::string& path, std::int16_t fileId, Pass pass, CSelecto
             if (word.size() <= kMaxIndexWordBytes) collectors.Add(word, posting);
         });
     }
+    return reader.Failure().empty() ? std::string() : Cp932ToUtf8(path) + ": " + reader.Failure();
 }
 
 }  // namespace
@@ -163,25 +168,45 @@ IndexBuildResult BuildIndex(const CSettingsStore& store, const std::function<voi
                                         : "the index directory is not a directory: " + Cp932ToUtf8(indexDir);
         return result;
     }
+    CIndexFileSet indexFiles(*dir);
+    if (std::string error = indexFiles.Begin(); !error.empty()) {
+        result.error = std::move(error);
+        return result;
+    }
     std::vector<std::pair<std::string, Pass>> files;
-    for (Pass pass : {Pass::Main, Pass::Corpus, Pass::Other})
-        for (DictionaryFile& file : BuildPassFiles(store, pass).files) files.emplace_back(std::move(file.path), pass);
-    if (files.size() > 0x7FFF) files.resize(0x7FFF);
+    for (Pass pass : {Pass::Main, Pass::Corpus, Pass::Other}) {
+        PassFiles passFiles = BuildPassFiles(store, pass);
+        if (passFiles.listingFailed) {
+            result.error = "a dictionary directory cannot be read (see the registered categories)";
+            return result;
+        }
+        for (DictionaryFile& file : passFiles.files) files.emplace_back(std::move(file.path), pass);
+    }
+    if (files.size() > kMaxIndexedFiles) {
+        result.error = std::to_string(files.size()) + " dictionary files are registered; an index holds at most " +
+                       std::to_string(kMaxIndexedFiles);
+        return result;
+    }
 
     CSelectorCollectors collectors;
     IniValues table;
     for (size_t i = 0; i < files.size(); ++i) {
         const auto& [path, pass] = files[i];
-        if (progress) progress({path, i, files.size()});
-        IndexFile(path, static_cast<std::int16_t>(i), pass, collectors);
+        if (progress) progress({IndexBuildProgress::Step::Reading, path, i, files.size()});
+        if (std::string error = IndexFile(path, static_cast<std::int16_t>(i), pass, collectors); !error.empty()) {
+            result.error = "cannot index " + error;
+            return result;
+        }
         table.emplace_back(std::to_string(i), path);
     }
-    result.files = files.size();
-    if (std::string error = collectors.Store(*dir, result.words); !error.empty()) {
+    if (std::string error = collectors.Stage(indexFiles, result.words, progress); !error.empty()) {
         result.error = std::move(error);
         return result;
     }
-    result.error = WriteFileAtomically(*dir / "vrnindex.ini", IniApply("", "FileID", table));
+    result.error = indexFiles.Publish(IniApply("", "FileID", table), [&](const fs::path& file) {
+        if (progress) progress({IndexBuildProgress::Step::Replacing, file.string(), 0, 0});
+    });
+    if (result.error.empty()) result.files = files.size();
     return result;
 }
 

@@ -28,6 +28,7 @@ public:
     }
 
     void Posting(const IndexPosting& posting) override { m_sink.Add(posting); }
+    bool KeepGoing() override { return m_sink.KeepGoing(); }
 
     // A whole word is in one node only: the walk ends there.
     bool EndNode() override { return !(m_inWord && m_wholeWord); }

@@ -23,6 +23,8 @@ public:
     // Before the postings of each word found, with the word as the index spells it.
     virtual void BeginWord(std::string_view /*word*/) {}
     virtual void Add(const IndexPosting& posting) = 0;
+    // Asked after each posting and now and then during the walk; false ends it.
+    virtual bool KeepGoing() { return true; }
 };
 
 struct WalkResult {

@@ -1,8 +1,5 @@
 #include "index/index_location.h"
 
-#include <fstream>
-
-#include "app/settings_store.h"
 #include "platform/file_system.h"
 #include "platform/sjis_bytes.h"
 
@@ -19,7 +16,7 @@ char IndexSelector(char firstByte)
 std::string IndexFilePath(std::string_view indexDir, std::string_view keyword)
 {
     std::string path(indexDir);
-    path += "$$TMP$$.";
+    path += kDataFilePrefix;
     path += IndexSelector(keyword.empty() ? '\0' : keyword.front());
     return path;
 }
@@ -27,18 +24,8 @@ std::string IndexFilePath(std::string_view indexDir, std::string_view keyword)
 std::string DetectFileTable(std::string_view indexDir)
 {
     std::string path(indexDir);
-    path += "vrnindex.ini";
-    const auto resolved = ResolveCaseInsensitive(ToNativePath(path));
-    if (!resolved || !std::ifstream(*resolved)) return {};
-    return path;
-}
-
-std::string ResolveFileId(const CSettingsStore& store, std::string_view tablePath, int fileId)
-{
-    const std::string key = std::to_string(fileId);
-    if (tablePath.empty()) return store.GetString("FileID", key, "");
-    const auto resolved = ResolveCaseInsensitive(ToNativePath(tablePath));
-    return resolved ? CSettingsStore(*resolved).GetString("FileID", key, "") : std::string();
+    path += kFileTableName;
+    return ResolveCaseInsensitive(ToNativePath(path)) ? path : std::string();
 }
 
 }  // namespace quilsk

@@ -9,16 +9,16 @@
 
 namespace quilsk {
 
-class CSettingsStore;
+inline constexpr const char* kDataFilePrefix = "$$TMP$$.";
+inline constexpr const char* kFileTableName = "vrnindex.ini";
 
 // "_" for an ASCII digit, the letter itself, "#" for anything else.
 char IndexSelector(char firstByte);
 std::string IndexFilePath(std::string_view indexDir, std::string_view keyword);
-// The table's path when it can be opened for reading, else "".
+// The table's path when the directory holds an entry of that name, whatever it
+// is, else "" (file numbers then resolve through the settings file). A table
+// that cannot be read is refused by the search rather than replaced by the
+// settings file's numbers, which belong to no index of this directory.
 std::string DetectFileTable(std::string_view indexDir);
-
-// The dictionary file a file number names: key "%d" of section "FileID" in the
-// table, or in the settings file when there is no table. "" when unnamed.
-std::string ResolveFileId(const CSettingsStore& store, std::string_view tablePath, int fileId);
 
 }  // namespace quilsk

@@ -16,15 +16,19 @@ constexpr unsigned kPumpInterval = 4096;
 
 class CPumpCounter {
 public:
-    explicit CPumpCounter(const std::function<void()>& pump) : m_pump(pump) {}
+    CPumpCounter(const std::function<void()>& pump, CIndexNodeVisitor& visitor) : m_pump(pump), m_visitor(visitor) {}
 
-    void Step()
+    // False when the visitor wants the walk to end.
+    bool Step()
     {
-        if (++m_steps % kPumpInterval == 0 && m_pump) m_pump();
+        if (++m_steps % kPumpInterval != 0) return true;
+        if (m_pump) m_pump();
+        return m_visitor.KeepGoing();
     }
 
 private:
     const std::function<void()>& m_pump;
+    CIndexNodeVisitor& m_visitor;
     unsigned m_steps = 0;
 };
 
@@ -53,8 +57,7 @@ WalkEnd ReadRecord(CBinaryReader& in, std::uint8_t length, const NodePlace& plac
         std::uint32_t terminator = 0;
         if (in.Skip(static_cast<size_t>(count) * kPostingBytes) && in.ReadUInt32(terminator) &&
             terminator == kPostingTerminator) {
-            pump.Step();
-            return visitor.EndNode() ? WalkEnd::Finished : WalkEnd::Stopped;
+            return pump.Step() && visitor.EndNode() ? WalkEnd::Finished : WalkEnd::Stopped;
         }
         in.SeekTo(postings);
     }
@@ -72,18 +75,18 @@ WalkEnd ReadRecord(CBinaryReader& in, std::uint8_t length, const NodePlace& plac
             posting.fileId = static_cast<std::int16_t>(rest[4] | rest[5] << 8);
             posting.type = rest[6];
             visitor.Posting(posting);
+            if (!visitor.KeepGoing()) return WalkEnd::Stopped;
         }
-        pump.Step();
+        if (!pump.Step()) return WalkEnd::Stopped;
     }
-    pump.Step();
-    return visitor.EndNode() ? WalkEnd::Finished : WalkEnd::Stopped;
+    return pump.Step() && visitor.EndNode() ? WalkEnd::Finished : WalkEnd::Stopped;
 }
 
 }  // namespace
 
 WalkEnd WalkIndexNodes(CBinaryReader& in, CIndexNodeVisitor& visitor, const std::function<void()>& pump)
 {
-    CPumpCounter counter(pump);
+    CPumpCounter counter(pump, visitor);
     std::uint8_t length = 0;
     if (!in.ReadByte(length)) return WalkEnd::Finished;
 

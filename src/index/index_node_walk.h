@@ -41,12 +41,16 @@ public:
     virtual void Posting(const IndexPosting& posting) = 0;
     // The record's postings ended at their terminator. False ends the walk.
     virtual bool EndNode() = 0;
+    // Asked after each posting handed over and now and then between records;
+    // false ends the walk at once (a stop request).
+    virtual bool KeepGoing() { return true; }
 };
 
 enum class WalkEnd { Finished, Stopped, Damaged };
 
 // `in` is positioned after the version byte; data that ends right there is an
 // empty index. `pump`, when set, is called now and then during long walks.
+// Stopped: EndNode or KeepGoing ended the walk.
 WalkEnd WalkIndexNodes(CBinaryReader& in, CIndexNodeVisitor& visitor, const std::function<void()>& pump);
 
 }  // namespace quilsk

@@ -5,15 +5,17 @@
 #include <unordered_set>
 #include <utility>
 
+#include "app/app_state.h"
 #include "app/settings_store.h"
+#include "index/file_number_table.h"
 #include "index/index_file_reader.h"
 #include "index/index_layout.h"
 #include "index/index_location.h"
+#include "index/open_dictionaries.h"
 #include "platform/cp932.h"
 #include "platform/host.h"
 #include "platform/file_system.h"
 #include "platform/mapped_window.h"
-#include "platform/regular_file.h"
 #include "platform/text_file_reader.h"
 #include "results/result_line.h"
 #include "search/line_filter.h"
@@ -26,13 +28,13 @@ namespace {
 // Read as the scan reads, so a posting of a long line's piece yields that piece.
 constexpr size_t kMaxIndexedLine = CZelklexDoc::kMaxRead;
 
-// Turns postings into result lines: opens each dictionary file once per run of
+// Turns postings into result lines: takes the dictionary file of each run of
 // equal file ids, reads the line at the posting's offset and keeps it when it
 // passes the query's test.
 class CPostingReader : public CPostingSink {
 public:
-    CPostingReader(CZelklexDoc& doc, const IndexQuery& query, const std::string& tablePath)
-        : m_doc(doc), m_query(query), m_tablePath(tablePath), m_line(new char[kMaxIndexedLine + 1]),
+    CPostingReader(CZelklexDoc& doc, const IndexQuery& query, CFileNumberTable& table)
+        : m_doc(doc), m_query(query), m_dictionaries(table), m_line(new char[kMaxIndexedLine + 1]),
           m_scratch(new char[kMaxIndexedLine + 1])
     {
         // Main-dictionary lines are tested as the main pass tests them, the others whole.
@@ -43,40 +45,36 @@ public:
         m_mainRules.skipExamples = query.skipExamples;
     }
 
+    // The stop request ends the walk as it ends a scan.
+    bool KeepGoing() override { return !m_doc.App().stopRequested; }
+
     void Add(const IndexPosting& posting) override
     {
         m_doc.Host().PumpOneMessage();
-        if (!m_haveFile || posting.fileId != m_fileId) OpenFile(posting.fileId);
-        if (!m_file || posting.offset < 0) return;
+        if (m_doc.App().stopRequested) return;
+        if (!m_file || posting.fileId != m_file->fileId) TakeFile(posting.fileId);
+        const CMappedWindow* window = m_file->window.get();
+        if (!window || posting.offset < 0) return;
         if (m_query.skipExamples && posting.type == kExampleType) return;
         const auto key = static_cast<std::uint64_t>(static_cast<std::uint16_t>(posting.fileId)) << 32 |
                          static_cast<std::uint32_t>(posting.offset);
         if (!m_seen.insert(key).second) return;
         const auto offset = static_cast<size_t>(posting.offset);
-        if (offset >= m_file->Length()) return;
-        const char* next = m_file->Data() + offset;
-        const size_t n = TakeTextRead(next, m_file->Data() + m_file->Length(), m_line.get(), kMaxIndexedLine);
+        if (offset >= window->Length()) return;
+        const char* next = window->Data() + offset;
+        const size_t n = TakeTextRead(next, window->Data() + window->Length(), m_line.get(), kMaxIndexedLine);
         const std::string_view line = CutLine(m_line.get(), n);
         if (!Passes(line, posting.type)) return;
-        m_doc.Results().Append(m_query.tagForm ? MakeTagResultLine(m_path, posting.lineNumber, line)
+        m_doc.Results().Append(m_query.tagForm ? MakeTagResultLine(m_file->path, posting.lineNumber, line)
                                                : MakePlainResultLine(line));
     }
 
 private:
     // A file without a name, or one that cannot be opened, loses its own postings only.
-    void OpenFile(std::int16_t fileId)
+    void TakeFile(std::int16_t fileId)
     {
-        m_file.reset();
-        m_haveFile = true;
-        m_fileId = fileId;
-        if (fileId < 0) return;
-        m_doc.UpdateAllViews();
-        m_path = ResolveFileId(m_doc.Store(), m_tablePath, fileId);
-        if (m_path.empty()) return;
-        const CRegularFile file(ToNativePath(m_path));
-        if (!file.IsOpen() || file.Size() == 0) return;
-        m_file = std::make_unique<CMappedWindow>(file.Fd(), 0, 0, CMappedWindow::Load::WhenTouched);
-        if (!m_file->IsMapped()) m_file.reset();
+        if (fileId >= 0) m_doc.UpdateAllViews();
+        m_file = &m_dictionaries.Get(fileId);
     }
 
     // The test the headword-only scan makes: an index word's lines are only
@@ -90,11 +88,8 @@ private:
     const IndexQuery& m_query;
     LineRules m_mainRules;
     LineRules m_wholeLineRules;
-    const std::string& m_tablePath;
-    std::unique_ptr<CMappedWindow> m_file;  // the dictionary file of the current file id
-    std::string m_path;
-    bool m_haveFile = false;
-    std::int16_t m_fileId = -1;
+    COpenDictionaries m_dictionaries;
+    const COpenDictionaries::Dictionary* m_file = nullptr;  // that of the current file id
     std::unordered_set<std::uint64_t> m_seen;  // file id and offset of every line appended
     std::unique_ptr<char[]> m_line;
     std::unique_ptr<char[]> m_scratch;
@@ -104,17 +99,24 @@ private:
 // on in the order of the files and of their lines: the order of the scan.
 class CInFileOrder : public CPostingSink {
 public:
-    void Add(const IndexPosting& posting) override { m_postings.push_back(posting); }
+    explicit CInFileOrder(CPostingSink& sink) : m_sink(sink) {}
 
-    void HandTo(CPostingSink& sink)
+    void Add(const IndexPosting& posting) override { m_postings.push_back(posting); }
+    bool KeepGoing() override { return m_sink.KeepGoing(); }
+
+    void HandOn()
     {
         std::stable_sort(m_postings.begin(), m_postings.end(), [](const IndexPosting& a, const IndexPosting& b) {
             return a.fileId != b.fileId ? a.fileId < b.fileId : a.offset < b.offset;
         });
-        for (const IndexPosting& posting : m_postings) sink.Add(posting);
+        for (const IndexPosting& posting : m_postings) {
+            if (!m_sink.KeepGoing()) return;
+            m_sink.Add(posting);
+        }
     }
 
 private:
+    CPostingSink& m_sink;
     std::vector<IndexPosting> m_postings;
 };
 
@@ -126,19 +128,33 @@ IndexSearchEnd RunIndexSearch(CZelklexDoc& doc, const IndexQuery& query, const s
     static const std::string kUnsupportedVersion =
         Cp932Literal("このバージョンのインデックスファイルには対応しておりません。m(__)m\n"
                      "対応したIDXMAKR.EXEを入手の上、インデックスを作り直してください。");
+    static const std::string kUnreadable = Cp932Literal("インデックスのファイルを読み込めません: ");
     CIndexFileReader index;
-    if (!index.OpenCp932(indexPath)) return IndexSearchEnd::NoIndexFile;
+    if (!index.OpenCp932(indexPath)) {
+        // Missing is no index; present but not a readable file is bad input.
+        if (!ResolveCaseInsensitive(ToNativePath(indexPath))) return IndexSearchEnd::NoIndexFile;
+        doc.Host().MessageBox(kUnreadable + indexPath);
+        return IndexSearchEnd::Unreadable;
+    }
     if (!index.HasSupportedVersion()) {
         if (query.secondary.empty()) doc.Host().MessageBox(kUnsupportedVersion);
         return IndexSearchEnd::UnsupportedVersion;
     }
+    CFileNumberTable table(doc.Store(), tablePath);
+    if (!table.IsReadable()) {
+        doc.Host().MessageBox(kUnreadable + tablePath);
+        return IndexSearchEnd::Unreadable;
+    }
+    // An interrupted build leaves a table without numbers: its data files may be
+    // of two builds, so none is used.
+    if (table.NamesNoFile()) return IndexSearchEnd::NoIndexFile;
     CHost& host = doc.Host();
     index.SetPump([&host] { host.PumpOneMessage(); });
-    CPostingReader reader(doc, query, tablePath);
+    CPostingReader reader(doc, query, table);
     if (query.walkByPrefix) {
-        CInFileOrder inFileOrder;
+        CInFileOrder inFileOrder(reader);
         index.VisitPrefix(query.walkWord, inFileOrder);
-        inFileOrder.HandTo(reader);
+        inFileOrder.HandOn();
     } else {
         index.FindExact(query.walkWord, reader);
     }

@@ -31,10 +31,12 @@ struct IndexQuery {
     bool tagForm = false;
 };
 
-enum class IndexSearchEnd { Done, NoIndexFile, UnsupportedVersion };
+enum class IndexSearchEnd { Done, NoIndexFile, UnsupportedVersion, Unreadable };
 
 // Runs the search and appends its lines to the document's results. Shows the
-// version message itself, except when there is a second keyword.
+// version message itself, except when there is a second keyword, and a message
+// when the data file or the table is there but cannot be read (a FIFO, a
+// directory). Ends early, keeping what it found, when the stop request is set.
 IndexSearchEnd RunIndexSearch(CZelklexDoc& doc, const IndexQuery& query, const std::string& indexPath,
                               const std::string& tablePath);
 

@@ -1,5 +1,6 @@
 #include "index/word_lookup.h"
 
+#include "app/app_state.h"
 #include "app/settings_store.h"
 #include "index/index_key.h"
 #include "index/index_location.h"
@@ -41,11 +42,16 @@ bool CZelklexDoc::LookUpWord(std::string_view line, size_t byteIndex)
     m_results.Clear();
     m_sorted = false;
     m_lastTagForm = query.tagForm;
+    // Runs as a search does: stoppable, and no second search starts inside it.
+    m_app.stopRequested = false;
+    m_app.busy = true;
     if (const std::optional<IndexKey> key = IndexKeyFor(query.primary.front(), query.mode)) {
         query.walkWord = key->word;
         query.walkByPrefix = key->byPrefix;
         RunIndexSearch(*this, query, IndexFilePath(indexDir, key->word), DetectFileTable(indexDir));
     }
+    m_app.busy = false;
+    m_app.stopRequested = false;
     m_modified = !m_results.IsEmpty();
     UpdateAllViews();
     return true;

@@ -1,9 +1,9 @@
 #include "platform/binary_reader.h"
 
+#include <cerrno>
 #include <cstring>
+#include <unistd.h>
 
-#include "platform/atomic_file.h"
-#include "platform/file_system.h"
 #include "platform/regular_file.h"
 
 namespace quilsk {
@@ -20,13 +20,28 @@ bool CBinaryReader::Open(const std::filesystem::path& path)
             m_size = m_window->Length();
         } else {
             m_window.reset();
-            if (auto bytes = ReadWholeFile(*ResolveCaseInsensitive(path))) m_copy = std::move(*bytes);
-            m_data = m_copy.data();
-            m_size = m_copy.size();
+            CopyFrom(file.Fd(), file.Size());
         }
     }
     m_open = true;
     return true;
+}
+
+// Reads through the descriptor already checked to be a regular file, never
+// through the path again, which may name something else by now.
+void CBinaryReader::CopyFrom(int fd, std::uint64_t size)
+{
+    m_copy.resize(static_cast<size_t>(size));
+    size_t done = 0;
+    while (done < m_copy.size()) {
+        const ssize_t n = ::pread(fd, m_copy.data() + done, m_copy.size() - done, static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        done += static_cast<size_t>(n);
+    }
+    m_copy.resize(done);
+    m_data = m_copy.data();
+    m_size = m_copy.size();
 }
 
 void CBinaryReader::OpenBytes(std::string_view bytes)

@@ -22,7 +22,8 @@ public:
     CBinaryReader(const CBinaryReader&) = delete;
     CBinaryReader& operator=(const CBinaryReader&) = delete;
 
-    // Opens a regular file (paths resolved without regard to ASCII case).
+    // Opens a regular file (paths resolved without regard to ASCII case); never
+    // waits on a FIFO or a device.
     bool Open(const std::filesystem::path& path);
     // Reads `bytes`, which must stay alive while the reader uses them.
     void OpenBytes(std::string_view bytes);
@@ -41,6 +42,8 @@ public:
     bool ReadUInt32(std::uint32_t& value);
 
 private:
+    void CopyFrom(int fd, std::uint64_t size);
+
     std::unique_ptr<CMappedWindow> m_window;
     std::string m_copy;  // the file's bytes when it cannot be mapped
     const char* m_data = nullptr;

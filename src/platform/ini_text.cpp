@@ -236,7 +236,7 @@ const CIniDocument::Section* CIniDocument::FindSection(std::string_view section)
     return found == m_sectionIndex.end() ? nullptr : &m_sections[found->second];
 }
 
-const CIniDocument::ValueSpan* CIniDocument::FindValue(std::string_view section, std::string_view key) const
+const std::unordered_map<std::string, CIniDocument::ValueSpan>* CIniDocument::KeysOf(std::string_view section) const
 {
     const Section* s = FindSection(section);
     if (!s) return nullptr;
@@ -251,8 +251,21 @@ const CIniDocument::ValueSpan* CIniDocument::FindValue(std::string_view section,
         }
         s->keys = std::move(keys);
     }
-    const auto v = s->keys->find(ToLowerA(key));
-    return v == s->keys->end() ? nullptr : &v->second;
+    return s->keys.get();
+}
+
+const CIniDocument::ValueSpan* CIniDocument::FindValue(std::string_view section, std::string_view key) const
+{
+    const auto* keys = KeysOf(section);
+    if (!keys) return nullptr;
+    const auto v = keys->find(ToLowerA(key));
+    return v == keys->end() ? nullptr : &v->second;
+}
+
+bool CIniDocument::HasKeys(std::string_view section) const
+{
+    const auto* keys = KeysOf(section);
+    return keys && !keys->empty();
 }
 
 std::optional<std::string> CIniDocument::Lookup(std::string_view section, std::string_view key) const

@@ -30,6 +30,8 @@ public:
 
     // The value of `key` in `section` (cut at a NUL byte); nullopt when either is missing.
     std::optional<std::string> Lookup(std::string_view section, std::string_view key) const;
+    // Whether `section` exists and holds at least one key.
+    bool HasKeys(std::string_view section) const;
 
     // The text with the keys of `section` set to the given values: an existing
     // value is replaced in place, a new key goes at the end of its section, a new
@@ -50,6 +52,7 @@ private:
     };
 
     const Section* FindSection(std::string_view section) const;
+    const std::unordered_map<std::string, ValueSpan>* KeysOf(std::string_view section) const;
     const ValueSpan* FindValue(std::string_view section, std::string_view key) const;
 
     std::string m_content;

@@ -18,8 +18,12 @@ bool CTextFileReader::Open(const std::filesystem::path& path)
 {
     Close();
     CRegularFile file(path);
-    if (!file.IsOpen()) return false;
+    if (!file.IsOpen()) {
+        m_failure = file.FailureReason();
+        return false;
+    }
     m_fd = file.Release();
+    m_failure.clear();
     m_blockOffset = 0;
     m_begin = m_end = 0;
     m_eof = false;
@@ -44,6 +48,7 @@ bool CTextFileReader::Fill()
         n = ::read(m_fd, m_buffer.get(), kBlockSize);
     } while (n < 0 && errno == EINTR);
     if (n <= 0) {
+        if (n < 0) m_failure = std::strerror(errno);
         m_eof = true;
         return false;
     }

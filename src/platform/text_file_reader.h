@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <string_view>
 
 // Reads a file as the C runtime's text mode does: every CR byte is dropped and
@@ -25,7 +26,8 @@ public:
     CTextFileReader(const CTextFileReader&) = delete;
     CTextFileReader& operator=(const CTextFileReader&) = delete;
 
-    // Opens a regular file (paths resolved without regard to ASCII case).
+    // Opens a regular file (paths resolved without regard to ASCII case); never
+    // waits on a FIFO or a device.
     bool Open(const std::filesystem::path& path);
     bool OpenCp932(std::string_view cp932Path);
     void Close();
@@ -34,6 +36,10 @@ public:
     // Copies at most `maxBytes` bytes up to and including the next LF into `out`;
     // returns the number copied, 0 at the end of the file.
     size_t ReadLine(char* out, size_t maxBytes);
+
+    // Why the last Open failed or why reading ended early (a read error), for
+    // display; "" when neither happened.
+    const std::string& Failure() const { return m_failure; }
 
     // Moves to a byte offset of the file as stored (CR bytes counted).
     bool Seek(std::uint64_t offset);
@@ -49,6 +55,7 @@ private:
     size_t m_begin = 0;
     size_t m_end = 0;
     bool m_eof = false;  // no more bytes: end of file, read error or 0x1A seen
+    std::string m_failure;
 };
 
 }  // namespace quilsk

@@ -1,5 +1,6 @@
 #include "test_support.h"
 
+#include <csignal>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -32,32 +33,53 @@ CTempDir::~CTempDir()
     std::filesystem::remove_all(m_path, ec);
 }
 
-CommandResult RunCli(const std::vector<std::string>& args, const std::string& input)
+namespace {
+
+CommandResult Run(const std::vector<std::string>& args, const std::string& input, const CliRun& how)
 {
     const CTempDir scratch;
     const std::string inPath = (scratch / "stdin").string();
-    const std::string outPath = (scratch / "stdout").string();
+    const std::string outPath = how.output == CliRun::Output::DevFull ? "/dev/full" : (scratch / "stdout").string();
     const std::string errPath = (scratch / "stderr").string();
     WriteBytes(inPath, input);
+    int pipeEnds[2] = {-1, -1};
+    if (how.output == CliRun::Output::ClosedPipe && pipe(pipeEnds) != 0) throw std::runtime_error("pipe failed");
     const pid_t pid = fork();
     if (pid == 0) {
-        if (!freopen(inPath.c_str(), "rb", stdin) || !freopen(outPath.c_str(), "wb", stdout) ||
-            !freopen(errPath.c_str(), "wb", stderr))
+        if (!freopen(inPath.c_str(), "rb", stdin) || !freopen(errPath.c_str(), "wb", stderr)) _exit(127);
+        if (how.output == CliRun::Output::ClosedPipe) {
+            signal(SIGPIPE, SIG_IGN);
+            if (dup2(pipeEnds[1], STDOUT_FILENO) < 0) _exit(127);
+            close(pipeEnds[0]);
+            close(pipeEnds[1]);
+        } else if (!freopen(outPath.c_str(), "wb", stdout)) {
             _exit(127);
+        }
+        alarm(how.watchdogSeconds);
         std::vector<char*> argv{const_cast<char*>(QUILSK_CLI_PATH)};
         for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
         execv(QUILSK_CLI_PATH, argv.data());
         _exit(127);
     }
+    if (how.output == CliRun::Output::ClosedPipe) {
+        close(pipeEnds[0]);
+        close(pipeEnds[1]);
+    }
     int status = 0;
     waitpid(pid, &status, 0);
     CommandResult result;
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    result.out = ReadBytes(outPath);
+    if (how.output == CliRun::Output::File) result.out = ReadBytes(outPath);
     result.err = ReadBytes(errPath);
     return result;
 }
+
+}  // namespace
+
+CommandResult RunCli(const std::vector<std::string>& args, const std::string& input) { return Run(args, input, {}); }
+
+CommandResult RunCliWith(const std::vector<std::string>& args, const CliRun& how) { return Run(args, {}, how); }
 
 void WriteBytes(const std::filesystem::path& path, std::string_view bytes)
 {

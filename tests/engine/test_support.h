@@ -34,6 +34,16 @@ struct CommandResult {
 // Runs quilsk-cli with the arguments (UTF-8) and, when given, bytes on stdin.
 CommandResult RunCli(const std::vector<std::string>& args, const std::string& input = {});
 
+// Where RunCliWith sends stdout, and how long a run may hang.
+struct CliRun {
+    enum class Output { File, DevFull, ClosedPipe };
+    Output output = Output::File;  // ClosedPipe: nobody reads, SIGPIPE is ignored
+    // A run that blocks is ended by SIGALRM (exit status 142) after this many
+    // seconds, so that a hang fails the test instead of stopping the suite.
+    unsigned watchdogSeconds = 60;
+};
+CommandResult RunCliWith(const std::vector<std::string>& args, const CliRun& how);
+
 void WriteBytes(const std::filesystem::path& path, std::string_view bytes);
 std::string ReadBytes(const std::filesystem::path& path);
 

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Replaces the files of an index as one set. Every data file is first written
+// whole under a temporary name; only then is the table emptied, the data files
+// renamed into place, and the new table written last. A build that fails or
+// dies at any point leaves either the old index whole or a table that names no
+// file, which no search uses: never new data files read through the old table.
+
+namespace quilsk {
+
+class CIndexFileSet {
+public:
+    using Sink = std::function<void(std::string_view)>;
+    // Called before each change to the index directory, for progress and tests.
+    using StepHook = std::function<void(const std::filesystem::path& file)>;
+
+    explicit CIndexFileSet(std::filesystem::path dir);
+    // Removes the temporaries not yet published.
+    ~CIndexFileSet();
+    CIndexFileSet(const CIndexFileSet&) = delete;
+    CIndexFileSet& operator=(const CIndexFileSet&) = delete;
+
+    // Takes the directory for this build (one build at a time) and removes the
+    // temporaries that builds which died earlier left behind. "" or why not.
+    std::string Begin();
+
+    // Writes the data file `name` under a temporary name: `write` hands its
+    // bytes to the sink. "" or why not (UTF-8, for display).
+    std::string Stage(const std::string& name, const std::function<void(const Sink&)>& write);
+
+    // Puts the staged files in place of the old ones, removes the data files no
+    // longer staged, and writes the table. "" or why not.
+    std::string Publish(std::string_view tableContent, const StepHook& step = {});
+
+private:
+    struct Staged {
+        std::string name;
+        std::filesystem::path temp;
+    };
+
+    std::string Replace(const std::filesystem::path& target, std::string_view content, const StepHook& step);
+    void RemoveStaleDataFiles(const StepHook& step);
+
+    std::filesystem::path m_dir;
+    int m_dirFd = -1;  // open while the build holds the directory
+    std::vector<Staged> m_staged;
+    std::vector<std::string> m_published;
+};
+
+// Whether `name` is a temporary of an index build: "." and the name of a data
+// file or of the table, then "." and a unique suffix.
+bool IsIndexTemporary(std::string_view name);
+
+}  // namespace quilsk

@@ -1,0 +1,34 @@
+#include "index/open_dictionaries.h"
+
+#include <algorithm>
+
+#include "index/file_number_table.h"
+#include "platform/file_system.h"
+#include "platform/regular_file.h"
+
+namespace quilsk {
+
+const COpenDictionaries::Dictionary& COpenDictionaries::Get(std::int16_t fileId)
+{
+    const auto found =
+        std::find_if(m_recent.begin(), m_recent.end(), [&](const Dictionary& d) { return d.fileId == fileId; });
+    if (found != m_recent.end()) {
+        std::rotate(m_recent.begin(), found, found + 1);
+        return m_recent.front();
+    }
+    if (m_recent.size() == kKept) m_recent.pop_back();  // unmapped before another is mapped
+    Dictionary dictionary;
+    dictionary.fileId = fileId;
+    if (fileId >= 0) dictionary.path = m_table.PathOf(fileId);
+    if (!dictionary.path.empty()) {
+        const CRegularFile file(ToNativePath(dictionary.path));
+        if (file.IsOpen() && file.Size() > 0) {
+            dictionary.window = std::make_unique<CMappedWindow>(file.Fd(), 0, 0, CMappedWindow::Load::WhenTouched);
+            if (!dictionary.window->IsMapped()) dictionary.window.reset();
+        }
+    }
+    m_recent.insert(m_recent.begin(), std::move(dictionary));
+    return m_recent.front();
+}
+
+}  // namespace quilsk
