@@ -1,10 +1,10 @@
 #include <cstdio>
 
-#include "app/file_sets.h"
-#include "app/settings_store.h"
 #include "cli/commands.h"
 #include "platform/cp932.h"
 #include "platform/file_system.h"
+#include "settings/dictionary_categories.h"
+#include "settings/settings_store.h"
 
 namespace quilsk::cli {
 

@@ -7,7 +7,7 @@
 
 #include "cli/cli_support.h"
 #include "platform/cp932.h"
-#include "search/zelklex_doc.h"
+#include "search/result_document.h"
 
 namespace quilsk::cli {
 

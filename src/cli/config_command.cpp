@@ -3,7 +3,7 @@
 #include <charconv>
 #include <iostream>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 
 namespace quilsk::cli {
 

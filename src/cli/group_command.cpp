@@ -1,10 +1,10 @@
 #include <algorithm>
 
-#include "app/settings_store.h"
 #include "cli/commands.h"
 #include "platform/char_case.h"
-#include "platform/ini_text.h"
-#include "search/word_groups.h"
+#include "settings/ini_text.h"
+#include "settings/settings_store.h"
+#include "settings/word_groups.h"
 
 namespace quilsk::cli {
 

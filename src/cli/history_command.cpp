@@ -1,6 +1,6 @@
-#include "app/keyword_history.h"
-#include "app/settings_store.h"
 #include "cli/commands.h"
+#include "settings/keyword_history.h"
+#include "settings/settings_store.h"
 
 namespace quilsk::cli {
 

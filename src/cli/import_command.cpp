@@ -2,11 +2,11 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/edict_import.h"
-#include "app/file_sets.h"
-#include "app/settings_store.h"
 #include "cli/commands.h"
+#include "import/edict_import.h"
 #include "search/quick_mode.h"
+#include "settings/dictionary_categories.h"
+#include "settings/settings_store.h"
 
 namespace quilsk::cli {
 

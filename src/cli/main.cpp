@@ -7,7 +7,7 @@
 
 #include "cli/commands.h"
 #include "platform/file_watch.h"
-#include "platform/settings_location.h"
+#include "settings/settings_location.h"
 
 using namespace quilsk::cli;
 

@@ -1,8 +1,8 @@
-#include "app/settings_store.h"
 #include "cli/commands.h"
 #include "platform/cp932.h"
 #include "platform/sjis_bytes.h"
 #include "search/quick_mode.h"
+#include "settings/settings_store.h"
 
 namespace quilsk::cli {
 

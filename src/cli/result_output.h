@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "results/ex_string_list.h"
+#include "results/result_list.h"
 
 namespace quilsk::cli {
 

@@ -3,13 +3,13 @@
 #include <optional>
 #include <unistd.h>
 
-#include "app/app_state.h"
-#include "app/settings_store.h"
 #include "cli/cli_host.h"
 #include "cli/commands.h"
 #include "cli/result_output.h"
 #include "results/result_file.h"
-#include "search/zelklex_doc.h"
+#include "search/app_state.h"
+#include "search/result_document.h"
+#include "settings/settings_store.h"
 
 namespace quilsk::cli {
 

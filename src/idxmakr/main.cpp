@@ -7,10 +7,10 @@
 #include <string_view>
 #include <unistd.h>
 
-#include "app/settings_store.h"
 #include "index/index_builder.h"
 #include "platform/cp932.h"
-#include "platform/settings_location.h"
+#include "settings/settings_location.h"
+#include "settings/settings_store.h"
 
 namespace {
 

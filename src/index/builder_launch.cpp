@@ -2,8 +2,8 @@
 
 #include <system_error>
 
-#include "app/settings_store.h"
 #include "platform/detached_process.h"
+#include "settings/settings_store.h"
 
 namespace fs = std::filesystem;
 

@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "app/settings_store.h"
 #include "platform/file_system.h"
 #include "platform/regular_file.h"
+#include "settings/settings_store.h"
 
 namespace quilsk {
 

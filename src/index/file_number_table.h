@@ -4,7 +4,7 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "platform/ini_text.h"
+#include "settings/ini_text.h"
 
 // The file-number table of one index search, read once: postings switch between
 // dictionary files all the time, and each switch must cost a look-up in memory,

@@ -6,22 +6,22 @@
 #include <memory>
 #include <system_error>
 
-#include "app/file_sets.h"
-#include "app/settings_store.h"
 #include "index/index_file_set.h"
 #include "index/index_key.h"
-#include "index/index_location.h"
 #include "index/index_layout.h"
+#include "index/index_location.h"
 #include "index/index_word_collector.h"
 #include "platform/cp932.h"
 #include "platform/file_system.h"
-#include "platform/ini_text.h"
 #include "platform/sjis_bytes.h"
 #include "platform/text_file_reader.h"
-#include "search/line_filter.h"
-#include "search/sjis_text.h"
-#include "search/word_tokenizer.h"
-#include "search/zelklex_doc.h"
+#include "search/result_document.h"
+#include "settings/dictionary_categories.h"
+#include "settings/ini_text.h"
+#include "settings/settings_store.h"
+#include "text/line_filter.h"
+#include "text/sjis_text.h"
+#include "text/word_tokenizer.h"
 
 namespace fs = std::filesystem;
 

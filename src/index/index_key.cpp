@@ -4,7 +4,7 @@
 
 #include "index/index_layout.h"
 #include "platform/sjis_bytes.h"
-#include "search/sjis_text.h"
+#include "text/sjis_text.h"
 
 namespace quilsk {
 

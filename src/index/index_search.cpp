@@ -5,21 +5,21 @@
 #include <unordered_set>
 #include <utility>
 
-#include "app/app_state.h"
-#include "app/settings_store.h"
 #include "index/file_number_table.h"
 #include "index/index_file_reader.h"
 #include "index/index_layout.h"
 #include "index/index_location.h"
 #include "index/open_dictionaries.h"
 #include "platform/cp932.h"
-#include "platform/host.h"
 #include "platform/file_system.h"
+#include "platform/host.h"
 #include "platform/mapped_window.h"
 #include "platform/text_file_reader.h"
 #include "results/result_line.h"
-#include "search/line_filter.h"
-#include "search/zelklex_doc.h"
+#include "search/app_state.h"
+#include "search/result_document.h"
+#include "settings/settings_store.h"
+#include "text/line_filter.h"
 
 namespace quilsk {
 

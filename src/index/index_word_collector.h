@@ -6,8 +6,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "index/index_tree.h"
 #include "index/posting.h"
-#include "index/string_tree_index.h"
 
 // Gathers the words of a whole index build before any goes into the tree, so the
 // tree can be made balanced. Dictionaries are sorted: inserting their words in

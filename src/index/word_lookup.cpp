@@ -1,13 +1,13 @@
 #include "index/word_lookup.h"
 
-#include "app/app_state.h"
-#include "app/settings_store.h"
 #include "index/index_key.h"
 #include "index/index_location.h"
 #include "index/index_search.h"
 #include "platform/char_case.h"
 #include "platform/sjis_bytes.h"
-#include "search/zelklex_doc.h"
+#include "search/app_state.h"
+#include "search/result_document.h"
+#include "settings/settings_store.h"
 
 namespace quilsk {
 

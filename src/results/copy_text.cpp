@@ -1,6 +1,6 @@
 #include "results/copy_text.h"
 
-#include "results/ex_string_list.h"
+#include "results/result_list.h"
 
 namespace quilsk {
 

@@ -3,11 +3,11 @@
 #include <iterator>
 #include <vector>
 
-#include "app/settings_store.h"
 #include "platform/cp932.h"
 #include "platform/detached_process.h"
 #include "platform/file_system.h"
-#include "results/ex_string_list.h"
+#include "results/result_list.h"
+#include "settings/settings_store.h"
 
 namespace quilsk {
 

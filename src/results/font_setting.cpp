@@ -3,7 +3,7 @@
 #include <climits>
 #include <cstdlib>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 
 namespace quilsk {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "results/ex_string_list.h"
+#include "results/result_list.h"
 
 // How result lines fall onto printed pages. The printing front end measures a
 // line word-wrapped at the page's width and says how many rows it takes; the

@@ -6,7 +6,7 @@
 
 #include "platform/atomic_file.h"
 #include "platform/file_system.h"
-#include "results/ex_string_list.h"
+#include "results/result_list.h"
 
 namespace quilsk {
 

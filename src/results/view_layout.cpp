@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <iterator>
 
-#include "results/ex_string_list.h"
 #include "results/line_wrap.h"
 #include "results/result_line.h"
+#include "results/result_list.h"
 
 namespace quilsk {
 

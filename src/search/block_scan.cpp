@@ -5,10 +5,10 @@
 #include "platform/mapped_window.h"
 #include "platform/regular_file.h"
 #include "platform/text_file_reader.h"
-#include "search/byte_scan.h"
 #include "search/file_scan.h"
+#include "search/line_feed_count.h"
 #include "search/needle_finder.h"
-#include "search/zelklex_doc.h"
+#include "search/result_document.h"
 
 namespace quilsk {
 

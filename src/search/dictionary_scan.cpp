@@ -1,14 +1,14 @@
 #include <memory>
 
-#include "app/app_state.h"
-#include "app/settings_store.h"
 #include "platform/cp932.h"
 #include "platform/host.h"
 #include "results/result_line.h"
+#include "search/app_state.h"
 #include "search/file_scan.h"
 #include "search/needle_finder.h"
 #include "search/quick_mode.h"
-#include "search/zelklex_doc.h"
+#include "search/result_document.h"
+#include "settings/settings_store.h"
 
 namespace quilsk {
 

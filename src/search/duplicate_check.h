@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "results/ex_string_list.h"
+#include "results/result_list.h"
 
 namespace quilsk {
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "search/line_filter.h"
+#include "text/line_filter.h"
 
 // Scanning one dictionary file for the lines a search hits. Both ways give the
 // same hits with the same line numbers: the line-by-line scan reads every line

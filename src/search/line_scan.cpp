@@ -2,7 +2,7 @@
 
 #include "platform/text_file_reader.h"
 #include "search/file_scan.h"
-#include "search/zelklex_doc.h"
+#include "search/result_document.h"
 
 namespace quilsk {
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_store.h"
-#include "search/keyword_match.h"
-#include "search/word_groups.h"
+#include "settings/settings_store.h"
+#include "settings/word_groups.h"
+#include "text/keyword_match.h"
 
 namespace quilsk {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "results/ex_string_list.h"
+#include "results/result_list.h"
 
 namespace quilsk {
 

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "app/file_sets.h"
-#include "app/settings_store.h"
 #include "platform/char_case.h"
 #include "platform/file_system.h"
 #include "platform/sjis_bytes.h"
-#include "search/sjis_text.h"
+#include "settings/dictionary_categories.h"
+#include "settings/settings_store.h"
+#include "text/sjis_text.h"
 
 namespace quilsk {
 

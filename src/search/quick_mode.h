@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/file_sets.h"
+#include "settings/dictionary_categories.h"
 
 // The quick modes read the files that hold the keyword's initial letter first
 // (quick) or only (super-quick). Section "Quick" maps the letters A to Z to a

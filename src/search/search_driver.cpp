@@ -1,11 +1,11 @@
-#include "app/app_state.h"
-#include "app/settings_store.h"
 #include "platform/cp932.h"
 #include "platform/host.h"
-#include "search/keyword_match.h"
+#include "search/app_state.h"
 #include "search/quick_mode.h"
-#include "search/word_groups.h"
-#include "search/zelklex_doc.h"
+#include "search/result_document.h"
+#include "settings/settings_store.h"
+#include "settings/word_groups.h"
+#include "text/keyword_match.h"
 
 namespace quilsk {
 

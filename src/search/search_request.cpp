@@ -1,6 +1,6 @@
 #include "search/search_request.h"
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 
 namespace quilsk {
 

@@ -9,10 +9,10 @@
 #include <string_view>
 
 #include "index/index_file_reader.h"
-#include "index/string_tree_index.h"
-#include "index_test_support.h"
+#include "index/index_tree.h"
 #include "platform/binary_reader.h"
 #include "platform/char_case.h"
+#include "support/index_test_support.h"
 
 namespace {
 

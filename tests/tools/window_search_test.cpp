@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "support/result_window_support.h"
+#include "support/ui/result_window_support.h"
 #include "window_search/window_search.h"
 
 using namespace quilsk;

@@ -6,12 +6,12 @@
 #include <chrono>
 #include <cstdio>
 
-#include "app/ui/main_frame.h"
-#include "app/ui/result_commands.h"
-#include "app/ui/zelklex_app.h"
+#include "desktop/application.h"
+#include "desktop/main_frame.h"
+#include "desktop/result_commands.h"
+#include "desktop/result_view.h"
 #include "platform/cp932.h"
-#include "results/ui/zelklex_view.h"
-#include "search/zelklex_doc.h"
+#include "search/result_document.h"
 
 namespace quilsk {
 

@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QLineEdit>
 
-#include "app/settings_store.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/qt_text.h"
+#include "settings/settings_store.h"
 
 namespace quilsk {
 

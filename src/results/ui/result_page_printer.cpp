@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "platform/ui/qt_text.h"
-#include "results/ex_string_list.h"
+#include "results/result_list.h"
 
 namespace quilsk {
 

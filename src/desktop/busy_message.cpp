@@ -1,0 +1,10 @@
+#include "desktop/busy_message.h"
+
+#include "platform/ui/message_box.h"
+#include "platform/ui/qt_text.h"
+
+namespace quilsk {
+
+void ShowBusyMessage(QWidget* parent) { ShowMessage(parent, Ui("作業中です。もう少しお待ちください。")); }
+
+}  // namespace quilsk

@@ -1,0 +1,224 @@
+#include "desktop/option_dlg.h"
+
+#include <QCheckBox>
+#include <QFontDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "desktop/directory_dlg.h"
+#include "platform/ui/check_box_rules.h"
+#include "platform/ui/dialog_support.h"
+#include "platform/ui/number_field_rule.h"
+#include "platform/ui/qt_text.h"
+#include "results/font_setting.h"
+#include "results/ui/font_mapping.h"
+#include "results/ui/print_options_dlg.h"
+#include "search/ui/quick_letters_dlg.h"
+#include "settings/settings_store.h"
+
+namespace quilsk {
+
+namespace {
+
+QCheckBox* NewCheckBox(QWidget* parent, const char* text, const char* name)
+{
+    auto* box = new QCheckBox(Ui(text), parent);
+    box->setObjectName(name);
+    return box;
+}
+
+QLineEdit* NewEdit(QWidget* parent, const char* name)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    return edit;
+}
+
+QPushButton* NewButton(QWidget* parent, const char* text, const char* name)
+{
+    auto* button = new QPushButton(Ui(text), parent);
+    button->setObjectName(name);
+    return button;
+}
+
+QGroupBox* MatchGroup(QWidget* parent, const char* title, QCheckBox* word, QCheckBox* forward, QCheckBox* back)
+{
+    auto* group = new QGroupBox(Ui(title), parent);
+    auto* layout = new QVBoxLayout(group);
+    for (QCheckBox* box : {word, forward, back}) {
+        box->setParent(group);
+        layout->addWidget(box);
+    }
+    LinkAtMostOne({word, forward, back});
+    return group;
+}
+
+std::string Flag(const QCheckBox* box) { return box->isChecked() ? "1" : "0"; }
+
+}  // namespace
+
+COptionDlg::COptionDlg(CSettingsStore& store, CAppState&, QWidget* parent)
+    : QDialog(parent),
+      m_store(store),
+      m_ignoreCase(NewCheckBox(this, "大文字/小文字の同一視", "ignoreCase")),
+      m_kw1Word(NewCheckBox(this, "単語検索あり", "kw1Word")),
+      m_kw1Forward(NewCheckBox(this, "前方一致", "kw1Forward")),
+      m_kw1Back(NewCheckBox(this, "後方一致", "kw1Back")),
+      m_kw2Word(NewCheckBox(this, "単語検索あり", "kw2Word")),
+      m_kw2Forward(NewCheckBox(this, "前方一致", "kw2Forward")),
+      m_kw2Back(NewCheckBox(this, "後方一致", "kw2Back")),
+      m_hits(NewEdit(this, "hits")),
+      m_column(NewEdit(this, "column")),
+      m_drawText(NewCheckBox(this, "DrawTextﾓｰﾄﾞ(ﾃﾞﾌｫｰﾙﾄはTextOutﾓｰﾄﾞ)", "drawText")),
+      m_tagForm(NewCheckBox(this, "タグ形式で出力", "tagForm")),
+      m_saveWindow(NewCheckBox(this, "ﾌｨﾝﾄﾞｳの位置を保存", "saveWindow")),
+      m_checkData(NewCheckBox(this, "検索終了後重複チェックをする", "checkData")),
+      m_normal(NewCheckBox(this, "ﾉｰﾏﾙ", "normal")),
+      m_quick(NewCheckBox(this, "ｸｲｯｸ", "quick")),
+      m_superQuick(NewCheckBox(this, "超ｸｲｯｸ", "superQuick")),
+      m_index(NewCheckBox(this, "ｲﾝﾃﾞｯｸｽ", "index")),
+      m_indexDir(NewEdit(this, "indexDir"))
+{
+    setWindowTitle(Ui("オプション設定"));
+
+    auto* matches = new QHBoxLayout;
+    matches->addWidget(MatchGroup(this, "単語検索KW1", m_kw1Word, m_kw1Forward, m_kw1Back));
+    matches->addWidget(MatchGroup(this, "単語検索KW2", m_kw2Word, m_kw2Forward, m_kw2Back));
+
+    auto* numbers = new QGridLayout;
+    numbers->addWidget(m_hits, 0, 0);
+    numbers->addWidget(new QLabel(Ui("件ヒットするごとに画面更新"), this), 0, 1);
+    numbers->addWidget(new QLabel(Ui("画面出力時の整形桁数"), this), 1, 0, 1, 2);
+    numbers->addWidget(m_column, 2, 0);
+    numbers->addWidget(new QLabel(Ui("(DrawTextﾓｰﾄﾞで有効)"), this), 2, 1);
+
+    auto* modeGroup = new QGroupBox(Ui("検索モード設定"), this);
+    auto* modes = new QHBoxLayout(modeGroup);
+    for (QCheckBox* box : {m_normal, m_quick, m_superQuick, m_index}) {
+        box->setParent(modeGroup);
+        modes->addWidget(box);
+    }
+    LinkExactlyOne({m_normal, m_quick, m_superQuick});
+
+    auto* indexRow = new QHBoxLayout;
+    indexRow->addWidget(m_indexDir);
+    auto* chooseDir = NewButton(this, "ﾃﾞｨﾚｸﾄﾘ選択", "chooseIndexDir");
+    indexRow->addWidget(chooseDir);
+
+    auto* quick = NewButton(this, "QUICK設定", "quickSettings");
+    auto* print = NewButton(this, "印刷設定", "printSettings");
+    auto* font = NewButton(this, "ﾌｫﾝﾄ設定", "fontSettings");
+    auto* ok = NewButton(this, "OK", "ok");
+    ok->setDefault(true);
+    auto* cancel = NewButton(this, "ｷｬﾝｾﾙ", "cancel");
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {quick, print, font}) buttons->addWidget(button);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_ignoreCase);
+    layout->addLayout(matches);
+    layout->addLayout(numbers);
+    for (QCheckBox* box : {m_drawText, m_tagForm, m_saveWindow, m_checkData}) layout->addWidget(box);
+    layout->addWidget(modeGroup);
+    layout->addWidget(new QLabel(Ui("ｲﾝﾃﾞｯｸｽﾌｧｲﾙのあるﾃﾞｨﾚｸﾄﾘ"), this));
+    layout->addLayout(indexRow);
+    layout->addLayout(buttons);
+
+    Load();
+    CheckNumberOnEveryChange(m_column, {NumberLimit{30, "桁数が少なすぎます!!", "30"},
+                                        NumberLimit{200, "桁数が大すぎます!!", "200"}, false, true});
+    CheckNumberOnEveryChange(m_hits, {NumberLimit{1, "ヒット数が少なすぎます!!", "10"},
+                                      NumberLimit{100, "ヒット数が大すぎます!!", "100"}, true, false});
+
+    connect(quick, &QPushButton::clicked, this, [this] { CQuickDlg(m_store, this).exec(); });
+    connect(print, &QPushButton::clicked, this, [this] { CPrintOptDlg(m_store, this).exec(); });
+    connect(font, &QPushButton::clicked, this, &COptionDlg::ChooseFont);
+    connect(chooseDir, &QPushButton::clicked, this, &COptionDlg::ChooseIndexDirectory);
+    connect(ok, &QPushButton::clicked, this, &COptionDlg::OnOk);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    CentreOnScreen(this);
+}
+
+void COptionDlg::Load()
+{
+    const auto set = [this](QCheckBox* box, const char* section, const char* key) {
+        box->setChecked(m_store.GetInt(section, key, 0) == 1);
+    };
+    set(m_ignoreCase, "Options", "IgnoreCase");
+    set(m_kw1Word, "Options", "KW1Word");
+    set(m_kw1Forward, "Options", "KW1Forward");
+    set(m_kw1Back, "Options", "KW1Back");
+    set(m_kw2Word, "Options", "KW2Word");
+    set(m_kw2Forward, "Options", "KW2Forward");
+    set(m_kw2Back, "Options", "KW2Back");
+    set(m_drawText, "Options", "DrawText");
+    set(m_tagForm, "Options", "TagForm");
+    set(m_saveWindow, "WindowSize", "Save");
+    set(m_checkData, "Options", "CheckData");
+    set(m_index, "Options", "Index");
+    m_hits->setText(ToQString(m_store.GetString("Options", "Hits", "20")));
+    m_column->setText(ToQString(m_store.GetString("Options", "Column", "70")));
+    m_indexDir->setText(ToQString(m_store.GetString("Index", "Dir", "")));
+    // The search treats any other stored mode as normal, and so does the dialog.
+    const int mode = m_store.GetInt("Options", "Mode", 0);
+    m_quick->setChecked(mode == 1);
+    m_superQuick->setChecked(mode == 2);
+    m_normal->setChecked(mode != 1 && mode != 2);
+}
+
+void COptionDlg::ChooseFont()
+{
+    CFontSetting setting;
+    setting.Load(m_store, "Font", "Text");
+    QFontDialog dialog(ToQFont(setting), this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const auto chosen = FromQFont(dialog.selectedFont(), setting);
+    if (!chosen) {
+        BeepAndShowMessage(this, Ui("このﾌｫﾝﾄの名前は設定ファイルに書けません。ほかのﾌｫﾝﾄを選んでください。"));
+        return;
+    }
+    chosen->Save(m_store, "Font", "Text");
+}
+
+void COptionDlg::ChooseIndexDirectory()
+{
+    CSelDirDlg dialog(m_indexDir->text(), this);
+    if (dialog.exec() == QDialog::Accepted) m_indexDir->setText(dialog.Directory());
+}
+
+void COptionDlg::OnOk()
+{
+    const auto column = FieldToCp932(this, m_column->text(), Ui("画面出力時の整形桁数"));
+    if (!column) return;
+    const auto indexDir = FieldToCp932(this, m_indexDir->text(), Ui("ｲﾝﾃﾞｯｸｽﾌｧｲﾙのあるﾃﾞｨﾚｸﾄﾘ"));
+    if (!indexDir) return;
+    const auto hits = FieldToCp932(this, m_hits->text(), Ui("件ヒットするごとに画面更新"));
+    if (!hits) return;
+    const char* mode = m_normal->isChecked() ? "0" : m_quick->isChecked() ? "1" : "2";
+    // In this order, as the keys have always been written.
+    const bool written =
+        m_store.WriteStrings("Options", {{"KW1Word", Flag(m_kw1Word)},
+                                         {"KW1Forward", Flag(m_kw1Forward)},
+                                         {"KW1Back", Flag(m_kw1Back)},
+                                         {"KW2Word", Flag(m_kw2Word)},
+                                         {"KW2Forward", Flag(m_kw2Forward)},
+                                         {"KW2Back", Flag(m_kw2Back)},
+                                         {"IgnoreCase", Flag(m_ignoreCase)},
+                                         {"Column", *column},
+                                         {"DrawText", Flag(m_drawText)}}) &&
+        m_store.WriteStrings("WindowSize", {{"Save", Flag(m_saveWindow)}}) &&
+        m_store.WriteStrings("Options", {{"CheckData", Flag(m_checkData)}, {"Index", Flag(m_index)}}) &&
+        m_store.WriteStrings("Index", {{"Dir", *indexDir}}) &&
+        m_store.WriteStrings("Options", {{"TagForm", Flag(m_tagForm)}, {"Mode", mode}, {"Hits", *hits}});
+    if (written) accept();
+}
+
+}  // namespace quilsk

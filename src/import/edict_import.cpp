@@ -1,0 +1,162 @@
+#include "import/edict_import.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <map>
+#include <regex>
+#include <string_view>
+
+#include "platform/atomic_file.h"
+#include "platform/char_case.h"
+#include "platform/cp932.h"
+#include "platform/regular_file.h"
+#include "platform/sjis_bytes.h"
+
+namespace quilsk {
+
+namespace {
+
+constexpr std::string_view kHeadwordMark = "\xE2\x96\xA0";  // ■ in UTF-8
+
+struct Entry {
+    std::string headword;  // UTF-8
+    std::string reading;
+    std::vector<std::string> fields;
+};
+
+bool ParseEntry(std::string_view line, Entry& entry)
+{
+    const size_t slash = line.find(" /");
+    if (slash == std::string_view::npos) return false;
+    std::string_view head = line.substr(0, slash);
+    if (const size_t open = head.find(" ["); open != std::string_view::npos && head.back() == ']') {
+        entry.reading = std::string(head.substr(open + 2, head.size() - open - 3));
+        head = head.substr(0, open);
+    }
+    entry.headword = std::string(head);
+    std::string_view rest = line.substr(slash + 2);
+    for (size_t end; (end = rest.find('/')) != std::string_view::npos; rest.remove_prefix(end + 1))
+        entry.fields.emplace_back(rest.substr(0, end));
+    return !entry.headword.empty();
+}
+
+bool IsPartOfSpeech(std::string_view tag)
+{
+    static const std::regex pattern(
+        "adj(-[a-z]+)?|adv(-to)?|aux(-[a-z]+)?|conj|cop(-da)?|ctr|exp|int|n(-[a-z]+)?|num|pn|pref|prt|suf|unc|"
+        "v[0-9a-z]*(-[a-z]+)?|vs(-[a-z]+)?");
+    return std::regex_match(tag.begin(), tag.end(), pattern);
+}
+
+// Strips the leading "(tag) " groups of a gloss; returns the parts of speech among them.
+std::string TakeTags(std::string& gloss)
+{
+    std::string partOfSpeech;
+    while (gloss.size() > 2 && gloss.front() == '(') {
+        const size_t close = gloss.find(')');
+        if (close == std::string::npos) break;
+        const std::string group = gloss.substr(1, close - 1);
+        bool allPos = !group.empty();
+        for (size_t begin = 0; begin <= group.size();) {
+            size_t comma = group.find(',', begin);
+            if (comma == std::string::npos) comma = group.size();
+            allPos = allPos && IsPartOfSpeech(std::string_view(group).substr(begin, comma - begin));
+            begin = comma + 1;
+        }
+        if (allPos) partOfSpeech = partOfSpeech.empty() ? group : partOfSpeech + "," + group;
+        gloss.erase(0, close + 1);
+        while (!gloss.empty() && gloss.front() == ' ') gloss.erase(0, 1);
+    }
+    return partOfSpeech;
+}
+
+std::string FileSuffixOf(std::string_view cp932Line)
+{
+    const std::string_view gloss = cp932Line.substr(2);  // after ■
+    const auto first = static_cast<unsigned char>(gloss.empty() ? 0 : gloss.front());
+    return IsAsciiLetter(first) ? std::string(1, static_cast<char>(AsciiUpper(first))) : "SYM";
+}
+
+struct Output {
+    std::map<std::string, std::vector<std::string>> files;  // suffix -> cp932 lines
+    std::string rejects;                                   // UTF-8
+};
+
+void Convert(const Entry& entry, Output& out, EdictImportResult& result)
+{
+    const std::string japanese = entry.reading.empty() ? entry.headword : entry.headword + "【" + entry.reading + "】";
+    std::string partOfSpeech;
+    for (std::string gloss : entry.fields) {
+        if (gloss == "(P)" || gloss.starts_with("EntL")) continue;
+        if (std::string tags = TakeTags(gloss); !tags.empty()) partOfSpeech = tags;
+        if (gloss.empty()) continue;
+        std::string line = std::string(kHeadwordMark) + gloss;
+        if (!partOfSpeech.empty()) line += " {" + partOfSpeech + "}";
+        line += " : " + japanese;
+        auto cp932 = Utf8ToCp932(line);
+        if (!cp932) {
+            ++result.rejected;
+            out.rejects += line + "\n";
+            continue;
+        }
+        ++result.lines;
+        out.files[FileSuffixOf(*cp932)].push_back(std::move(*cp932));
+    }
+}
+
+}  // namespace
+
+EdictImportResult ImportEdict(const std::filesystem::path& edictFile, const std::filesystem::path& outputDir)
+{
+    EdictImportResult result;
+    std::string failure;
+    const std::optional<std::string> content = ReadRegularFile(edictFile, failure);
+    if (!content) {
+        result.error = edictFile.string() + ": " + failure;
+        return result;
+    }
+    Output out;
+    for (std::string_view rest = *content; !rest.empty();) {
+        const size_t lf = rest.find('\n');
+        std::string raw(rest.substr(0, lf));
+        rest.remove_prefix(lf == std::string_view::npos ? rest.size() : lf + 1);
+        if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+        const auto utf8 = EucJpToUtf8(raw);
+        Entry entry;
+        if (!utf8 || !ParseEntry(*utf8, entry)) {
+            if (!raw.empty()) out.rejects += (utf8 ? *utf8 : std::string("(not EUC-JP)")) + "\n";
+            result.rejected += !raw.empty();
+            continue;
+        }
+        if (entry.headword == "\xE3\x80\x80\xEF\xBC\x9F\xEF\xBC\x9F\xEF\xBC\x9F") continue;  // the file's header line
+        ++result.entries;
+        Convert(entry, out, result);
+    }
+    // Nothing is written for a file that is not EDICT: the output directory and
+    // any registration of it stay as they were.
+    if (out.files.empty()) {
+        result.error = edictFile.string() + ": no EDICT entry that could be converted";
+        return result;
+    }
+    for (auto& [suffix, lines] : out.files) {
+        std::stable_sort(lines.begin(), lines.end(),
+                         [](const std::string& a, const std::string& b) { return CompareIgnoreCaseA(a, b) < 0; });
+        std::string bytes;
+        for (const std::string& line : lines) bytes.append(line).append("\r\n");
+        const std::string name = "EDICT." + suffix;
+        if (std::string error = WriteFileAtomically(outputDir / name, bytes); !error.empty()) {
+            result.error = std::move(error);
+            return result;
+        }
+        result.files.push_back(name);
+    }
+    std::error_code ignored;
+    if (out.rejects.empty())
+        std::filesystem::remove(outputDir / kEdictRejectsFile, ignored);
+    else
+        result.error = WriteFileAtomically(outputDir / kEdictRejectsFile, out.rejects);
+    return result;
+}
+
+}  // namespace quilsk

@@ -1,0 +1,32 @@
+#include "platform/directory_navigation.h"
+
+#include "platform/char_case.h"
+
+namespace quilsk {
+
+std::string DirectoryAfterEntry(std::string_view directory, std::string_view entry)
+{
+    std::string result(directory);
+    const std::string name = ToUpperA(entry);
+    if (name == kParentEntry) {
+        const size_t last = result.rfind('/');
+        const size_t before = last == std::string::npos || last == 0 ? std::string::npos : result.rfind('/', last - 1);
+        if (before != std::string::npos) result.resize(before + 1);
+    } else if (name.size() >= 2 && name.front() == '[' && name.back() == ']') {
+        result += name.substr(1, name.size() - 2);
+        result += '/';
+    }
+    CharUpperA(result);
+    return result;
+}
+
+std::string DirectoryEntry(std::string_view name) { return "[" + std::string(name) + "]"; }
+
+std::string WithTrailingSlash(std::string_view directory)
+{
+    std::string result(directory);
+    if (!result.empty() && result.back() != '/') result += '/';
+    return result;
+}
+
+}  // namespace quilsk

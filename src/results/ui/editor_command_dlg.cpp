@@ -1,0 +1,80 @@
+#include "results/ui/editor_command_dlg.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/ui/dialog_support.h"
+#include "platform/ui/qt_text.h"
+#include "results/command_word_quote.h"
+#include "settings/settings_store.h"
+
+namespace quilsk {
+
+namespace {
+
+constexpr const char* kSection = "Editor";
+constexpr const char* kKey = "CmdLine";
+const char* const kExecutables = "Executables (*)";
+const char* const kAllFiles = "All files (*)";
+
+}  // namespace
+
+CSetEditDlg::CSetEditDlg(CSettingsStore& store, QWidget* parent)
+    : QDialog(parent), m_store(store), m_commandLine(new QLineEdit(this))
+{
+    setWindowTitle(Ui("エディタ指定"));
+    m_commandLine->setObjectName("commandLine");
+    m_commandLine->setText(ToQString(m_store.GetString(kSection, kKey, "")));
+    m_commandLine->setMinimumWidth(360);
+    auto* explanation = new QLabel(
+        Ui("検索結果をエディタに渡すときのための指定です。コマンドライン・パラミタには以下のマクロが利用できます。"), this);
+    explanation->setWordWrap(true);
+    auto* browse = new QPushButton(Ui("参照"), this);
+    browse->setObjectName("browse");
+    auto* commandRow = new QHBoxLayout;
+    commandRow->addWidget(m_commandLine);
+    commandRow->addWidget(browse);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(commandRow);
+    layout->addWidget(explanation);
+    layout->addWidget(new QLabel(Ui("%F : ファイル名"), this));
+    layout->addWidget(new QLabel(Ui("%R : 行番号"), this));
+    layout->addLayout(OkCancelRow(this, &CSetEditDlg::OnOk));
+
+    connect(browse, &QPushButton::clicked, this, &CSetEditDlg::Browse);
+    CentreOnScreen(this);
+}
+
+void CSetEditDlg::Browse()
+{
+    QFileDialog dialog(this, QString(), QStringLiteral("/usr/bin"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({QString::fromLatin1(kExecutables), QString::fromLatin1(kAllFiles)});
+    const auto showOnly = [&dialog](const QString& filter) {
+        const QDir::Filters kinds = QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot;
+        dialog.setFilter(filter == QString::fromLatin1(kExecutables) ? kinds | QDir::Executable : kinds);
+    };
+    showOnly(QString::fromLatin1(kExecutables));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, showOnly);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString path = dialog.selectedFiles().first();
+    const auto cp932 = FieldToCp932(this, path, Ui("エディタ"));
+    if (!cp932) return;
+    // The command line is split into arguments like a shell does: a path with
+    // blanks or quotes must stay one argument.
+    m_commandLine->setText(ToQString(QuoteCommandWord(*cp932)));
+}
+
+void CSetEditDlg::OnOk()
+{
+    const auto commandLine = FieldToCp932(this, m_commandLine->text(), Ui("エディタ"));
+    if (!commandLine) return;
+    if (m_store.WriteString(kSection, kKey, *commandLine)) accept();
+}
+
+}  // namespace quilsk

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "results/result_list.h"
+#include "search/search_request.h"
+#include "settings/dictionary_categories.h"
+
+// One result window's document: its result list and the state of its last
+// search. It reaches the user interface only through the host.
+
+namespace quilsk {
+
+class CHost;
+class CNeedleFinder;
+class CSettingsStore;
+struct CAppState;
+
+class CZelklexDoc {
+public:
+    static constexpr size_t kMaxRead = 6117;  // bytes per read of a dictionary line
+
+    CZelklexDoc(CAppState& app, CSettingsStore& store, CHost& host, std::string title);
+    ~CZelklexDoc();
+    CZelklexDoc(const CZelklexDoc&) = delete;
+    CZelklexDoc& operator=(const CZelklexDoc&) = delete;
+
+    // Runs one search to its end with the request stored in the settings.
+    // Returns false when it was refused (busy, or no keyword to search for).
+    bool Search();
+    // Whether searches enter their keywords into the history (on by default).
+    void SetRecordHistory(bool record) { m_recordHistory = record; }
+
+    // Replaces the results by the index entries of the word around a byte of a
+    // result line (the right double-click of the result window). Returns false
+    // when there is no word to look up there.
+    bool LookUpWord(std::string_view line, size_t byteIndex);
+
+    // The result window's commands on the list.
+    void CheckDuplicates();
+    void SortResults();
+    void Narrow();
+    void DeleteResults();
+
+    CExStringList& Results() { return m_results; }
+    const CExStringList& Results() const { return m_results; }
+
+    bool IsModified() const { return m_modified; }
+    void SetModified(bool modified) { m_modified = modified; }
+    bool IsSorted() const { return m_sorted; }
+    // Whether the last search produced tag-form lines.
+    bool LastSearchTagForm() const { return m_lastTagForm; }
+
+    const std::string& Title() const { return m_title; }
+    void SetTitle(std::string title);
+    // The file the results were last saved to or loaded from; "" when none.
+    const std::string& PathName() const { return m_pathName; }
+    void SetPathName(std::string path) { m_pathName = std::move(path); }
+
+    CAppState& App() { return m_app; }
+    CSettingsStore& Store() { return m_store; }
+    CHost& Host() { return m_host; }
+    void UpdateAllViews();
+
+private:
+    bool PrepareKeywords();
+    void AppendWords(const std::string& keyword, bool isWord, std::vector<std::string>& list) const;
+    bool TryIndexSearch();
+    void Scan();
+    void ScanPass(Pass pass, std::vector<DictionaryFile> files);
+    void ScanFile(const DictionaryFile& file, Pass pass);
+    void FinishSearch();
+
+    CAppState& m_app;
+    CSettingsStore& m_store;
+    CHost& m_host;
+
+    CExStringList m_results;
+    SearchRequest m_request;
+    std::vector<std::string> m_primary;
+    std::vector<std::string> m_secondary;
+    std::vector<DictionaryFile> m_files;  // the current pass's files
+    std::unique_ptr<CNeedleFinder> m_finder;
+    std::string m_quickLetter;
+    std::string m_title;
+    std::string m_savedTitle;
+    std::string m_pathName;
+    bool m_modified = false;
+    bool m_sorted = false;
+    bool m_lastTagForm = false;
+    bool m_recordHistory = true;
+};
+
+}  // namespace quilsk

@@ -1,0 +1,138 @@
+#include "search/ui/narrowing_dlg.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/ui/check_box_rules.h"
+#include "platform/ui/dialog_support.h"
+#include "platform/ui/qt_text.h"
+#include "search/app_state.h"
+#include "search/ui/keyword_history_dlg.h"
+#include "settings/settings_store.h"
+
+namespace quilsk {
+
+namespace {
+
+constexpr const char* kSection = "ReSea";
+
+QCheckBox* NewCheckBox(QWidget* parent, const char* text, const char* name)
+{
+    auto* box = new QCheckBox(Ui(text), parent);
+    box->setObjectName(name);
+    return box;
+}
+
+QPushButton* NewButton(QWidget* parent, const char* text, const char* name)
+{
+    auto* button = new QPushButton(Ui(text), parent);
+    button->setObjectName(name);
+    return button;
+}
+
+std::string Flag(const QCheckBox* box) { return box->isChecked() ? "1" : "0"; }
+
+}  // namespace
+
+CReseaDlg::CReseaDlg(CSettingsStore& store, CAppState& appState, QWidget* parent)
+    : QDialog(parent),
+      m_store(store),
+      m_appState(appState),
+      m_keyword(new QLineEdit(this)),
+      m_word(NewCheckBox(this, "単語", "word")),
+      m_group(NewCheckBox(this, "ｸﾞﾙｰﾌﾟ", "group")),
+      m_ignoreCase(NewCheckBox(this, "大文字小文字の同一視", "ignoreCase")),
+      m_wordSearch(NewCheckBox(this, "単語検索あり", "wordSearch")),
+      m_before(NewCheckBox(this, "前方一致", "before")),
+      m_back(NewCheckBox(this, "後方一致", "back"))
+{
+    setWindowTitle(Ui("絞込み検索"));
+    m_keyword->setObjectName("keyword");
+    auto* history = NewButton(this, "履歴", "history");
+    auto* ok = NewButton(this, "OK", "ok");
+    ok->setDefault(true);
+    auto* cancel = NewButton(this, "ｷｬﾝｾﾙ", "cancel");
+    // The same click rules as the search dialog's and option dialog's boxes,
+    // which the opening corrections assume.
+    LinkAsPair(m_word, m_group);
+    LinkAtMostOne({m_wordSearch, m_before, m_back});
+
+    auto* keywordRow = new QHBoxLayout;
+    keywordRow->addWidget(m_keyword);
+    keywordRow->addWidget(history);
+    auto* kinds = new QHBoxLayout;
+    kinds->addWidget(m_word);
+    kinds->addWidget(m_group);
+    kinds->addStretch();
+    auto* matchGroup = new QGroupBox(Ui("単語検索指定"), this);
+    auto* matches = new QHBoxLayout(matchGroup);
+    for (QCheckBox* box : {m_wordSearch, m_before, m_back}) {
+        box->setParent(matchGroup);
+        matches->addWidget(box);
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(Ui("絞込み用ｷｰﾜｰﾄﾞ"), this));
+    layout->addLayout(keywordRow);
+    layout->addLayout(kinds);
+    layout->addWidget(m_ignoreCase);
+    layout->addWidget(matchGroup);
+    layout->addLayout(buttons);
+
+    Load();
+    connect(history, &QPushButton::clicked, this, &CReseaDlg::ChooseFromHistory);
+    connect(ok, &QPushButton::clicked, this, &CReseaDlg::OnOk);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CReseaDlg::Load()
+{
+    const auto flag = [this](const char* key, int fallback) { return m_store.GetInt(kSection, key, fallback) == 1; };
+    bool word = flag("Word", 1);
+    bool group = flag("Group", 0);
+    if (word == group) {
+        word = true;
+        group = false;
+    }
+    bool wordSearch = flag("WordSearch", 0);
+    bool before = flag("Before", 0);
+    bool back = flag("Back", 0);
+    if (int(wordSearch) + int(before) + int(back) > 1) wordSearch = before = back = false;
+    m_word->setChecked(word);
+    m_group->setChecked(group);
+    m_ignoreCase->setChecked(flag("IgnoreCase", 0));
+    m_wordSearch->setChecked(wordSearch);
+    m_before->setChecked(before);
+    m_back->setChecked(back);
+    m_keyword->setText(ToQString(m_store.GetString(kSection, "Keyword", "")));
+}
+
+void CReseaDlg::ChooseFromHistory()
+{
+    CHistoryDlg history(m_store, m_appState.history, HistoryMode::Keyword1, m_keyword->text(), this);
+    if (history.exec() == QDialog::Accepted) m_keyword->setText(history.Text());
+}
+
+void CReseaDlg::OnOk()
+{
+    const auto keyword = FieldToCp932(this, m_keyword->text(), Ui("絞込み用ｷｰﾜｰﾄﾞ"));
+    if (!keyword) return;
+    const bool written = m_store.WriteStrings(kSection, {{"Word", Flag(m_word)},
+                                                         {"Group", Flag(m_group)},
+                                                         {"IgnoreCase", Flag(m_ignoreCase)},
+                                                         {"WordSearch", Flag(m_wordSearch)},
+                                                         {"Before", Flag(m_before)},
+                                                         {"Back", Flag(m_back)},
+                                                         {"Keyword", *keyword}});
+    if (written) accept();
+}
+
+}  // namespace quilsk

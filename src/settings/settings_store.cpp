@@ -1,0 +1,175 @@
+#include "settings/settings_store.h"
+
+#include <climits>
+
+#include "platform/atomic_file.h"
+#include "platform/char_case.h"
+
+namespace quilsk {
+
+namespace {
+
+std::string_view SingleLine(std::string_view value)
+{
+    return value.substr(0, value.find_first_of(std::string_view("\r\n\0", 3)));
+}
+
+}  // namespace
+
+int LeadingInt(std::string_view text)
+{
+    size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;
+    }
+    if (negative) value = -value;
+    if (value > INT_MAX) return INT_MAX;
+    if (value < INT_MIN) return INT_MIN;
+    return static_cast<int>(value);
+}
+
+CSettingsStore::CSettingsStore(std::filesystem::path file) : m_file(std::move(file)) {}
+
+void CSettingsStore::SetOverride(std::string_view section, std::string_view key, std::string value)
+{
+    for (Override& o : m_overrides) {
+        if (EqualsIgnoreCaseA(o.section, section) && EqualsIgnoreCaseA(o.key, key)) {
+            o.value = std::move(value);
+            return;
+        }
+    }
+    m_overrides.push_back({std::string(section), std::string(key), std::move(value)});
+}
+
+const std::string* CSettingsStore::FindOverride(std::string_view section, std::string_view key) const
+{
+    for (const Override& o : m_overrides)
+        if (EqualsIgnoreCaseA(o.section, section) && EqualsIgnoreCaseA(o.key, key)) return &o.value;
+    return nullptr;
+}
+
+void CSettingsStore::Sync() const
+{
+    if (m_file.empty()) {
+        m_readProblem = "no settings file was given";
+        return;
+    }
+    auto reading = m_watch.Poll(m_file);
+    if (!reading) return;
+    m_readProblem = std::move(reading->problem);
+    // A file read again only to be sure (just written, or changed within the
+    // clock tick it was read in) is usually the same: its index is kept.
+    if (reading->content != m_document.Content()) m_document = CIniDocument(std::move(reading->content));
+}
+
+std::string CSettingsStore::ReadProblem() const
+{
+    Sync();
+    return m_readProblem;
+}
+
+std::optional<std::string> CSettingsStore::Lookup(std::string_view section, std::string_view key) const
+{
+    if (const std::string* value = FindOverride(section, key)) return *value;
+    Sync();
+    return m_document.Lookup(section, key);
+}
+
+std::string CSettingsStore::GetString(std::string_view section, std::string_view key, std::string_view defaultValue,
+                                      size_t maxBytes) const
+{
+    auto stored = Lookup(section, key);
+    std::string value = stored ? std::move(*stored) : std::string(defaultValue);
+    if (value.size() > maxBytes) value.resize(maxBytes);
+    return value;
+}
+
+int CSettingsStore::GetInt(std::string_view section, std::string_view key, int defaultValue) const
+{
+    auto stored = Lookup(section, key);
+    if (!stored || stored->empty()) return defaultValue;
+    return LeadingInt(*stored);
+}
+
+bool CSettingsStore::WriteString(std::string_view section, std::string_view key, std::string_view value)
+{
+    return WriteStrings(section, {{std::string(key), std::string(value)}});
+}
+
+bool CSettingsStore::WriteInt(std::string_view section, std::string_view key, int value)
+{
+    return WriteString(section, key, std::to_string(value));
+}
+
+bool CSettingsStore::WriteStrings(std::string_view section, const IniValues& values)
+{
+    if (const IniNameFault fault = SectionNameFault(section); fault != IniNameFault::None)
+        return Fail(m_file.string() + ": cannot write section \"" + ShownName(section) + "\": " + DescribeNameFault(fault));
+    IniValues cleaned;
+    cleaned.reserve(values.size());
+    for (const auto& [key, value] : values) {
+        if (const IniNameFault fault = KeyNameFault(key); fault != IniNameFault::None)
+            return Fail(m_file.string() + ": cannot write key \"" + ShownName(key) + "\": " + DescribeNameFault(fault));
+        cleaned.emplace_back(key, std::string(SingleLine(value)));
+    }
+    return Update([&] {
+        if (!m_readProblem.empty()) return Fail(m_readProblem);
+        std::string content = m_document.Applied(section, cleaned);
+        if (std::string error = WriteFileAtomically(m_file, content); !error.empty()) {
+            m_watch.Forget();
+            return Fail(std::move(error));
+        }
+        // What was just written need not be read back, unless someone else changed it since.
+        if (m_watch.Adopt(m_file, content.size())) m_document = CIniDocument(std::move(content));
+        m_lastError.clear();
+        return true;
+    });
+}
+
+bool CSettingsStore::Update(const std::function<bool()>& edit)
+{
+    if (!Lock()) return false;
+    struct CUnlock {
+        CSettingsStore& store;
+        ~CUnlock() { store.Unlock(); }
+    } unlock{*this};
+    Sync();
+    return edit();
+}
+
+bool CSettingsStore::Lock()
+{
+    if (m_lockDepth > 0) {
+        ++m_lockDepth;
+        return true;
+    }
+    if (m_file.empty()) return Fail("no settings file was given");
+    std::filesystem::path target;
+    std::string error = FollowLinks(m_file, target);
+    if (error.empty()) {
+        // Beside the file that is replaced, so every name of that file shares one lock.
+        error = m_lock.Acquire(target.parent_path() / (target.filename().string() + ".lock"), m_lockTimeout);
+    }
+    if (!error.empty()) return Fail(std::move(error));
+    m_lockDepth = 1;
+    return true;
+}
+
+void CSettingsStore::Unlock()
+{
+    if (--m_lockDepth == 0) m_lock.Release();
+}
+
+bool CSettingsStore::Fail(std::string reason)
+{
+    m_lastError = std::move(reason);
+    if (m_onFailure) m_onFailure(m_lastError);
+    return false;
+}
+
+}  // namespace quilsk

@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "platform/mapped_window.h"
+#include "platform/text_file_reader.h"
+#include "search/file_scan.h"
+#include "search/needle_finder.h"
+#include "support/random_text.h"
+#include "support/test_support.h"
+#include "text/keyword_match.h"
+
+namespace quilsk {
+namespace {
+
+using test::Sjis;
+
+using Hits = std::vector<std::pair<std::string, long>>;
+
+class CRecordingSink : public CScanSink {
+public:
+    void Hit(std::string_view line, long lineNumber) override { hits.emplace_back(std::string(line), lineNumber); }
+    bool KeepGoing() override { return true; }
+    Hits hits;
+};
+
+// Random dictionaries and requests over the whole character space: the block
+// scan, with and without vector instructions and in windows small enough that
+// lines cross their edges, gives the hits and line numbers of the line-by-line
+// scan.
+TEST(BlockScanTest, GivesTheHitsAndLineNumbersOfTheLineByLineScan)
+{
+    test::CRandomText random(7);
+    test::CTempDir dir;
+    const auto file = dir / "dict.txt";
+    const size_t page = CMappedWindow::PageSize();
+    std::array<bool, test::kByteRanges> coveredIgnoringCase{};
+    int compared = 0;
+    int roundsWithHits = 0;
+    for (int round = 0; round < 60; ++round) {
+        const std::string text = random.Dictionary(40 + random.Below(160));
+        test::WriteBytes(file, text);
+        const std::vector<std::string> lines = test::LinesOf(text);
+        const auto someWords = [&](size_t most) {
+            std::vector<std::string> words;
+            for (size_t n = 1 + random.Below(most); n > 0; --n) words.push_back(random.Keyword(lines));
+            return words;
+        };
+        std::vector<std::string> primary = someWords(3);
+        std::vector<std::string> secondary = random.OneIn(2) ? std::vector<std::string>{} : someWords(2);
+        const Combination combination =
+            random.Pick(std::vector<Combination>{Combination::And, Combination::Not, Combination::Or});
+        if (combination == Combination::Or) {  // as keyword preparation puts them
+            primary.insert(primary.end(), secondary.begin(), secondary.end());
+            secondary.clear();
+        }
+        LineRules rules;
+        rules.ignoreCase = random.OneIn(2);
+        if (rules.ignoreCase) {
+            for (const std::string& word : primary) {
+                const auto ranges = test::RangesOf(word);
+                for (size_t r = 0; r < test::kByteRanges; ++r) coveredIgnoringCase[r] |= ranges[r];
+            }
+            for (std::string& word : primary) FoldKeyword(word);
+            for (std::string& word : secondary) FoldKeyword(word);
+        }
+        const auto mode = [&] { return static_cast<MatchMode>(random.Below(4)); };
+        rules.hit = {&primary, &secondary, mode(), mode(), combination};
+        rules.skipExamples = random.OneIn(2);
+        rules.headwordOnly = random.OneIn(2);
+
+        CRecordingSink reference;
+        CTextFileReader reader;
+        ASSERT_TRUE(reader.Open(file));
+        ScanLineByLine(reader, rules, reference);
+        roundsWithHits += !reference.hits.empty();
+
+        for (const bool vectors : {true, false}) {
+            const CNeedleFinder finder(primary, rules.ignoreCase, vectors);
+            for (const size_t window : {page, 3 * page, kScanWindowBytes}) {
+                CRecordingSink blocks;
+                ScanBlocks(file, rules, finder, true, blocks, window);
+                ASSERT_EQ(blocks.hits, reference.hits)
+                    << "round " << round << ", window " << window << ", vectors " << vectors << ", word " << primary[0];
+                ++compared;
+            }
+        }
+    }
+    EXPECT_EQ(compared, 360);
+    EXPECT_GT(roundsWithHits, 20) << "the requests must find something to compare";
+    for (size_t r = 0; r < test::kByteRanges; ++r)
+        EXPECT_TRUE(coveredIgnoringCase[r])
+            << "no keyword with case ignored held a byte of " << test::NameOf(static_cast<test::ByteRange>(r));
+}
+
+// With case ignored the finder may flag more than the exact test accepts, but
+// it flags every place where a word occurs in the folded text.
+TEST(NeedleFinderTest, FlagsEveryOccurrenceInTheFoldedText)
+{
+    test::CRandomText random(31);
+    int occurrences = 0;
+    for (int round = 0; round < 1000; ++round) {
+        std::vector<std::string> lines;
+        for (size_t n = 1 + random.Below(6); n > 0; --n) lines.push_back(random.Line());
+        std::vector<std::string> words;
+        for (size_t n = 1 + random.Below(3); n > 0; --n) {
+            words.push_back(random.Keyword(lines));
+            FoldKeyword(words.back());
+        }
+        std::string block;
+        std::vector<size_t> expected;  // where a word occurs, line by line in the folded lines
+        for (const std::string& line : lines) {
+            std::string folded = line;
+            FoldLine(folded);
+            for (size_t pos = 0; pos < folded.size(); ++pos)
+                for (const std::string& word : words)
+                    if (folded.compare(pos, word.size(), word) == 0) {
+                        expected.push_back(block.size() + pos);
+                        break;
+                    }
+            block += line + "\n";
+        }
+        for (const bool vectors : {true, false}) {
+            const CNeedleFinder finder(words, true, vectors);
+            for (const size_t at : expected) {
+                const ScanEvent event = finder.Next(block.data(), at, block.size());
+                ASSERT_EQ(event.position, at) << "round " << round << ", word " << words[0] << ", vectors " << vectors;
+                ASSERT_EQ(event.kind, ScanEventKind::Word);
+            }
+        }
+        occurrences += static_cast<int>(expected.size());
+    }
+    EXPECT_GT(occurrences, 1000);
+}
+
+TEST(BlockScanTest, LinesLongerThanAWindowAndFilesWithoutLineFeeds)
+{
+    test::CTempDir dir;
+    const auto file = dir / "dict.txt";
+    const size_t page = CMappedWindow::PageSize();
+    const std::vector<std::string> texts = {
+        "first key\r\n" + std::string(5 * page, 'x') + "key\r\nlast key\r\n",
+        "key\rkey\rkey\r" + std::string(3 * page, 'y') + "key",
+        std::string(7000, 'k') + "key" + std::string(7000, 'z') + "\n",
+    };
+    const std::vector<std::string> words = {"key"};
+    const std::vector<std::string> none;
+    LineRules rules;
+    rules.hit = {&words, &none, MatchMode::Substring, MatchMode::Substring, Combination::And};
+    const CNeedleFinder finder(words, false);
+    for (const std::string& text : texts) {
+        test::WriteBytes(file, text);
+        CRecordingSink reference;
+        CTextFileReader reader;
+        ASSERT_TRUE(reader.Open(file));
+        ScanLineByLine(reader, rules, reference);
+        ASSERT_FALSE(reference.hits.empty());
+        CRecordingSink blocks;
+        ScanBlocks(file, rules, finder, true, blocks, page);
+        EXPECT_EQ(blocks.hits, reference.hits) << text.size();
+    }
+}
+
+// With case ignored the finder may take a capital for its small letter, but it
+// must never pass over a word whose second bytes lie in "A"-"Z" (83 41 is ア).
+TEST(NeedleFinderTest, CaseIgnoredNeverPassesOverAWordWithCapitalLikeSecondBytes)
+{
+    const std::vector<std::vector<std::string>> wordSets = {
+        {Sjis("アップル")}, {Sjis("コーヒー")}, {Sjis("ウ")}, {Sjis("、")}, {Sjis("アップル"), Sjis("コーヒー")},
+        {"x" + Sjis("ア")}};
+    for (const auto& words : wordSets) {
+        const std::string text = std::string(300, 'q') + Sjis("ABCアイウエオ") + words.front() + "\n" + std::string(300, 'q');
+        const size_t at = text.find(words.front(), 300);
+        for (const bool vectors : {true, false}) {
+            const CNeedleFinder finder(words, true, vectors);
+            const ScanEvent event = finder.Next(text.data(), 0, text.size());
+            EXPECT_EQ(event.position, at) << words.front() << ", vectors " << vectors;
+            EXPECT_EQ(event.kind, ScanEventKind::Word);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace quilsk

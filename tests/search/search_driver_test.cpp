@@ -1,0 +1,189 @@
+#include "platform/char_case.h"
+#include "support/search_fixture.h"
+
+namespace quilsk {
+namespace {
+
+using test::Sjis;
+
+class SearchDriverTest : public test::SearchFixture {
+protected:
+    void SetUp() override
+    {
+        AddFile("dict/zelk5.a", Sjis("■apple : りんご\r\n* I ate an apple. : りんごを食べた。\r\n■apply : 適用する\r\n"));
+        AddFile("dict/zelk5.b", Sjis("■banana : バナナ\r\n●go bananas : 夢中になる\r\napple pie : アップルパイ"));
+        AddFile("dict/other.txt", "not part of the main mask\r\n");
+        AddFile("hoi/zelk-hoi.txt", Sjis("■crab apple : 野生りんご\r\n"));
+        AddFile("bil/zelk-bil.txt", Sjis("* An apple a day. : 一日一個のりんご。\r\n"));
+        Register(Category::Main, "dict", "ZELK5*.*");
+        Register(Category::Supplement, "hoi", "ZELK-HOI.*");
+        Register(Category::Corpus, "bil", "ZELK-BIL*.*");
+    }
+
+    std::string Path(const std::string& relative) const { return ToUpperA(DirOf("") + relative); }
+};
+
+TEST_F(SearchDriverTest, ScansEveryPassInCategoryAndFileOrder)
+{
+    SetKeywords("apple");
+    EXPECT_EQ(Search(), (std::vector<std::string>{
+                            Sjis("■apple : りんご\r\n"), Sjis("* I ate an apple. : りんごを食べた。\r\n"),
+                            Sjis("apple pie : アップルパイ\r\n"), Sjis("■crab apple : 野生りんご\r\n"),
+                            Sjis("* An apple a day. : 一日一個のりんご。\r\n")}));
+    EXPECT_EQ(host.scannedFiles, (std::vector<std::string>{Path("dict/ZELK5.A"), Path("dict/ZELK5.B"),
+                                                           Path("hoi/ZELK-HOI.TXT"), Path("bil/ZELK-BIL.TXT")}));
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.Results().GetLongestLength(), static_cast<int>(Sjis("* An apple a day. : 一日一個のりんご。\r\n").size()));
+    EXPECT_EQ(host.captions.back(), "Zelkle1") << "the title is restored";
+    EXPECT_EQ(host.captions[0], Sjis("Zelkle1 <<検索中 ") + Path("dict/ZELK5.A") + " >>");
+    EXPECT_FALSE(app.busy);
+    EXPECT_GE(host.beeps, 1);
+}
+
+TEST_F(SearchDriverTest, FiltersApplyToTheMainPassOnly)
+{
+    SetKeywords("apple");
+    Set("Option", "Example", "1");
+    Set("Option", "Entry", "1");
+    EXPECT_EQ(Search(), (std::vector<std::string>{Sjis("■apple : りんご\r\n"), Sjis("apple pie : アップルパイ\r\n"),
+                                                  Sjis("■crab apple : 野生りんご\r\n"),
+                                                  Sjis("* An apple a day. : 一日一個のりんご。\r\n")}));
+    SetKeywords(Sjis("りんご"));
+    EXPECT_EQ(Search(), std::vector<std::string>{Sjis("* An apple a day. : 一日一個のりんご。\r\n")})
+        << "a keyword after \" : \" hits only where the headword cut does not apply";
+}
+
+TEST_F(SearchDriverTest, TagFormCarriesThePathAndLineNumber)
+{
+    SetKeywords("apply");
+    Set("Options", "TagForm", "1");
+    EXPECT_EQ(Search(), std::vector<std::string>{Path("dict/ZELK5.A") + "(      3) " + Sjis("■apply : 適用する\r\n")});
+    EXPECT_TRUE(doc.LastSearchTagForm());
+}
+
+TEST_F(SearchDriverTest, RefusalsChangeNothing)
+{
+    SetKeywords("apple");
+    Search();
+    const auto before = Lines();
+    app.busy = true;
+    doc.Search();
+    EXPECT_EQ(host.messages.back(), Sjis("現在別のタスクを実行中です。もうしばらくお待ちください。"));
+    app.busy = false;
+
+    SetKeywords("nogroup");
+    Set("Option", "KW1Word", "0");
+    doc.Search();
+    EXPECT_EQ(host.messages.back(), Sjis("キーワードの初期化に失敗しました(;_;)"));
+    EXPECT_EQ(Lines(), before);
+    EXPECT_EQ(store.GetString("History", "Keyword1A", ""), "apple") << "a refused search records nothing";
+}
+
+TEST_F(SearchDriverTest, GroupsExpandIntoTheirWords)
+{
+    Set("WordGroup", "fruit", "banana|");
+    SetKeywords("fruit");
+    Set("Option", "KW1Word", "0");
+    EXPECT_EQ(Search(), (std::vector<std::string>{Sjis("■banana : バナナ\r\n"), Sjis("●go bananas : 夢中になる\r\n")}));
+    EXPECT_TRUE(app.history.Entries(1).empty()) << "group names are not recorded";
+}
+
+TEST_F(SearchDriverTest, AnEmptyMainDirectoryEmptiesTheWholeMainPass)
+{
+    Set(InfoOf(Category::Main).section, "Dir", "");
+    SetKeywords("apple");
+    EXPECT_EQ(Search(), std::vector<std::string>{Sjis("* An apple a day. : 一日一個のりんご。\r\n")});
+}
+
+TEST_F(SearchDriverTest, SpareCategoriesAreNeverScanned)
+{
+    Register(Category::Spare1, "dict", "*.*");
+    SetKeywords("part of the main");
+    EXPECT_TRUE(Search().empty());
+    Register(Category::Others, "dict", "OTHER.TXT");
+    EXPECT_EQ(Search(), std::vector<std::string>{"not part of the main mask\r\n"});
+}
+
+TEST_F(SearchDriverTest, StopEndsTheScanButFinishingStepsStillRun)
+{
+    SetKeywords("a");
+    Set("Options", "CheckData", "1");
+    Set("Option", "Sort", "1");
+    host.onPump = [&] { app.stopRequested = true; };
+    const auto lines = Search();
+    EXPECT_EQ(lines, (std::vector<std::string>{Sjis("■apple : りんご\r\n"), Sjis("■apply : 適用する\r\n"),
+                                               Sjis("* I ate an apple. : りんごを食べた。\r\n")}))
+        << "the block being read is finished, sorted with the rest";
+    EXPECT_EQ(host.scannedFiles.size(), 1u);
+    EXPECT_TRUE(doc.IsSorted());
+    EXPECT_EQ(host.captions.back(), "Zelkle1");
+    EXPECT_FALSE(app.busy);
+    EXPECT_FALSE(app.stopRequested);
+}
+
+TEST_F(SearchDriverTest, ViewsRefreshEveryHitsHitsAndAfterEveryFile)
+{
+    std::string many;
+    for (int i = 0; i < 10; ++i) many += "hit\r\nmiss\r\n";
+    AddFile("dict/zelk5.c", many);
+    SetKeywords("hit");
+    Set("Options", "Hits", "3");
+    Search();
+    // Start, 3 refreshes for 10 hits (at 3, 6, 9), one after each of the 5 files, the end.
+    EXPECT_EQ(host.refreshes, 1 + 3 + 5 + 1);
+}
+
+TEST_F(SearchDriverTest, ASecondSearchFromAPumpIsRefused)
+{
+    SetKeywords("apple");
+    test::CTestHost otherHost;
+    CZelklexDoc other(app, store, otherHost, "Zelkle2");
+    host.onPump = [&] {
+        other.Search();
+        host.onPump = nullptr;
+    };
+    const auto lines = Search();
+    EXPECT_EQ(lines.size(), 5u) << "the first search runs undisturbed";
+    EXPECT_EQ(otherHost.messages, std::vector<std::string>{Sjis("現在別のタスクを実行中です。もうしばらくお待ちください。")});
+}
+
+TEST_F(SearchDriverTest, DuplicateCheckAndSortAtTheEnd)
+{
+    AddFile("dict/zelk5.d", Sjis("APPLE : りんご\r\n* apple : りんご\r\n■apple : りんご\r\n"));
+    SetKeywords("apple");
+    Set("Options", "IgnoreCase", "1");
+    Set("Options", "CheckData", "1");
+    Set("Option", "Sort", "1");
+    EXPECT_EQ(Search(), (std::vector<std::string>{
+                            Sjis("■apple : りんご\r\n"), Sjis("■crab apple : 野生りんご\r\n"),
+                            Sjis("* I ate an apple. : りんごを食べた。\r\n"), Sjis("* apple : りんご\r\n"),
+                            Sjis("* An apple a day. : 一日一個のりんご。\r\n"), Sjis("apple pie : アップルパイ\r\n"),
+                            Sjis("APPLE : りんご\r\n")}))
+        << "the second ■apple line is a duplicate of the first";
+}
+
+// Katakana, kana and symbols whose second byte lies in 0x41-0x5A ("A"-"Z"):
+// ignoring case must find them exactly as respecting case does.
+TEST_F(SearchDriverTest, IgnoringCaseFindsTwoByteCharactersWhoseSecondByteLooksLikeACapital)
+{
+    AddFile("dict/zelk5.k", Sjis("■apple {名} : アップル\r\n■coffee : コーヒー\r\n■ウ : 雨\r\nそして、 : and\r\n"));
+    Set("WordGroup", "kana", Sjis("アップル|コーヒー|"));
+    struct Case {
+        std::string keyword;
+        bool isGroup;
+        size_t lines;
+    } cases[] = {{Sjis("アップル"), false, 2}, {Sjis("コーヒー"), false, 1}, {Sjis("ウ"), false, 1},
+                 {Sjis("、"), false, 1},       {"kana", true, 3}};
+    for (const Case& c : cases) {
+        SetKeywords(c.keyword);
+        Set("Option", "KW1Word", c.isGroup ? "0" : "1");
+        Set("Options", "IgnoreCase", "0");
+        const std::vector<std::string> respected = Search();
+        Set("Options", "IgnoreCase", "1");
+        EXPECT_EQ(Search(), respected) << c.keyword;
+        EXPECT_EQ(respected.size(), c.lines) << c.keyword;
+    }
+}
+
+}  // namespace
+}  // namespace quilsk

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include "settings/keyword_history.h"
+#include "settings/settings_store.h"
+#include "support/test_support.h"
+
+namespace quilsk {
+namespace {
+
+class KeywordHistoryTest : public ::testing::Test {
+protected:
+    void Search(const std::string& keyword1, const std::string& keyword2 = "", bool record1 = true, bool record2 = false)
+    {
+        ASSERT_TRUE(store.WriteString("Keyword", "Keyword1", keyword1));
+        ASSERT_TRUE(store.WriteString("Keyword", "Keyword2", keyword2));
+        history.Record(store, record1, record2);
+        ASSERT_TRUE(history.Save(store));
+    }
+
+    test::CTempDir dir;
+    CSettingsStore store{dir / "quilsk.ini"};
+    CKeywordHistory history;
+};
+
+TEST_F(KeywordHistoryTest, LoadSkipsEmptyValuesAndCaseVariants)
+{
+    ASSERT_TRUE(store.WriteStrings("History", {{"Keyword1A", "apple"}, {"Keyword1B", "Apple"}, {"Keyword1C", ""},
+                                               {"Keyword1D", "pear"}, {"Keyword2A", "x"}}));
+    history.Load(store);
+    EXPECT_EQ(history.Entries(1), (std::vector<std::string>{"apple", "pear"}));
+    EXPECT_EQ(history.Entries(2), std::vector<std::string>{"x"});
+}
+
+TEST_F(KeywordHistoryTest, RecordMovesARepeatedKeywordToTheHead)
+{
+    Search("pear");
+    Search("plum");
+    Search("pear");
+    EXPECT_EQ(history.Entries(1), (std::vector<std::string>{"pear", "plum"}));
+    EXPECT_EQ(store.GetString("History", "Keyword1A", ""), "pear");
+    EXPECT_EQ(store.GetString("History", "Keyword1B", ""), "plum");
+}
+
+TEST_F(KeywordHistoryTest, ACaseVariantKeepsTheStoredSpelling)
+{
+    Search("apple");
+    Search("banana");
+    Search("APPLE");
+    EXPECT_EQ(history.Entries(1), (std::vector<std::string>{"apple", "banana"}));
+    EXPECT_EQ(store.GetString("History", "Keyword1A", ""), "apple");
+}
+
+TEST_F(KeywordHistoryTest, GroupsAreNotRecordedButAnEmptyKeyword2Is)
+{
+    Search("animals", "", false, true);
+    EXPECT_TRUE(history.Entries(1).empty());
+    EXPECT_EQ(history.Entries(2), std::vector<std::string>{""});
+    CKeywordHistory reloaded;
+    reloaded.Load(store);
+    EXPECT_TRUE(reloaded.Entries(2).empty()) << "the empty value is skipped at the next start";
+}
+
+TEST_F(KeywordHistoryTest, ThirtyKeywordsStayInMemoryAndTheNewest26AreStored)
+{
+    ASSERT_TRUE(store.WriteString("History", "Keyword1Z", "stale"));
+    for (int i = 0; i < 30; ++i) Search("kw" + std::to_string(i));
+    EXPECT_EQ(history.Entries(1).size(), 30u);
+    EXPECT_EQ(store.GetString("History", "Keyword1A", ""), "kw29");
+    EXPECT_EQ(store.GetString("History", "Keyword1Z", ""), "kw4");
+    CKeywordHistory reloaded;
+    reloaded.Load(store);
+    EXPECT_EQ(reloaded.Entries(1).size(), 26u);
+}
+
+}  // namespace
+}  // namespace quilsk

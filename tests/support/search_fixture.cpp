@@ -1,0 +1,35 @@
+#include "support/search_fixture.h"
+
+#include "platform/file_system.h"
+
+namespace quilsk::test {
+
+std::string SearchFixture::DirOf(const std::string& relative) const
+{
+    std::string path = *FromNativePath(dir.Path());
+    if (!relative.empty()) path += "/" + relative;
+    return path + "/";
+}
+
+void SearchFixture::Register(Category category, const std::string& relativeDir, const std::string& mask)
+{
+    ASSERT_TRUE(WriteRegistration(store, category, {DirOf(relativeDir), mask}));
+}
+
+void SearchFixture::SetKeywords(const std::string& keyword1, const std::string& keyword2)
+{
+    ASSERT_TRUE(store.WriteStrings("Keyword", {{"Keyword1", keyword1}, {"Keyword2", keyword2}}));
+}
+
+std::vector<std::string> SearchFixture::Search()
+{
+    doc.Search();
+    return Lines();
+}
+
+std::vector<std::string> SearchFixture::Lines() const
+{
+    return {doc.Results().begin(), doc.Results().end()};
+}
+
+}  // namespace quilsk::test
