@@ -4,15 +4,29 @@ import argparse
 import datetime
 import json
 import os
-import platform
-import shutil
 import subprocess
 import sys
-import tempfile
+import time
 
+import floor_ways
+import machine
+import report
+import results_file
+from timing import MeasuredRuns, hyperfine, shell_output
+
+# How the scan reads the files today: the floor of this way is the one every query is held to.
+# Change it (or pass --scan-reading) when the engine reads another way; the name is one of floor_ways.
+SCAN_READING = "mmap 1 MiB windows, MAP_POPULATE + MADV_SEQUENTIAL"
+
+# About 2 M hits on the generated data: the result list's time and memory.
+MILLION_KEYWORD = "e"
 # A typical result list and one of 300,000+ lines, for the result window.
 WINDOW_KEYWORDS = ["water", "the"]
 GROUP_WORDS = ["water", "fire", "earth", "wind", "stone", "river", "mountain", "forest", "cloud", "rain"]
+# Index against scan, headword only, whole words: (how frequent, word). The postings of each are
+# counted from the hits (one posting a hit line).
+INDEX_WORDS = [("rare", "zymurgy"), ("rare", "thermometer"), ("rare", "eat"), ("medium", "water"),
+               ("medium", "by"), ("frequent", "the"), ("frequent", "to")]
 
 
 def cp932_regex(text):
@@ -20,11 +34,15 @@ def cp932_regex(text):
     return "(?-u)" + "".join("\\x%02x" % b for b in text.encode("cp932"))
 
 
+# The query that the group and AND/NOT are held against (at most 1.3× its time).
+ONE_KEYWORD = "substring, English"
+
+
 def queries():
     """(name, quilsk-cli search arguments, ripgrep arguments, grep -F arguments)."""
     jp = cp932_regex("水")
     return [
-        ("substring, English", ["water"], ["-F", "water"], ["water"]),
+        (ONE_KEYWORD, ["water"], ["-F", "water"], ["water"]),
         ("substring, rare English", ["zymurgy"], ["-F", "zymurgy"], ["zymurgy"]),
         ("whole word, English", ["--match", "word", "water"], ["-F", "-w", "water"], ["-w", "water"]),
         ("prefix, English", ["--match", "prefix", "wat"], ["(?-u)\\bwat"], ["wat"]),
@@ -38,6 +56,10 @@ def queries():
         ("headword only", ["--headword-only", "water"], ["-F", "water"], ["water"]),
         ("skip examples", ["--skip-examples", "water"], ["-F", "water"], ["water"]),
     ]
+
+
+# Held to at most 1.3× one keyword.
+COMBINED_QUERIES = ["AND second keyword", "NOT second keyword", "group of ten words"]
 
 
 def run(cmd, **kw):
@@ -67,53 +89,139 @@ def prepare(root, bin_dir, data):
     return ini, files
 
 
-def hyperfine(commands, runs, shell):
-    """Median and minimum seconds of each command."""
-    with tempfile.NamedTemporaryFile(suffix=".json") as out:
-        cmd = ["hyperfine", "--style", "none", "--warmup", "2", "--runs", str(runs), "--export-json", out.name,
-               "-i"]
-        if not shell:
-            cmd.append("-N")
-        run(cmd + commands, stdout=subprocess.DEVNULL)
-        results = json.load(open(out.name))["results"]
-    return [(r["median"], r["min"]) for r in results]
-
-
 def quote(arg):
     if isinstance(arg, bytes):
         return "$'" + "".join("\\x%02x" % b for b in arg) + "'"
     return "'" + arg.replace("'", "'\\''") + "'"
 
 
+def command(args):
+    return " ".join(quote(a) for a in args)
+
+
 def count_lines(cmd):
-    out = subprocess.run(["bash", "-c", cmd], capture_output=True).stdout.decode()
+    out = shell_output(cmd).decode()
     return sum(int(line.rsplit(":", 1)[-1]) for line in out.split() if line.rsplit(":", 1)[-1].isdigit())
 
 
-def peak_rss_kib(cmd):
-    """The peak resident memory of that one command. GNU time forks it from a small
-    process: a child forked from this one would count this one's memory too."""
-    result = subprocess.run(["/usr/bin/time", "-f", "%M"] + cmd, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
-                            text=True, check=True)
-    return int(result.stderr.strip().splitlines()[-1])
+class Bench:
+    def __init__(self, args):
+        self.args = args
+        self.quick = args.quick
+        self.runs = args.runs or (2 if args.quick else 10)
+        self.slow_runs = 1 if args.quick else 3
+        data = os.path.join(args.root, "bench", "data")
+        os.makedirs(data, exist_ok=True)
+        self.ini, self.files = prepare(args.root, args.bin, data)
+        self.cli = os.path.join(args.bin, "quilsk-cli")
+        self.search = [self.cli, "--ini", self.ini, "search", "--no-history"]
+        self.file_args = command(self.files)
+        self.total_bytes = sum(os.path.getsize(f) for f in self.files)
+        self.loads = []
+        self.one_keyword = ONE_KEYWORD
+        self.combined = COMBINED_QUERIES
 
+    def note_load(self, part):
+        load = machine.load()
+        self.loads.append((part, load))
+        print("[bench] %s: load average %.2f" % (part, load), file=sys.stderr)
 
-def search_ms(cmd, runs):
-    """The median time of the search itself, as `--time` reports it, without starting the program."""
-    times = []
-    for _ in range(runs):
-        err = subprocess.run(cmd, capture_output=True, text=True).stderr
-        times.append(float(err.rsplit(" in ", 1)[1].split()[0]))
-    return sorted(times)[len(times) // 2]
+    def warm_page_cache(self):
+        line_feeds = 0
+        for f in self.files:
+            with open(f, "rb") as h:
+                while chunk := h.read(1 << 24):
+                    line_feeds += chunk.count(b"\n")
+        return line_feeds
 
+    def floors(self, line_feeds):
+        self.note_load("floor")
+        ways = floor_ways.ways(os.cpu_count() or 1)
+        names = [name for name, _ in ways]
+        if self.args.scan_reading not in names:
+            sys.exit("bench: --scan-reading must be one of:\n  " + "\n  ".join(names))
+        if self.quick:
+            keep = {self.args.scan_reading, "read 256 KiB buffer", ways[-1][0]}
+            ways = [w for w in ways if w[0] in keep]
+        cmds = [command([self.args.floor] + opts) + " " + self.file_args + " | cat" for _, opts in ways]
+        for (name, _), cmd in zip(ways, cmds):
+            counted = int(shell_output(cmd).decode() or -1)
+            if counted != line_feeds:
+                sys.exit("bench: the floor read %d LF bytes with %s, the files hold %d" % (counted, name, line_feeds))
+        return list(zip([name for name, _ in ways], hyperfine(cmds, self.runs)))
 
-def window_rows(tool, ini, runs):
-    """The search in the desktop application's result window against the engine alone, both timed in one
-    process by window-search on the offscreen platform."""
-    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-    timed = [run([tool, "--ini", ini, "--time", str(runs), keyword], stdout=subprocess.PIPE, env=env)
-             for keyword in WINDOW_KEYWORDS]
-    return [json.loads(result.stdout) for result in timed]
+    def query_rows(self):
+        self.note_load("queries")
+        rows = []
+        for name, ours, rg, grep in queries():
+            ours_cmd = command(self.search + ["-c"] + ours)
+            rg1 = "rg -j1 -c " + command(rg) + " " + self.file_args
+            rgn = "rg -c " + command(rg) + " " + self.file_args
+            gr = "LC_ALL=C grep -F -c " + command(grep) + " " + self.file_args
+            times = hyperfine([ours_cmd + " | cat", rg1 + " | cat", rgn + " | cat", gr + " | cat"], self.runs)
+            ours_count = int(shell_output(ours_cmd).decode() or 0)
+            rows.append((name, times, ours_count, count_lines(rg1), count_lines(gr)))
+        return rows
+
+    def tag_form(self):
+        """About 100,000 tag-form hits counted, then written out: the difference is what writing costs."""
+        tag = self.search + ["--tag", "--match", "word", "in"]
+        times = hyperfine([command(tag + ["-c"]), command(tag + ["--raw"]) + " > /dev/null"], self.runs)
+        output = subprocess.run(tag + ["--raw"], capture_output=True).stdout
+        return times, output.count(b"\n"), len(output)
+
+    def million(self):
+        """Time, peak memory and the search's own time of a search with about 2 M hits, counted, written
+        out, with the duplicate check and the sort. The lines' own bytes are what `--raw` writes (each
+        line as the list holds it, CR LF included)."""
+        self.note_load("million hits")
+        keyword = "the" if self.quick else MILLION_KEYWORD
+        baseline = MeasuredRuns(self.search + ["-c", "zymurgy"], 1).peak_rss
+        plain = subprocess.run(self.search + ["--raw", keyword], capture_output=True).stdout
+        tagged = subprocess.run(self.search + ["--raw", "--tag", keyword], capture_output=True).stdout
+        rows = []
+        for label, extra, lines in (("`-c`", ["-c"], plain),
+                                    ("written out (UTF-8, to /dev/null)", [], plain),
+                                    ("`-c --dedupe`", ["-c", "--dedupe"], plain),
+                                    ("`-c --sort`", ["-c", "--sort"], plain),
+                                    ("`-c --tag --sort --dedupe`", ["-c", "--tag", "--sort", "--dedupe"], tagged)):
+            measured = MeasuredRuns(self.search + extra + [keyword], self.slow_runs)
+            rows.append((label, measured, lines.count(b"\n"), len(lines)))
+        return keyword, baseline, rows
+
+    def index_rows(self):
+        self.note_load("index")
+        run([self.cli, "--ini", self.ini, "index", "build"], stdout=subprocess.DEVNULL)
+        rows = []
+        for frequency, word in INDEX_WORDS:
+            base = self.search + ["-c", "--headword-only", "--match1", "word", word]
+            counts = [shell_output(command(base + extra)).decode().strip() for extra in ([], ["--index"])]
+            runs = self.runs if frequency != "frequent" else max(1, self.runs // 2)
+            scan, index = hyperfine([command(base), command(base + ["--index"])], runs)
+            alone = [MeasuredRuns(base + extra, runs).search for extra in ([], ["--index"])]
+            rows.append((frequency, word, scan, index, alone, counts))
+        return rows
+
+    def window_rows(self):
+        """The desktop application's result window against the engine alone, both timed in one process
+        of window-search, and at 2 M hits with the duplicate check on (the difference from the same
+        search without it is the window's duplicate check)."""
+        self.note_load("window")
+        env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+        dedupe_ini = self.ini.replace(".ini", "-dedupe.ini")
+        with open(self.ini, "rb") as src, open(dedupe_ini, "wb") as dst:
+            dst.write(src.read())
+        run([self.cli, "--ini", dedupe_ini, "config", "set", "Options", "CheckData", "1"])
+        cases = [(k, self.ini, self.runs, False) for k in WINDOW_KEYWORDS]
+        if not self.quick:
+            cases += [(MILLION_KEYWORD, self.ini, self.slow_runs, False),
+                      (MILLION_KEYWORD, dedupe_ini, self.slow_runs, True)]
+        rows = []
+        for keyword, ini, runs, dedupe in cases:
+            out = run([self.args.window_search, "--ini", ini, "--time", str(runs), keyword], stdout=subprocess.PIPE,
+                      env=env).stdout
+            rows.append((dedupe, json.loads(out)))
+        return rows
 
 
 def main():
@@ -121,121 +229,39 @@ def main():
     parser.add_argument("--root", required=True)
     parser.add_argument("--bin", required=True)
     parser.add_argument("--window-search", required=True)
-    parser.add_argument("--runs", type=int, default=10)
+    parser.add_argument("--floor", required=True, help="the read-floor program")
+    parser.add_argument("--runs", type=int, help="runs of each short command (default 10, 2 with --quick)")
+    parser.add_argument("--quick", action="store_true", help="a short smoke run; writes no results")
+    parser.add_argument("--scan-reading", default=SCAN_READING, help="the floor way the scan reads like")
+    parser.add_argument("--results", help="the results file (default bench/RESULTS.md; --quick writes none)")
+    parser.add_argument("--wait-for-quiet", type=int, default=0, metavar="SECONDS",
+                        help="wait up to this long for the load average to fall below %.1f" % machine.QUIET_LOAD)
     args = parser.parse_args()
-    data = os.path.join(args.root, "bench", "data")
-    os.makedirs(data, exist_ok=True)
-    ini, files = prepare(args.root, args.bin, data)
-    total = sum(os.path.getsize(f) for f in files)
-    cli = os.path.join(args.bin, "quilsk-cli")
-    search = [cli, "--ini", ini, "search", "--no-history", "-c"]
-    file_args = " ".join(quote(f) for f in files)
-    for f in files:  # into the page cache
-        with open(f, "rb") as h:
-            while h.read(1 << 24):
-                pass
 
-    rows = []
-    for name, ours, rg, grep in queries():
-        ours_cmd = " ".join(quote(a) for a in search + ours)
-        rg1 = "rg -j1 -c " + " ".join(quote(a) for a in rg) + " " + file_args
-        rgn = "rg -c " + " ".join(quote(a) for a in rg) + " " + file_args
-        gr = "LC_ALL=C grep -F -c " + " ".join(quote(a) for a in grep) + " " + file_args
-        times = hyperfine([ours_cmd, rg1 + " | cat", rgn + " | cat", gr + " | cat"], args.runs, shell=True)
-        ours_count = int(subprocess.run(["bash", "-c", ours_cmd], capture_output=True).stdout.decode() or 0)
-        rows.append((name, times, ours_count, count_lines(rg1), count_lines(gr)))
-
-    # About 100,000 tag-form hits: the search counted, then written out; the
-    # difference is what writing the result text costs.
-    tag = [cli, "--ini", ini, "search", "--no-history", "--tag", "--match", "word", "in"]
-    tag_times = hyperfine([" ".join(quote(a) for a in tag + ["-c"]), " ".join(quote(a) for a in tag + ["--raw"]) + " > /dev/null"],
-                          args.runs, shell=True)
-    tag_output = subprocess.run(tag + ["--raw"], capture_output=True).stdout
-    tag_time = (tag_times[0][0], tag_times[1][0], tag_output.count(b"\n"))
-    tag_bytes = len(tag_output)
-
-    index_rows = []
-    subprocess.run([cli, "--ini", ini, "index", "build"], check=True, stdout=subprocess.DEVNULL)
-    for mode, word in (("word", "water"), ("prefix", "wat"), ("word", "stone"), ("word", "zymurgy")):
-        base = [cli, "--ini", ini, "search", "--no-history", "-c", "--headword-only", "--match1", mode, word]
-        scan, index = hyperfine([" ".join(quote(a) for a in base), " ".join(quote(a) for a in base + ["--index"])],
-                                args.runs, shell=False)
-        counts = [subprocess.run(base + extra, capture_output=True).stdout.decode().strip() for extra in ([], ["--index"])]
-        engine = [search_ms(base + extra + ["--time"], args.runs) for extra in ([], ["--index"])]
-        index_rows.append((mode, word, scan, index, counts, engine))
-
-    rss = peak_rss_kib(search + ["-i", "the"])
-    window = window_rows(args.window_search, ini, args.runs)
-    report = render(rows, total, tag_time, tag_bytes, index_rows, rss, len(files)) + render_window(window)
-    print(report)
-    with open(os.path.join(args.root, "bench", "RESULTS.md"), "w") as out:
-        out.write(report)
-
-
-def machine():
-    cpu = "unknown"
-    for line in open("/proc/cpuinfo"):
-        if line.startswith("model name"):
-            cpu = line.split(":", 1)[1].strip()
-            break
-    cores = os.cpu_count()
-    mem = os.sysconf("SC_PAGE_SIZE") * os.sysconf("SC_PHYS_PAGES") / 2**30
-    versions = []
-    for tool in (["rg", "--version"], ["grep", "--version"], ["hyperfine", "--version"]):
-        versions.append(subprocess.run(tool, capture_output=True, text=True).stdout.splitlines()[0])
-    return cpu, cores, mem, versions
-
-
-def render(rows, total, tag_time, tag_bytes, index_rows, rss, nfiles):
-    cpu, cores, mem, versions = machine()
-    mb = total / 1e6
-    lines = ["# Benchmark results", "",
-             "Made by `bench/run` on %s." % datetime.date.today().isoformat(), "",
-             "Machine: %s, %d cores, %.0f GiB, %s %s. Tools: %s." % (cpu, cores, mem, platform.system(),
-                                                                  platform.release(), "; ".join(versions)), "",
-             "Data: %d files, %.1f MB (the generated main dictionary and corpus, cp932), in the page cache. "
-             "Times are medians (minimum in brackets) of whole runs of each command, output through a pipe; "
-             "`quilsk-cli search -c` uses one thread." % (nfiles, mb), "",
-             "| query | quilsk-cli | MB/s | rg -j1 -F -c | rg -F -c | grep -F -c | vs rg -j1 | vs rg | vs grep | lines: ours / rg / grep |",
-             "|---|---|---|---|---|---|---|---|---|---|"]
-    for name, times, ours_count, rg_count, grep_count in rows:
-        (ours, ours_min), (rg1, _), (rgn, _), (gr, _) = times
-        lines.append("| %s | %.1f ms (%.1f) | %.0f | %.1f ms | %.1f ms | %.1f ms | %.2f× | %.2f× | %.1f× | %d / %d / %d |" % (
-            name, ours * 1e3, ours_min * 1e3, mb / ours, rg1 * 1e3, rgn * 1e3, gr * 1e3, rg1 / ours, rgn / ours,
-            gr / ours, ours_count, rg_count, grep_count))
-    lines += ["", "Ratios above 1 mean quilsk-cli is faster. ripgrep's and grep's whole-word and prefix options "
-              "are byte-wise and ignore Shift-JIS, so their line counts differ where ours are exact; for the "
-              "second keyword, the group and the filters they search the first keyword alone.", ""]
-    counted, written, hits = tag_time
-    lines.append("Tag form, whole word \"in\" (%d lines, %.1f MB of result text): %.1f ms counting them, %.1f ms "
-                 "writing them out; the writing runs at %.0f MB/s." % (
-                     hits, tag_bytes / 1e6, counted * 1e3, written * 1e3, tag_bytes / 1e6 / max(written - counted, 1e-4)))
-    lines += ["", "| index look-up | scan | index | speed-up | search alone: scan / index | speed-up | lines: scan / index |",
-              "|---|---|---|---|---|---|---|"]
-    for mode, word, scan, index, counts, engine in index_rows:
-        lines.append("| %s `%s`, headword only | %.1f ms | %.2f ms | %.0f× | %.2f / %.2f ms | %.0f× | %s / %s |" % (
-            mode, word, scan[0] * 1e3, index[0] * 1e3, scan[0] / index[0], engine[0], engine[1],
-            engine[0] / engine[1], counts[0], counts[1]))
-    lines += ["", "Whole runs include starting the program (about 2 ms); \"search alone\" is the search as "
-              "`quilsk-cli search --time` reports it."]
-    lines += ["", "Peak resident memory of a scan with 300,000+ hits (`-i the`): %.1f MiB." % (rss / 1024), ""]
-    return "\n".join(lines)
-
-
-def render_window(rows):
-    lines = ["", "| search in the desktop application | result window | engine alone | window / engine | lines |",
-             "|---|---|---|---|---|"]
-    for r in rows:
-        window, engine = r["window_ms"], r["engine_ms"]
-        lines.append("| `%s` | %.1f ms (%.1f) | %.1f ms (%.1f) | %.2f× | %d |" % (
-            r["keyword"], window["median"], window["min"], engine["median"], engine["min"],
-            window["median"] / engine["median"], r["lines"]))
-    lines += ["", "Medians (minimum in brackets) of %d searches each, taking turns in one process of `window-search` "
-              "(`-DQUILSK_BUILD_TOOLS=ON`) on the offscreen platform: the result window's search as its search "
-              "command runs it, through the application's host, which handles events every 40 ms and shows the "
-              "file being searched in the caption; the engine's alone through a host that does neither, as "
-              "`quilsk-cli`'s. The goal is at most 1.2×." % rows[0]["runs"], ""]
-    return "\n".join(lines)
+    this = machine.describe()
+    print(machine.summary(this), file=sys.stderr)
+    waited = 0
+    while machine.load() >= machine.QUIET_LOAD and waited < args.wait_for_quiet:
+        time.sleep(15)
+        waited += 15
+    bench = Bench(args)
+    started = time.time()
+    line_feeds = bench.warm_page_cache()
+    measured = {
+        "floors": bench.floors(line_feeds),
+        "queries": bench.query_rows(),
+        "tag": bench.tag_form(),
+        "million": bench.million(),
+        "index": bench.index_rows(),
+        "window": bench.window_rows(),
+    }
+    bench.note_load("end")
+    text = report.render(this, bench, measured, datetime.date.today().isoformat(), time.time() - started)
+    print(text)
+    path = args.results or (None if args.quick else os.path.join(args.root, "bench", "RESULTS.md"))
+    if path:
+        results_file.write_section(path, this["cpu"], text)
+        print("[bench] wrote the section \"%s\" of %s" % (this["cpu"], path), file=sys.stderr)
 
 
 if __name__ == "__main__":

@@ -48,11 +48,7 @@ void PrintUsage(std::ostream& out)
                  "exit status: 0 found, 1 nothing found, 2 error, 130 interrupted\n";
 }
 
-int Usage()
-{
-    PrintUsage(std::cerr);
-    return kExitError;
-}
+int Usage() { return Fail("usage: quilsk-cli [--ini FILE] COMMAND [ARGUMENTS] (quilsk-cli --help lists them)"); }
 
 std::string ArgumentToCp932(std::string_view utf8, std::string_view what)
 {

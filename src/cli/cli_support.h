@@ -25,7 +25,8 @@ struct Invocation {
 int Fail(std::string_view utf8Message);
 // The usage text, which --help prints on stdout.
 void PrintUsage(std::ostream& out);
-// The usage text on stderr; returns kExitError.
+// Arguments that fit no command: one line on stderr that points to --help;
+// returns kExitError.
 int Usage();
 
 // A UTF-8 argument as cp932; on failure reports which argument and exits 2.

@@ -65,7 +65,7 @@ int Run(int argc, char** argv)
             return Fail(problem);
         return FinishOutput(command.run(invocation));
     }
-    return Usage();
+    return Fail("unknown command: " + std::string(name) + " (quilsk-cli --help lists them)");
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <array>
 #include <optional>
 #include <map>
-#include <regex>
 #include <string_view>
 
 #include "platform/atomic_file.h"
@@ -41,33 +40,39 @@ bool ParseEntry(std::string_view line, Entry& entry)
     return !entry.headword.empty();
 }
 
-bool IsPartOfSpeech(std::string_view tag)
+bool IsLowerWord(std::string_view s)
 {
-    static const std::regex pattern(
-        "adj(-[a-z]+)?|adv(-to)?|aux(-[a-z]+)?|conj|cop(-da)?|ctr|exp|int|n(-[a-z]+)?|num|pn|pref|prt|suf|unc|"
-        "v[0-9a-z]*(-[a-z]+)?|vs(-[a-z]+)?");
-    return std::regex_match(tag.begin(), tag.end(), pattern);
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= 'a' && c <= 'z'; });
 }
 
-// Strips the leading "(tag) " groups of a gloss; returns the parts of speech among them.
+// `rest` is empty or "-" and lower-case letters.
+bool IsOptionalLowerSuffix(std::string_view rest) { return rest.empty() || (rest[0] == '-' && IsLowerWord(rest.substr(1))); }
+
+// Strips the leading "(tag) " groups of a gloss; returns the parts of speech
+// among them. Each group is read once, so the work grows with the gloss.
 std::string TakeTags(std::string& gloss)
 {
     std::string partOfSpeech;
-    while (gloss.size() > 2 && gloss.front() == '(') {
-        const size_t close = gloss.find(')');
-        if (close == std::string::npos) break;
-        const std::string group = gloss.substr(1, close - 1);
+    std::string_view rest = gloss;
+    while (rest.size() > 2 && rest.front() == '(') {
+        const size_t close = rest.find(')');
+        if (close == std::string_view::npos) break;
+        const std::string_view group = rest.substr(1, close - 1);
         bool allPos = !group.empty();
-        for (size_t begin = 0; begin <= group.size();) {
+        for (size_t begin = 0; allPos && begin <= group.size();) {
             size_t comma = group.find(',', begin);
-            if (comma == std::string::npos) comma = group.size();
-            allPos = allPos && IsPartOfSpeech(std::string_view(group).substr(begin, comma - begin));
+            if (comma == std::string_view::npos) comma = group.size();
+            allPos = IsEdictPartOfSpeech(group.substr(begin, comma - begin));
             begin = comma + 1;
         }
-        if (allPos) partOfSpeech = partOfSpeech.empty() ? group : partOfSpeech + "," + group;
-        gloss.erase(0, close + 1);
-        while (!gloss.empty() && gloss.front() == ' ') gloss.erase(0, 1);
+        if (allPos) {
+            if (!partOfSpeech.empty()) partOfSpeech += ',';
+            partOfSpeech += group;
+        }
+        rest.remove_prefix(close + 1);
+        rest.remove_prefix(std::min(rest.find_first_not_of(' '), rest.size()));
     }
+    gloss = std::string(rest);
     return partOfSpeech;
 }
 
@@ -106,6 +111,21 @@ void Convert(const Entry& entry, Output& out, EdictImportResult& result)
 }
 
 }  // namespace
+
+// Read character by character: a pattern matcher that recurses per character
+// would overflow the stack on a tag of a few hundred thousand letters.
+bool IsEdictPartOfSpeech(std::string_view tag)
+{
+    static constexpr std::string_view kPlain[] = {"conj", "ctr", "exp", "int", "num", "pn", "pref", "prt", "suf", "unc",
+                                                  "adv", "adv-to", "cop", "cop-da"};
+    if (std::find(std::begin(kPlain), std::end(kPlain), tag) != std::end(kPlain)) return true;
+    for (const std::string_view stem : {"adj", "aux", "n"})
+        if (tag.starts_with(stem) && IsOptionalLowerSuffix(tag.substr(stem.size()))) return true;
+    // "v", letters and digits, then an optional "-" and lower-case letters ("vs-i", "v5k-s").
+    if (!tag.starts_with('v')) return false;
+    const size_t stem = std::min(tag.find_first_not_of("0123456789abcdefghijklmnopqrstuvwxyz", 1), tag.size());
+    return IsOptionalLowerSuffix(tag.substr(stem));
+}
 
 EdictImportResult ImportEdict(const std::filesystem::path& edictFile, const std::filesystem::path& outputDir)
 {

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Turns the free EDICT dictionary (EUC-JP, one Japanese entry per line with its
@@ -27,5 +28,9 @@ inline const char* const kEdictRejectsFile = "edict-rejects.txt";
 // Fails, writing nothing, when `edictFile` is not a readable regular file or
 // yields no headword line.
 EdictImportResult ImportEdict(const std::filesystem::path& edictFile, const std::filesystem::path& outputDir);
+
+// Whether one tag of a leading "(tag,tag) " group of a gloss names a part of
+// speech ("n", "adj-na", "v5k-s", ...): those groups make the line's "{...}".
+bool IsEdictPartOfSpeech(std::string_view tag);
 
 }  // namespace quilsk

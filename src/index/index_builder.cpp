@@ -168,7 +168,7 @@ IndexBuildResult BuildIndex(const CSettingsStore& store, const std::function<voi
                                         : "the index directory is not a directory: " + Cp932ToUtf8(indexDir);
         return result;
     }
-    CIndexFileSet indexFiles(*dir);
+    CIndexFileSet indexFiles(*dir, store.LockTimeout());
     if (std::string error = indexFiles.Begin(); !error.empty()) {
         result.error = std::move(error);
         return result;

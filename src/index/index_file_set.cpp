@@ -13,6 +13,7 @@
 #include "index/index_location.h"
 #include "platform/atomic_file.h"
 #include "platform/char_case.h"
+#include "platform/file_lock.h"
 
 namespace fs = std::filesystem;
 
@@ -79,7 +80,10 @@ bool IsIndexTemporary(std::string_view name)
     return name.starts_with(dataPrefix) && name.size() > dataPrefix.size() + 2 && name[dataPrefix.size() + 1] == '.';
 }
 
-CIndexFileSet::CIndexFileSet(fs::path dir) : m_dir(std::move(dir)) {}
+CIndexFileSet::CIndexFileSet(fs::path dir, std::chrono::milliseconds searchWait)
+    : m_dir(std::move(dir)), m_searchWait(searchWait)
+{
+}
 
 CIndexFileSet::~CIndexFileSet()
 {
@@ -118,6 +122,10 @@ std::string CIndexFileSet::Stage(const std::string& name, const std::function<vo
 
 std::string CIndexFileSet::Publish(std::string_view tableContent, const StepHook& step)
 {
+    // As in Begin, a file system without locks is replaced unguarded.
+    CFileLock searches;
+    if (!searches.Acquire(m_dir / kReplaceLockName, m_searchWait).empty() && searches.WasBusy())
+        return "searches kept the index in " + m_dir.string() + " in use; it was left as it was";
     const fs::path table = m_dir / kFileTableName;
     if (std::string error = Replace(table, kEmptyTable, step); !error.empty()) return error;
     while (!m_staged.empty()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -11,6 +12,9 @@
 // renamed into place, and the new table written last. A build that fails or
 // dies at any point leaves either the old index whole or a table that names no
 // file, which no search uses: never new data files read through the old table.
+// While it replaces the files, the build holds the index's lock file alone; a
+// search shares it while it opens a data file and reads the table, so neither
+// sees the files of two builds.
 
 namespace quilsk {
 
@@ -20,7 +24,8 @@ public:
     // Called before each change to the index directory, for progress and tests.
     using StepHook = std::function<void(const std::filesystem::path& file)>;
 
-    explicit CIndexFileSet(std::filesystem::path dir);
+    // `searchWait`: how long Publish waits for searches to finish opening the index.
+    CIndexFileSet(std::filesystem::path dir, std::chrono::milliseconds searchWait);
     // Removes the temporaries not yet published.
     ~CIndexFileSet();
     CIndexFileSet(const CIndexFileSet&) = delete;
@@ -48,6 +53,7 @@ private:
     void RemoveStaleDataFiles(const StepHook& step);
 
     std::filesystem::path m_dir;
+    std::chrono::milliseconds m_searchWait;
     int m_dirFd = -1;  // open while the build holds the directory
     std::vector<Staged> m_staged;
     std::vector<std::string> m_published;

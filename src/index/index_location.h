@@ -4,13 +4,15 @@
 #include <string_view>
 
 // Where an index lives: the directory "Index"/"Dir" holds one data file per
-// selector character ("$$TMP$$." + the character) and the file-number table
-// "vrnindex.ini".
+// selector character ("$$TMP$$." + the character), the file-number table
+// "vrnindex.ini", and the lock file "vrnindex.lock" through which a build that
+// replaces the files and the searches that open them take turns.
 
 namespace quilsk {
 
 inline constexpr const char* kDataFilePrefix = "$$TMP$$.";
 inline constexpr const char* kFileTableName = "vrnindex.ini";
+inline constexpr const char* kReplaceLockName = "vrnindex.lock";
 
 // "_" for an ASCII digit, the letter itself, "#" for anything else.
 char IndexSelector(char firstByte);

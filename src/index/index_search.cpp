@@ -11,6 +11,7 @@
 #include "index/index_location.h"
 #include "index/open_dictionaries.h"
 #include "platform/cp932.h"
+#include "platform/file_lock.h"
 #include "platform/file_system.h"
 #include "platform/host.h"
 #include "platform/mapped_window.h"
@@ -122,25 +123,44 @@ private:
 
 }  // namespace
 
-IndexSearchEnd RunIndexSearch(CZelklexDoc& doc, const IndexQuery& query, const std::string& indexPath,
-                              const std::string& tablePath)
+IndexSearchEnd RunIndexSearch(CZelklexDoc& doc, const IndexQuery& query, const std::string& indexDir)
 {
     static const std::string kUnsupportedVersion =
         Cp932Literal("このバージョンのインデックスファイルには対応しておりません。m(__)m\n"
                      "対応したIDXMAKR.EXEを入手の上、インデックスを作り直してください。");
     static const std::string kUnreadable = Cp932Literal("インデックスのファイルを読み込めません: ");
+    static const std::string kBeingRebuilt = Cp932Literal(
+        "インデックスを作り直しているところです。しばらくしてからもう一度検索してください。");
+    const std::string indexPath = IndexFilePath(indexDir, query.walkWord);
     CIndexFileReader index;
-    if (!index.OpenCp932(indexPath)) {
+    const auto open = [&] {
+        if (index.OpenCp932(indexPath)) return IndexSearchEnd::Done;
         // Missing is no index; present but not a readable file is bad input.
         if (!ResolveCaseInsensitive(ToNativePath(indexPath))) return IndexSearchEnd::NoIndexFile;
         doc.Host().MessageBox(kUnreadable + indexPath);
         return IndexSearchEnd::Unreadable;
+    };
+    if (const IndexSearchEnd end = open(); end != IndexSearchEnd::Done) return end;
+    // The data file and the table must be of one build: both are found and read
+    // while no build replaces them, the data file opened again once that is
+    // sure. The lock file is made only where an index is.
+    CFileLock noBuild;
+    const std::optional<std::filesystem::path> dataFile = ResolveCaseInsensitive(ToNativePath(indexPath));
+    if (dataFile &&
+        noBuild.Acquire(dataFile->parent_path() / kReplaceLockName, doc.Store().LockTimeout(), LockKind::Shared)
+            .empty()) {
+        if (const IndexSearchEnd end = open(); end != IndexSearchEnd::Done) return end;
+    } else if (noBuild.WasBusy()) {
+        doc.Host().MessageBox(kBeingRebuilt);
+        return IndexSearchEnd::BeingRebuilt;
     }
     if (!index.HasSupportedVersion()) {
         if (query.secondary.empty()) doc.Host().MessageBox(kUnsupportedVersion);
         return IndexSearchEnd::UnsupportedVersion;
     }
+    const std::string tablePath = DetectFileTable(indexDir);
     CFileNumberTable table(doc.Store(), tablePath);
+    noBuild.Release();
     if (!table.IsReadable()) {
         doc.Host().MessageBox(kUnreadable + tablePath);
         return IndexSearchEnd::Unreadable;

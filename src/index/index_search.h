@@ -31,13 +31,15 @@ struct IndexQuery {
     bool tagForm = false;
 };
 
-enum class IndexSearchEnd { Done, NoIndexFile, UnsupportedVersion, Unreadable };
+enum class IndexSearchEnd { Done, NoIndexFile, UnsupportedVersion, Unreadable, BeingRebuilt };
 
 // Runs the search and appends its lines to the document's results. Shows the
 // version message itself, except when there is a second keyword, and a message
 // when the data file or the table is there but cannot be read (a FIFO, a
-// directory). Ends early, keeping what it found, when the stop request is set.
-IndexSearchEnd RunIndexSearch(CZelklexDoc& doc, const IndexQuery& query, const std::string& indexPath,
-                              const std::string& tablePath);
+// directory), or when a build kept replacing the index's files for longer than
+// the settings store's lock timeout. Ends early, keeping what it found, when the
+// stop request is set.
+// `indexDir` (cp932, ending in a separator) holds the data files and the table.
+IndexSearchEnd RunIndexSearch(CZelklexDoc& doc, const IndexQuery& query, const std::string& indexDir);
 
 }  // namespace quilsk

@@ -48,7 +48,7 @@ bool CZelklexDoc::LookUpWord(std::string_view line, size_t byteIndex)
     if (const std::optional<IndexKey> key = IndexKeyFor(query.primary.front(), query.mode)) {
         query.walkWord = key->word;
         query.walkByPrefix = key->byPrefix;
-        RunIndexSearch(*this, query, IndexFilePath(indexDir, key->word), DetectFileTable(indexDir));
+        RunIndexSearch(*this, query, indexDir);
     }
     m_app.busy = false;
     m_app.stopRequested = false;

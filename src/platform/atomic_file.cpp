@@ -3,8 +3,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -50,16 +48,6 @@ std::string FollowLinks(const fs::path& path, fs::path& target)
         target = next.is_absolute() ? next : target.parent_path() / next;
     }
     return Describe(path, std::strerror(ELOOP));
-}
-
-std::optional<std::string> ReadWholeFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return std::move(content).str();
 }
 
 std::string WriteFileAtomically(const fs::path& path, std::string_view content)

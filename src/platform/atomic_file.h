@@ -1,15 +1,11 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
 
 namespace quilsk {
-
-// Reads a whole file; nullopt when it does not exist or cannot be read.
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
 
 // The file that writing `path` replaces: symbolic links are followed to their
 // target, a dangling link too, so a link stays a link and its target is created.

@@ -19,11 +19,12 @@ void CFileLock::Release()
     m_fd = -1;
 }
 
-std::string CFileLock::Acquire(const std::filesystem::path& lockFile, std::chrono::milliseconds timeout)
+std::string CFileLock::Acquire(const std::filesystem::path& lockFile, std::chrono::milliseconds timeout, LockKind kind)
 {
     Release();
+    m_busy = false;
     const auto describe = [&](const std::string& reason) { return lockFile.string() + ": " + reason; };
-    if (lockFile.has_parent_path()) {
+    if (kind == LockKind::Exclusive && lockFile.has_parent_path()) {
         std::error_code ec;
         std::filesystem::create_directories(lockFile.parent_path(), ec);
         if (ec) return describe(ec.message());
@@ -36,8 +37,9 @@ std::string CFileLock::Acquire(const std::filesystem::path& lockFile, std::chron
     // Polled rather than blocking, so the wait has an end.
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     auto pause = std::chrono::milliseconds(1);
+    const int operation = kind == LockKind::Exclusive ? LOCK_EX : LOCK_SH;
     for (;;) {
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        if (::flock(fd, operation | LOCK_NB) == 0) {
             m_fd = fd;
             return {};
         }
@@ -46,6 +48,7 @@ std::string CFileLock::Acquire(const std::filesystem::path& lockFile, std::chron
         if (error != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
             ::close(fd);
             if (error != EWOULDBLOCK) return describe(std::strerror(error));
+            m_busy = true;
             return describe("still locked by another program");
         }
         std::this_thread::sleep_for(pause);

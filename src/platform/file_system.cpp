@@ -94,7 +94,10 @@ DirectoryListing ListEntries(std::string_view cp932Dir, bool wantDirectories, st
         listing.readable = false;
         return listing;
     }
-    for (const fs::directory_entry& entry : it) {
+    // Advanced with an error code: a read error in the middle of the listing
+    // ends it as unreadable, never with an exception.
+    for (; it != fs::directory_iterator(); it.increment(ec)) {
+        const fs::directory_entry& entry = *it;
         const std::string native = entry.path().filename().string();
         if (native.empty() || native[0] == '.') continue;
         std::error_code typeError;
@@ -107,6 +110,7 @@ DirectoryListing ListEntries(std::string_view cp932Dir, bool wantDirectories, st
         listing.names.push_back(std::move(*name));
         listing.nativePaths.push_back(entry.path());
     }
+    if (ec) listing.readable = false;
     std::vector<size_t> order(listing.names.size());
     for (size_t i = 0; i < order.size(); ++i) order[i] = i;
     std::sort(order.begin(), order.end(), [&](size_t a, size_t b) { return ListingLess(listing.names[a], listing.names[b]); });
@@ -159,8 +163,8 @@ std::optional<fs::path> ResolveChild(const fs::path& dir, const fs::path& compon
     if (ec) return std::nullopt;
     std::optional<std::string> match;
     bool matchReadsExactly = false;
-    for (const fs::directory_entry& entry : it) {
-        const std::string candidate = entry.path().filename().string();
+    for (; it != fs::directory_iterator(); it.increment(ec)) {
+        const std::string candidate = it->path().filename().string();
         const auto text = NativeNameToUtf8(candidate);
         if (!text || !EqualsIgnoreAsciiCaseUtf8(*text, name)) continue;
         const bool readsExactly = *text == name;

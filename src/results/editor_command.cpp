@@ -28,9 +28,31 @@ std::optional<MacroAt> FindMacro(const std::vector<std::string>& words, std::str
 
 bool Precedes(const MacroAt& a, const MacroAt& b) { return a.word != b.word ? a.word < b.word : a.offset < b.offset; }
 
-void Replace(std::vector<std::string>& words, const MacroAt& at, std::string_view text)
+struct Replacement {
+    MacroAt at;
+    const std::string* text;
+};
+
+// Each word with its macros replaced, in order, and the template's text between
+// them converted; a macro starts at a character, so the pieces convert as the
+// whole word would.
+void Assemble(std::vector<std::string>& words, std::vector<Replacement> replacements, TemplateConversion convert)
 {
-    words[at.word].replace(at.offset, 2, text);
+    std::sort(replacements.begin(), replacements.end(),
+              [](const Replacement& a, const Replacement& b) { return Precedes(a.at, b.at); });
+    const auto converted = [convert](std::string_view text) { return convert ? convert(text) : std::string(text); };
+    for (size_t w = 0; w < words.size(); ++w) {
+        std::string word;
+        size_t from = 0;
+        for (const Replacement& r : replacements) {
+            if (r.at.word != w) continue;
+            word += converted(std::string_view(words[w]).substr(from, r.at.offset - from));
+            word += *r.text;
+            from = r.at.offset + 2;
+        }
+        word += converted(std::string_view(words[w]).substr(from));
+        words[w] = std::move(word);
+    }
 }
 
 }  // namespace
@@ -46,7 +68,8 @@ EditorTarget ParseResultTag(std::string_view line)
     return {std::string(line.substr(0, open)), std::string(number)};
 }
 
-CommandLineWords ExpandEditorTemplate(std::string_view commandTemplate, const EditorTarget& target)
+CommandLineWords ExpandEditorTemplate(std::string_view commandTemplate, const EditorTarget& target,
+                                      TemplateConversion convertTemplate)
 {
     CommandLineWords command = SplitCommandLine(commandTemplate);
     std::vector<std::string>& words = command.words;
@@ -54,16 +77,12 @@ CommandLineWords ExpandEditorTemplate(std::string_view commandTemplate, const Ed
 
     // Both places are found in the template before anything is replaced; "%f"
     // and "%r" can never overlap.
+    std::vector<Replacement> replacements;
     const std::optional<MacroAt> fileAt = FindMacro(words, "%f", "%F");
-    const std::optional<MacroAt> lineAt = FindMacro(words, "%r", "%R");
-    // The later one first, so the earlier one's offset still holds.
-    if (fileAt && lineAt && Precedes(*fileAt, *lineAt)) {
-        Replace(words, *lineAt, target.lineNumber);
-        Replace(words, *fileAt, target.file);
-    } else {
-        if (fileAt) Replace(words, *fileAt, target.file);
-        if (lineAt) Replace(words, *lineAt, target.lineNumber);
-    }
+    if (fileAt) replacements.push_back({*fileAt, &target.file});
+    if (const std::optional<MacroAt> lineAt = FindMacro(words, "%r", "%R"))
+        replacements.push_back({*lineAt, &target.lineNumber});
+    Assemble(words, std::move(replacements), convertTemplate);
     if (!fileAt) words.push_back(target.file);
     return command;
 }

@@ -29,6 +29,11 @@ EditorTarget ParseResultTag(std::string_view line);
 // stays as written, and the replacements are never searched for macros.
 // Without a file macro the file becomes one more argument at the end. A
 // template without any word yields no arguments.
-CommandLineWords ExpandEditorTemplate(std::string_view commandTemplate, const EditorTarget& target);
+// `convertTemplate`, when given, converts the template's own text (not the
+// target's file and line number, which are inserted as they are): the program
+// gets its words in the form of the file system, the file as it is named on disk.
+using TemplateConversion = std::string (*)(std::string_view);
+CommandLineWords ExpandEditorTemplate(std::string_view commandTemplate, const EditorTarget& target,
+                                      TemplateConversion convertTemplate = nullptr);
 
 }  // namespace quilsk

@@ -13,13 +13,13 @@ namespace quilsk {
 
 namespace {
 
-// The path as it exists on disk, or as given when there is no such file.
-std::string ExistingSpelling(const std::string& cp932Path)
+// The path as it exists on disk, found as files are opened, in the bytes of its
+// names there (a name stored as cp932 stays cp932); as given when there is no
+// such file.
+std::string NativeSpelling(const std::string& cp932Path)
 {
-    const auto resolved = ResolveCaseInsensitive(ToNativePath(cp932Path));
-    if (!resolved) return cp932Path;
-    auto spelled = FromNativePath(*resolved);
-    return spelled ? std::move(*spelled) : cp932Path;
+    const std::filesystem::path given = ToNativePath(cp932Path);
+    return ResolveCaseInsensitive(given).value_or(given).native();
 }
 
 std::string DescribeTemplateError(CommandLineError error)
@@ -40,19 +40,16 @@ EditorMode ChooseEditorMode(const CSettingsStore& store, bool lastSearchUsedTagF
 
 EditorLaunchResult StartEditor(const CSettingsStore& store, const EditorTarget& target)
 {
-    const EditorTarget onDisk{ExistingSpelling(target.file), target.lineNumber};
-    const CommandLineWords command =
-        ExpandEditorTemplate(store.GetString("Editor", "CmdLine", "", CSettingsStore::kWhole), onDisk);
+    const EditorTarget onDisk{NativeSpelling(target.file), Cp932ToUtf8(target.lineNumber)};
+    const CommandLineWords command = ExpandEditorTemplate(
+        store.GetString("Editor", "CmdLine", "", CSettingsStore::kWhole), onDisk, Cp932ToUtf8);
     if (command.error != CommandLineError::None)
         return {EditorLaunchStatus::Failed, DescribeTemplateError(command.error)};
     if (command.words.empty()) return {};
 
-    std::vector<std::string> arguments;
-    arguments.reserve(command.words.size());
-    for (const std::string& word : command.words) arguments.push_back(Cp932ToUtf8(word));
     const ProcessPriority priority =
         store.GetInt("Editor", "Priority", 0) == 1 ? ProcessPriority::Normal : ProcessPriority::Low;
-    if (std::string reason = StartDetachedProcess(arguments, priority); !reason.empty())
+    if (std::string reason = StartDetachedProcess(command.words, priority); !reason.empty())
         return {EditorLaunchStatus::Failed, std::move(reason)};
     return {EditorLaunchStatus::Started, {}};
 }

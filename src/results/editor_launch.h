@@ -31,8 +31,9 @@ struct EditorLaunchResult {
 
 // Starts the command of "Editor"/"CmdLine" on the target: at idle priority
 // unless "Editor"/"Priority" is 1. The file is first matched against the file
-// system without regard to ASCII case, as the engine opens files, so the
-// upper-cased paths of tags reach the editor as they exist. A template without
+// system as the engine opens files (without regard to ASCII case, names stored
+// as cp932 bytes too), so the upper-cased paths of tags reach the editor as they
+// exist on disk, byte for byte. A template without
 // any word starts nothing and is no failure; an unterminated quote in it and a
 // program that cannot be started are.
 EditorLaunchResult StartEditor(const CSettingsStore& store, const EditorTarget& target);

@@ -1,11 +1,8 @@
 #include "results/result_file.h"
 
-#include <cerrno>
-#include <cstring>
-#include <sys/stat.h>
-
 #include "platform/atomic_file.h"
 #include "platform/file_system.h"
+#include "platform/regular_file.h"
 #include "results/result_list.h"
 
 namespace quilsk {
@@ -34,12 +31,11 @@ std::string SaveResultFile(const CExStringList& results, std::string_view cp932P
 
 std::string LoadResultFile(std::string_view cp932Path, CExStringList& results)
 {
+    // Opened once, as every file the engine reads: what is checked is what is read.
     const std::filesystem::path path = ToNativePath(cp932Path);
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return path.string() + ": " + std::strerror(errno);
-    if (!S_ISREG(st.st_mode)) return path.string() + ": not a regular file";
-    const std::optional<std::string> content = ReadWholeFile(path);
-    if (!content) return path.string() + ": cannot be read";
+    std::string failure;
+    const std::optional<std::string> content = ReadRegularFile(path, failure);
+    if (!content) return path.string() + ": " + failure;
 
     CExStringList loaded;
     for (size_t start = 0; start < content->size();) {

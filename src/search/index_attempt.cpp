@@ -16,7 +16,6 @@ bool CZelklexDoc::TryIndexSearch()
         m_request.searchMode = SearchMode::Normal;
         return false;
     }
-    const std::string tablePath = DetectFileTable(m_request.indexDir);
     SetTitle(m_savedTitle + kIndexCaption);
     // Suffix and substring matches, and keywords without a run the index holds, are scanned.
     const std::optional<IndexKey> key = IndexKeyFor(keyword, m_request.mode1);
@@ -33,7 +32,7 @@ bool CZelklexDoc::TryIndexSearch()
     query.combination = m_request.combination;
     query.skipExamples = m_request.skipExamples;
     query.tagForm = m_request.tagForm;
-    RunIndexSearch(*this, query, IndexFilePath(m_request.indexDir, key->word), tablePath);
+    RunIndexSearch(*this, query, m_request.indexDir);
     return true;
 }
 

@@ -34,10 +34,7 @@ bool CZelklexDoc::Search()
     m_lastTagForm = m_request.tagForm;
     UpdateAllViews();
 
-    if (m_recordHistory) {
-        m_app.history.Record(m_store, m_request.keyword1IsWord, m_request.keyword2IsWord);
-        m_app.history.Save(m_store);
-    }
+    if (m_recordHistory) m_app.history.Record(m_store, m_request.keyword1IsWord, m_request.keyword2IsWord);
 
     const bool indexed = m_request.useIndex && m_request.headwordOnly && m_primary.size() == 1 && TryIndexSearch();
     if (!indexed) Scan();

@@ -31,14 +31,25 @@ void LoadList(const CSettingsStore& store, int which, std::vector<std::string>& 
     }
 }
 
-void RecordText(std::vector<std::string>& list, std::string text)
+// `stored` is the list as read from the file, with `text` put at its head when
+// given; `inMemory` may hold older entries that no longer fit in the file. An
+// entry keeps the spelling of wherever it is found first. `inMemory` becomes the
+// stored list followed by the entries only it holds.
+void Merge(std::vector<std::string>& stored, std::vector<std::string>& inMemory, const std::string* text)
 {
-    auto found = FindEntry(list, text);
-    if (found != list.end()) {
-        std::rotate(list.begin(), found, std::next(found));
-        return;
+    if (text) {
+        auto found = FindEntry(stored, *text);
+        if (found != stored.end()) {
+            std::rotate(stored.begin(), found, std::next(found));
+        } else {
+            auto remembered = FindEntry(inMemory, *text);
+            stored.insert(stored.begin(), remembered != inMemory.end() ? *remembered : *text);
+        }
     }
-    list.insert(list.begin(), std::move(text));
+    for (std::string& entry : inMemory) {
+        if (FindEntry(stored, entry) == stored.end()) stored.push_back(std::move(entry));
+    }
+    inMemory = std::move(stored);
 }
 
 void AddToSave(IniValues& values, int which, const std::vector<std::string>& list)
@@ -55,19 +66,22 @@ void CKeywordHistory::Load(const CSettingsStore& store)
     LoadList(store, 2, m_keyword2);
 }
 
-void CKeywordHistory::Record(const CSettingsStore& store, bool recordKeyword1, bool recordKeyword2)
+bool CKeywordHistory::Record(CSettingsStore& store, bool recordKeyword1, bool recordKeyword2)
 {
-    if (recordKeyword1) RecordText(m_keyword1, store.GetString("Keyword", "Keyword1", ""));
-    if (recordKeyword2) RecordText(m_keyword2, store.GetString("Keyword", "Keyword2", ""));
-}
-
-bool CKeywordHistory::Save(CSettingsStore& store) const
-{
-    IniValues values;
-    AddToSave(values, 1, m_keyword1);
-    AddToSave(values, 2, m_keyword2);
-    if (values.empty()) return true;
-    return store.WriteStrings(kSection, values);
+    return store.Update([&] {
+        const std::string keyword1 = store.GetString("Keyword", "Keyword1", "");
+        const std::string keyword2 = store.GetString("Keyword", "Keyword2", "");
+        std::vector<std::string> stored1;
+        std::vector<std::string> stored2;
+        LoadList(store, 1, stored1);
+        LoadList(store, 2, stored2);
+        Merge(stored1, m_keyword1, recordKeyword1 ? &keyword1 : nullptr);
+        Merge(stored2, m_keyword2, recordKeyword2 ? &keyword2 : nullptr);
+        IniValues values;
+        if (recordKeyword1) AddToSave(values, 1, m_keyword1);
+        if (recordKeyword2) AddToSave(values, 2, m_keyword2);
+        return values.empty() || store.WriteStrings(kSection, values);
+    });
 }
 
 }  // namespace quilsk

@@ -66,7 +66,10 @@ public:
     // UTF-8, for display: the file and why the last write failed.
     const std::string& LastError() const { return m_lastError; }
     void SetWriteFailureHandler(std::function<void(const std::string&)> handler) { m_onFailure = std::move(handler); }
+    // How long this program waits for another program's lock: this file's, and
+    // an index's while a build replaces its files or searches open them.
     void SetLockTimeout(std::chrono::milliseconds timeout) { m_lockTimeout = timeout; }
+    std::chrono::milliseconds LockTimeout() const { return m_lockTimeout; }
 
 private:
     struct Override {

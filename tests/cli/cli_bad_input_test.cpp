@@ -72,6 +72,26 @@ TEST_F(CliBadInputTest, EmptyOrMissingPathsAreRefusedWithAMessage)
     EXPECT_NE(noIni.err.find("--ini: the path is empty"), std::string::npos) << noIni.err;
 }
 
+// Arguments that fit no command are one line on stderr, as every other error.
+TEST_F(CliBadInputTest, ArgumentsThatFitNoCommandAreOneLine)
+{
+    const std::vector<std::vector<std::string>> commands = {
+        {},          {"frobnicate"}, {"lookup"},        {"lookup", "a", "b"}, {"index"},      {"index", "build", "x"},
+        {"group"},   {"group", "add"}, {"quick"},       {"quick", "set", "A"}, {"config"},     {"config", "get", "A"},
+        {"history", "3"}, {"categories", "x"}, {"register", "main"}, {"search", "--bogus"}, {"search", "a", "b", "c"},
+        {"import-edict"}, {"import-edict", "--bogus", "d"},
+    };
+    for (const auto& args : commands) {
+        const auto r = Cli(args);
+        const std::string shown = args.empty() ? "(none)" : args[0];
+        EXPECT_EQ(r.exitCode, 2) << shown;
+        EXPECT_EQ(r.out, "") << shown;
+        EXPECT_EQ(r.err.find("quilsk-cli: "), 0u) << r.err;
+        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << "one line: " << r.err;
+    }
+    EXPECT_NE(Cli({"frobnicate"}).err.find("unknown command: frobnicate"), std::string::npos);
+}
+
 TEST_F(CliBadInputTest, OutputThatCannotBeWrittenIsAnError)
 {
     const std::vector<std::vector<std::string>> commands = {

@@ -9,6 +9,9 @@
 
 #include "index/index_builder.h"
 #include "index/index_file_set.h"
+#include "index/index_location.h"
+#include "platform/cp932.h"
+#include "platform/file_lock.h"
 #include "support/search_fixture.h"
 
 namespace fs = std::filesystem;
@@ -200,6 +203,54 @@ TEST_F(IndexBuildInterruptionTest, FailuresLeaveTheOldIndex)
     close(lock);
     EXPECT_EQ(LookUpAll(), oldResults);
     EXPECT_EQ(Temporaries(), std::vector<std::string>{});
+}
+
+// A search reads the data file and the table of one build: while a build
+// replaces them it waits, and past its wait says so instead of reading a mix.
+TEST_F(IndexBuildInterruptionTest, SearchesDuringTheReplacePhaseSayTheIndexIsBeingRebuilt)
+{
+    const std::string rebuilding = Cp932Literal("インデックスを作り直しているところです");
+    store.SetLockTimeout(std::chrono::milliseconds(0));
+    int replacing = 0;
+    const IndexBuildResult built = BuildIndex(store, [&](const IndexBuildProgress& p) {
+        if (p.step != IndexBuildProgress::Step::Replacing) return;
+        ++replacing;
+        host.messages.clear();
+        for (const auto& lines : LookUpAll()) EXPECT_EQ(lines, std::vector<std::string>{}) << p.path;
+        ASSERT_EQ(host.messages.size(), 4u) << p.path;
+        EXPECT_NE(host.messages.front().find(rebuilding), std::string::npos) << p.path;
+    });
+    ASSERT_EQ(built.error, "");
+    EXPECT_GT(replacing, 4) << "the table emptied, the renames, the new table";
+    host.messages.clear();
+    EXPECT_EQ(LookUpAll(), newResults);
+    EXPECT_EQ(host.messages, std::vector<std::string>{});
+
+    // A build in another program holds the lock the same way.
+    CFileLock build;
+    ASSERT_EQ(build.Acquire(dir / "idx" / kReplaceLockName, std::chrono::milliseconds(0)), "");
+    doc.LookUpWord("apple", 0);
+    EXPECT_EQ(Lines(), std::vector<std::string>{});
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_NE(host.messages.front().find(rebuilding), std::string::npos);
+}
+
+// A build does not replace the files while a search opens them, and fails
+// rather than wait for ever, leaving the old index whole.
+TEST_F(IndexBuildInterruptionTest, ABuildLeavesTheIndexToASearchThatOpensIt)
+{
+    const std::string oldTable = test::ReadBytes(dir / "idx" / kFileTableName);
+    CFileLock search;
+    ASSERT_EQ(search.Acquire(dir / "idx" / kReplaceLockName, std::chrono::milliseconds(0), LockKind::Shared), "");
+    store.SetLockTimeout(std::chrono::milliseconds(0));
+    const IndexBuildResult built = BuildIndex(store);
+    EXPECT_NE(built.error.find("searches kept the index"), std::string::npos) << built.error;
+    EXPECT_EQ(test::ReadBytes(dir / "idx" / kFileTableName), oldTable);
+    EXPECT_EQ(Temporaries(), std::vector<std::string>{});
+    search.Release();
+    EXPECT_EQ(LookUpAll(), oldResults);
+    ASSERT_EQ(BuildIndex(store).error, "");
+    EXPECT_EQ(LookUpAll(), newResults);
 }
 
 TEST(IndexBuildLimitsTest, MoreFilesThanFileNumbersIsAnError)

@@ -1,15 +1,74 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cerrno>
+#include <dirent.h>
+#include <dlfcn.h>
+
 #include "platform/cp932.h"
 #include "platform/file_system.h"
 #include "platform/text_file_reader.h"
 #include "support/test_support.h"
+
+// A disk that fails in the middle of a listing: once armed, readdir hands out
+// that many more entries and then fails with EIO. Every listing of the test
+// program goes through it; unarmed it only passes the call on.
+namespace {
+std::atomic<int> g_entriesBeforeReadError{-1};
+}  // namespace
+
+extern "C" struct dirent* readdir(DIR* dir)
+{
+    using Readdir = struct dirent* (*)(DIR*);
+    static const auto next = reinterpret_cast<Readdir>(::dlsym(RTLD_NEXT, "readdir"));
+    int left = g_entriesBeforeReadError.load();
+    while (left > 0 && !g_entriesBeforeReadError.compare_exchange_weak(left, left - 1)) {
+    }
+    if (left == 0) {
+        errno = EIO;
+        return nullptr;
+    }
+    return next(dir);
+}
 
 namespace quilsk {
 namespace {
 
 using test::Sjis;
 using test::WriteBytes;
+
+// A read error in the middle of a listing ends it as unreadable; it never
+// escapes as an exception (the desktop application has no handler for one).
+TEST(FileSystemTest, AReadErrorInTheMiddleOfAListingIsReportedNotThrown)
+{
+    test::CTempDir dir;
+    // Six entries in each directory, "." and ".." included.
+    for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt"}) WriteBytes(dir / "d" / name, "x");
+    for (const char* name : {"e", "f", "g"}) std::filesystem::create_directory(dir / name);
+    const std::string cp932Dir = *FromNativePath(dir / "d") + "/";
+    ASSERT_EQ(ListFiles(cp932Dir, "*.txt").names.size(), 4u);
+    // Armed for one listing at a time, and disarmed whatever happens.
+    struct CReadErrorAfter {
+        explicit CReadErrorAfter(int entries) { g_entriesBeforeReadError = entries; }
+        ~CReadErrorAfter() { g_entriesBeforeReadError = -1; }
+    };
+    const auto failingAfter = [](int entries, const auto& list) {
+        const CReadErrorAfter armed(entries);
+        return list();
+    };
+    for (int entries = 0; entries < 6; ++entries) {
+        const DirectoryListing files = failingAfter(entries, [&] { return ListFiles(cp932Dir, "*.txt"); });
+        const DirectoryListing dirs =
+            failingAfter(entries, [&] { return ListDirectories(*FromNativePath(dir.Path()) + "/"); });
+        const auto resolved = failingAfter(entries, [&] { return ResolveCaseInsensitive(dir / "d" / "C.TXT"); });
+        EXPECT_FALSE(files.readable) << entries;
+        EXPECT_LE(files.names.size(), 4u);
+        EXPECT_FALSE(dirs.readable) << entries;
+        if (resolved) {
+            EXPECT_EQ(*resolved, dir / "d" / "c.txt") << entries;
+        }
+    }
+}
 
 TEST(MaskTest, WildcardsMatchWithoutRegardToAsciiCase)
 {

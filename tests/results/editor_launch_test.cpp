@@ -85,6 +85,24 @@ TEST_F(EditorLaunchOnRowTest, TagModeOpensTheTaggedFileAsItExistsAtIdlePriority)
     EXPECT_EQ(*record, (Words{"19", dictionary.string(), "+1234"}));
 }
 
+// Names unpacked from archives made elsewhere are cp932 bytes on disk: the
+// editor gets those bytes, the only name under which the file can be opened.
+TEST_F(EditorLaunchOnRowTest, AFileNamedInCp932OnDiskReachesTheEditorAsItIsNamedThere)
+{
+    const std::filesystem::path folder = dir / Sjis("辞書");
+    const std::filesystem::path dictionary = folder / Sjis("略語.txt");
+    test::WriteBytes(dictionary, "apple : x\n");
+    const std::string tagged = Sjis("辞書") + "/" + Sjis("略語.TXT");
+    results.Append(*FromNativePath(dir.Path()) + "/" + tagged + "(     12) apple : x\r\n");
+    UseTemplate(recorder.Program().string() + " " + Sjis("開く") + "=%F:%R");
+
+    ASSERT_EQ(Launch(true, 0).status, EditorLaunchStatus::Started);
+    const auto record = recorder.WaitForRecord();
+    ASSERT_TRUE(record);
+    EXPECT_EQ(*record, (Words{"19", "\xE9\x96\x8B\xE3\x81\x8F=" + dictionary.string() + ":12"}))
+        << "the template's own text in UTF-8 (開く), the file in its bytes on disk";
+}
+
 TEST_F(EditorLaunchOnRowTest, ResultFileModeOpensTheSavedFileAtTheRowInUtf8)
 {
     const std::filesystem::path saved = dir / "\xE7\xB5\x90\xE6\x9E\x9C.txt";  // 結果.txt

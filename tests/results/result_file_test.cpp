@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "platform/file_system.h"
 #include "results/result_file.h"
 #include "results/result_list.h"
@@ -78,6 +80,21 @@ TEST(ResultFileTest, FailuresAreReportedAndLeaveTheListAlone)
         EXPECT_NE(LoadResultFile(Cp932(path), results), "") << path;
         EXPECT_EQ(Lines(results), std::vector<std::string>{"kept\r\n"}) << path;
     }
+}
+
+// Opened once, as it exists on disk: a name stored as cp932 bytes, a FIFO never waited on.
+TEST(ResultFileTest, LoadsAFileNamedInCp932OnDiskAndRefusesAFifo)
+{
+    CTempDir dir;
+    const std::string name = Sjis("結果.txt");
+    WriteBytes(dir / name, "a\r\nb\n");
+    CExStringList results;
+    ASSERT_EQ(LoadResultFile(Cp932(dir.Path()) + "/" + name, results), "");
+    EXPECT_EQ(Lines(results), (std::vector<std::string>{"a\r\n", "b\r\n"}));
+
+    ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+    EXPECT_NE(LoadResultFile(Cp932(dir / "fifo"), results).find("not a regular file"), std::string::npos);
+    EXPECT_EQ(Lines(results), (std::vector<std::string>{"a\r\n", "b\r\n"}));
 }
 
 }  // namespace

@@ -13,8 +13,7 @@ protected:
     {
         ASSERT_TRUE(store.WriteString("Keyword", "Keyword1", keyword1));
         ASSERT_TRUE(store.WriteString("Keyword", "Keyword2", keyword2));
-        history.Record(store, record1, record2);
-        ASSERT_TRUE(history.Save(store));
+        ASSERT_TRUE(history.Record(store, record1, record2));
     }
 
     test::CTempDir dir;
@@ -63,13 +62,36 @@ TEST_F(KeywordHistoryTest, GroupsAreNotRecordedButAnEmptyKeyword2Is)
 TEST_F(KeywordHistoryTest, ThirtyKeywordsStayInMemoryAndTheNewest26AreStored)
 {
     ASSERT_TRUE(store.WriteString("History", "Keyword1Z", "stale"));
+    history.Load(store);
     for (int i = 0; i < 30; ++i) Search("kw" + std::to_string(i));
-    EXPECT_EQ(history.Entries(1).size(), 30u);
+    EXPECT_EQ(history.Entries(1).size(), 31u);
+    EXPECT_EQ(history.Entries(1).front(), "kw29");
+    EXPECT_EQ(history.Entries(1).back(), "stale");
     EXPECT_EQ(store.GetString("History", "Keyword1A", ""), "kw29");
     EXPECT_EQ(store.GetString("History", "Keyword1Z", ""), "kw4");
     CKeywordHistory reloaded;
     reloaded.Load(store);
     EXPECT_EQ(reloaded.Entries(1).size(), 26u);
+}
+
+// Two programs on one settings file, each with the history it loaded at start:
+// each search stores the other's entries too and brings them into memory.
+TEST_F(KeywordHistoryTest, AnotherProgramsSearchesAreKeptAndSeen)
+{
+    CSettingsStore otherStore{dir / "quilsk.ini"};
+    CKeywordHistory other;
+    Search("pear");
+    other.Load(otherStore);
+    history.Load(store);
+    Search("plum");
+    ASSERT_TRUE(otherStore.WriteString("Keyword", "Keyword1", "fig"));
+    ASSERT_TRUE(other.Record(otherStore, true, false));
+    EXPECT_EQ(other.Entries(1), (std::vector<std::string>{"fig", "plum", "pear"}));
+    Search("PEAR");
+    EXPECT_EQ(history.Entries(1), (std::vector<std::string>{"pear", "fig", "plum"}));
+    CKeywordHistory reloaded;
+    reloaded.Load(store);
+    EXPECT_EQ(reloaded.Entries(1), history.Entries(1));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "settings/keyword_history.h"
 #include "settings/settings_store.h"
 #include "settings/word_groups.h"
 #include "support/test_support.h"
@@ -99,6 +100,38 @@ TEST(SettingsRaceTest, GroupAddsBesideSearchesKeepEveryWord)
     }
     EXPECT_EQ(words.size(), 2u * kWords);
     EXPECT_EQ(ReadGroupNames(store), std::vector<std::string>{"fruit"});
+}
+
+TEST(SettingsRaceTest, ConcurrentSearchesKeepEveryKeywordInTheHistory)
+{
+    const test::CTempDir dir;
+    const std::string ini = (dir / "quilsk.ini").string();
+    // Both runs together stay within the 26 entries the file keeps, so every keyword must be there.
+    constexpr int kSearches = 13;
+    const pid_t first = StartLoop(kSearches, [&](int i) {
+        return std::vector<std::string>{"--ini", ini, "search", "first" + std::to_string(i)};
+    });
+    const pid_t second = StartLoop(kSearches, [&](int i) {
+        return std::vector<std::string>{"--ini", ini, "search", "--word2", "second" + std::to_string(i),
+                                        "k2-" + std::to_string(i)};
+    });
+    ASSERT_TRUE(Succeeded(first));
+    ASSERT_TRUE(Succeeded(second));
+    CKeywordHistory history;
+    history.Load(CSettingsStore(ini));
+    const std::vector<std::string>& entries = history.Entries(1);
+    EXPECT_EQ(entries.size(), 2u * kSearches);
+    EXPECT_EQ(history.Entries(2).size(), static_cast<size_t>(kSearches));
+    for (int i = 0; i < kSearches; ++i) {
+        EXPECT_NE(std::find(entries.begin(), entries.end(), "first" + std::to_string(i)), entries.end()) << i;
+        EXPECT_NE(std::find(entries.begin(), entries.end(), "second" + std::to_string(i)), entries.end()) << i;
+    }
+    // Each run's own keywords stay in the order it searched them, newest first.
+    const auto position = [&](const std::string& keyword) { return std::find(entries.begin(), entries.end(), keyword); };
+    for (int i = 1; i < kSearches; ++i) {
+        EXPECT_LT(position("first" + std::to_string(i)), position("first" + std::to_string(i - 1)));
+        EXPECT_LT(position("second" + std::to_string(i)), position("second" + std::to_string(i - 1)));
+    }
 }
 
 }  // namespace
