@@ -40,7 +40,7 @@ CInterruptToStop::~CInterruptToStop()
 
 bool CInterruptToStop::Interrupted() { return g_interrupted != 0; }
 
-CCliHost::CCliHost() : m_progressEnabled(isatty(STDERR_FILENO) == 1) {}
+CCliHost::CCliHost(bool showProgress) : m_bar(CProgressBar::ForStderr(showProgress)) {}
 
 CCliHost::~CCliHost() { ClearProgress(); }
 
@@ -58,31 +58,25 @@ MessageAnswer CCliHost::MessageBox(std::string_view text, MessageButtons buttons
 
 void CCliHost::RefreshViews(CZelklexDoc& doc)
 {
-    if (m_progressShown) ShowProgress(doc.Results().Count());
+    if (m_filesScanned > 0) ShowProgress(doc.Results().Count());
 }
 
 void CCliHost::ReportScanProgress(CZelklexDoc&, const ScanProgress& progress)
 {
-    if (!m_progressEnabled) return;
-    m_file = Cp932ToUtf8(progress.path);
-    m_fileIndex = progress.fileIndex;
-    m_fileCount = progress.fileCount;
+    ++m_filesScanned;
+    m_file = progress.path;
+    m_progress = progress;
     ShowProgress(progress.hits);
 }
 
 void CCliHost::ShowProgress(size_t hits)
 {
-    std::fprintf(stderr, "\r\x1b[K[%zu/%zu] %zu hits  %s", m_fileIndex, m_fileCount, hits, m_file.c_str());
-    std::fflush(stderr);
-    m_progressShown = true;
+    if (!m_bar.Enabled()) return;
+    const WorkProgress work{m_file, m_progress.fileIndex, m_progress.fileCount, m_progress.bytesDone,
+                            m_progress.byteCount};
+    m_bar.Show(work, std::to_string(hits) + (hits == 1 ? " line" : " lines"));
 }
 
-void CCliHost::ClearProgress()
-{
-    if (!m_progressShown) return;
-    std::fputs("\r\x1b[K", stderr);
-    std::fflush(stderr);
-    m_progressShown = false;
-}
+void CCliHost::ClearProgress() { m_bar.Clear(); }
 
 }  // namespace quilsk::cli

@@ -3,15 +3,17 @@
 #include <atomic>
 #include <string>
 
+#include "cli/progress_bar.h"
 #include "platform/host.h"
 
 namespace quilsk::cli {
 
 // The engine's host on a terminal: every message box becomes one line on
-// stderr, progress shows on stderr when it is a terminal, nothing is pumped.
+// stderr, a scan's progress shows on stderr when asked for and stderr is a
+// terminal, nothing is pumped.
 class CCliHost : public CHost {
 public:
-    CCliHost();
+    explicit CCliHost(bool showProgress = false);
     ~CCliHost() override;
 
     void Beep() override {}
@@ -28,15 +30,17 @@ public:
     // or index, a refused request): the command then exits with kExitError.
     bool ShowedMessage() const { return m_showedMessage; }
 
+    // How many dictionary files the scans read (none when the index answered).
+    size_t FilesScanned() const { return m_filesScanned; }
+
 private:
     void ShowProgress(size_t hits);
 
-    bool m_progressEnabled;
+    CProgressBar m_bar;
     bool m_showedMessage = false;
-    bool m_progressShown = false;
+    size_t m_filesScanned = 0;
     std::string m_file;
-    size_t m_fileIndex = 0;
-    size_t m_fileCount = 0;
+    ScanProgress m_progress;  // the last one reported; its path is m_file
 };
 
 constexpr int kExitInterrupted = 130;

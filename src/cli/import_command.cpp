@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "cli/commands.h"
+#include "cli/progress_bar.h"
 #include "import/edict_import.h"
 #include "search/quick_mode.h"
 #include "settings/dictionary_categories.h"
@@ -33,7 +34,13 @@ int RunImportEdictCommand(const Invocation& invocation)
     if (!from || !absoluteDir) return kExitError;
     const std::filesystem::path& dir = *absoluteDir;
 
-    const EdictImportResult result = ImportEdict(*from, dir);
+    EdictImportResult result;
+    {
+        CProgressBar bar = CProgressBar::ForStderr();
+        result = ImportEdict(*from, dir, [&](const WorkProgress& p) {
+            bar.Show(p, p.fileCount > 0 ? "writing" : "converting");
+        });
+    }
     if (!result.error.empty()) return Fail("cannot import: " + result.error);
     std::printf("%zu entries, %zu headword lines in %zu files in %s\n", result.entries, result.lines,
                 result.files.size(), dir.string().c_str());

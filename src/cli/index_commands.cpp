@@ -4,6 +4,7 @@
 
 #include "cli/cli_host.h"
 #include "cli/commands.h"
+#include "cli/index_build_progress.h"
 #include "cli/result_output.h"
 #include "index/index_builder.h"
 #include "platform/cp932.h"
@@ -16,12 +17,12 @@ namespace quilsk::cli {
 int RunIndexCommand(const Invocation& invocation)
 {
     if (invocation.args.size() != 1 || invocation.args[0] != "build") return Usage();
-    const bool showProgress = isatty(STDERR_FILENO) == 1;
-    const IndexBuildResult result = BuildIndex(CSettingsStore(invocation.iniFile), [&](const IndexBuildProgress& p) {
-        if (showProgress && p.step == IndexBuildProgress::Step::Reading)
-            std::fprintf(stderr, "\r\x1b[K[%zu/%zu] %s", p.fileIndex + 1, p.fileCount, Cp932ToUtf8(p.path).c_str());
-    });
-    if (showProgress) std::fputs("\r\x1b[K", stderr);
+    IndexBuildResult result;
+    {
+        CProgressBar bar = CProgressBar::ForStderr();
+        result = BuildIndex(CSettingsStore(invocation.iniFile),
+                            [&](const IndexBuildProgress& p) { ShowIndexBuildProgress(bar, p); });
+    }
     if (!result.error.empty()) return Fail("cannot build the index: " + result.error);
     std::printf("%zu files, %zu words indexed\n", result.files, result.words);
     return kExitFound;

@@ -5,11 +5,14 @@
 
 #include "cli/cli_host.h"
 #include "cli/commands.h"
+#include "cli/json_search.h"
 #include "cli/result_output.h"
 #include "results/result_file.h"
 #include "search/app_state.h"
 #include "search/result_document.h"
 #include "settings/settings_store.h"
+#include "settings/word_groups.h"
+#include "text/keyword_match.h"
 
 namespace quilsk::cli {
 
@@ -74,6 +77,9 @@ struct SearchOptions {
     bool countOnly = false;
     bool recordHistory = true;
     bool reportTime = false;
+    bool json = false;
+    bool progress = false;
+    bool colorGiven = false;
     std::optional<std::string> savePath;
 };
 
@@ -160,6 +166,7 @@ std::optional<SearchOptions> COptionParser::Parse()
         } else if (TakeValue(arg, "--color", value)) {
             if (value != "auto" && value != "always" && value != "never") return Fail("unknown --color: " + value), std::nullopt;
             m_options.color = value;
+            m_options.colorGiven = true;
         } else if (TakeValue(arg, "--index-dir", value)) {
             const auto dir = AbsolutePathArgument(value, "--index-dir");
             if (!dir) return std::nullopt;
@@ -178,6 +185,10 @@ std::optional<SearchOptions> COptionParser::Parse()
             m_options.recordHistory = false;
         } else if (arg == "--time") {
             m_options.reportTime = true;
+        } else if (arg == "--json") {
+            m_options.json = true;
+        } else if (arg == "--progress") {
+            m_options.progress = true;
         } else if (m_missingValue) {
             return Fail(arg + " needs a value"), std::nullopt;
         } else {
@@ -185,6 +196,9 @@ std::optional<SearchOptions> COptionParser::Parse()
         }
     }
     if (m_options.keywords.size() > 2) return Usage(), std::nullopt;
+    // Each of these chooses another output than JSON Lines.
+    if (m_options.json && (m_options.raw || m_options.countOnly || m_options.colorGiven))
+        return Fail("--json cannot be combined with --raw, --count or --color"), std::nullopt;
     return std::move(m_options);
 }
 
@@ -198,7 +212,9 @@ void ApplyOverrides(CSettingsStore& store, const SearchOptions& options)
         store.SetOverride("Keyword", kKeywordKeys[i], ArgumentToCp932(options.keywords[i], "KEYWORD"));
 }
 
-void Narrow(CZelklexDoc& doc, CSettingsStore& store, const SearchOptions& options)
+// Narrows by each --narrow keyword in turn through `narrow`.
+template <class NarrowFunction>
+void Narrow(CSettingsStore& store, const SearchOptions& options, NarrowFunction narrow)
 {
     const auto flags = *MatchFlags(options.narrowMatch);
     store.SetOverride("ReSea", "Word", "1");
@@ -209,8 +225,56 @@ void Narrow(CZelklexDoc& doc, CSettingsStore& store, const SearchOptions& option
     store.SetOverride("ReSea", "Back", flags[2]);
     for (const std::string& keyword : options.narrowKeywords) {
         store.SetOverride("ReSea", "Keyword", ArgumentToCp932(keyword, "--narrow"));
-        doc.Narrow();
+        narrow();
     }
+}
+
+// The words a JSON hit reports the places of: those of the keywords that must
+// occur (the second keyword's only under AND) and those of --narrow.
+std::vector<MatchWords> WordsToMark(const CSettingsStore& store, const SearchOptions& options)
+{
+    const SearchRequest request = ReadSearchRequest(store);
+    const auto wordsOf = [&](const std::string& keyword, bool isWord) {
+        std::vector<std::string> words = isWord ? std::vector<std::string>{keyword} : ReadGroupWords(store, keyword);
+        if (request.ignoreCase)
+            for (std::string& word : words) FoldKeyword(word);
+        return words;
+    };
+    std::vector<MatchWords> marked;
+    MatchWords first{{}, request.mode1, request.ignoreCase};
+    if (!request.keyword1.empty()) first.words = wordsOf(request.keyword1, request.keyword1IsWord);
+    std::vector<std::string> second;
+    if (!request.keyword2.empty()) second = wordsOf(request.keyword2, request.keyword2IsWord);
+    if (request.combination == Combination::Or)
+        first.words.insert(first.words.end(), second.begin(), second.end());
+    marked.push_back(std::move(first));
+    if (request.combination == Combination::And) marked.push_back({std::move(second), request.mode2, request.ignoreCase});
+    const auto narrowFlags = *MatchFlags(options.narrowMatch);
+    MatchWords narrow{{}, DeriveMatchMode(narrowFlags[0][0] == '1', narrowFlags[1][0] == '1', narrowFlags[2][0] == '1'),
+                      options.narrowIgnoreCase};
+    for (const std::string& keyword : options.narrowKeywords) {
+        narrow.words.push_back(ArgumentToCp932(keyword, "--narrow"));
+        if (options.narrowIgnoreCase) FoldKeyword(narrow.words.back());
+    }
+    marked.push_back(std::move(narrow));
+    return marked;
+}
+
+// Prints the results as JSON Lines; the search ran in tag form, `tagForm` is
+// the form asked for, which narrowing and the saved file follow.
+int FinishJsonSearch(CZelklexDoc& doc, CSettingsStore& store, const SearchOptions& options, bool tagForm,
+                     const JsonSummary& summary)
+{
+    CJsonResults results(doc.Results(), tagForm);
+    std::vector<MatchWords> marked = WordsToMark(store, options);
+    Narrow(store, options, [&] { results.Narrow(store); });
+    if (options.savePath) {
+        if (std::string error = SaveResultFile(results.Lines(), ArgumentToCp932(*options.savePath, "FILE"));
+            !error.empty())
+            return Fail("cannot save the results: " + error);
+    }
+    if (const int error = results.Write(stdout, marked, summary); error != 0) return OutputFailed(error);
+    return results.Count() == 0 ? kExitNothing : kExitFound;
 }
 
 OutputForm FormOf(const SearchOptions& options)
@@ -234,10 +298,13 @@ int RunSearchCommand(const Invocation& invocation)
         writeFailureShown = true;
     });
     ApplyOverrides(store, *options);
+    // JSON needs every line's file and line number, which tag form gives.
+    const bool tagForm = ReadSearchRequest(store).tagForm;
+    if (options->json) store.SetOverride("Options", "TagForm", "1");
 
     CAppState app;
     app.history.Load(store);
-    CCliHost host;
+    CCliHost host(options->progress);
     CZelklexDoc doc(app, store, host, "quilsk-cli");
     doc.SetRecordHistory(options->recordHistory);
 
@@ -251,7 +318,13 @@ int RunSearchCommand(const Invocation& invocation)
     if (options->reportTime)
         std::fprintf(stderr, "quilsk-cli: %zu lines in %.3f ms\n", doc.Results().Count(), elapsed.count());
 
-    Narrow(doc, store, *options);
+    if (options->json) {
+        const int status = FinishJsonSearch(doc, store, *options, tagForm,
+                                            {0, host.FilesScanned(), elapsed.count(), CInterruptToStop::Interrupted()});
+        if (status == kExitError || CInterruptToStop::Interrupted()) return status == kExitError ? status : kExitInterrupted;
+        return host.ShowedMessage() ? kExitError : status;
+    }
+    Narrow(store, *options, [&] { doc.Narrow(); });
     if (options->savePath) {
         if (std::string error = SaveResultFile(doc.Results(), ArgumentToCp932(*options->savePath, "FILE")); !error.empty())
             return Fail("cannot save the results: " + error);

@@ -5,10 +5,9 @@
 #include <cstdio>
 #include <exception>
 #include <string_view>
-#include <unistd.h>
 
+#include "cli/index_build_progress.h"
 #include "index/index_builder.h"
-#include "platform/cp932.h"
 #include "settings/settings_location.h"
 #include "settings/settings_store.h"
 
@@ -52,13 +51,11 @@ int Run(int argc, char** argv)
         std::fprintf(stderr, "idxmakr: %s\n", problem.c_str());
         return 2;
     }
-    const bool showProgress = isatty(STDERR_FILENO) == 1;
-    const quilsk::IndexBuildResult result = quilsk::BuildIndex(store, [&](const auto& p) {
-        if (showProgress && p.step == quilsk::IndexBuildProgress::Step::Reading)
-            std::fprintf(stderr, "\r\x1b[K[%zu/%zu] %s", p.fileIndex + 1, p.fileCount,
-                         quilsk::Cp932ToUtf8(p.path).c_str());
-    });
-    if (showProgress) std::fputs("\r\x1b[K", stderr);
+    quilsk::IndexBuildResult result;
+    {
+        quilsk::cli::CProgressBar bar = quilsk::cli::CProgressBar::ForStderr();
+        result = quilsk::BuildIndex(store, [&](const auto& p) { quilsk::cli::ShowIndexBuildProgress(bar, p); });
+    }
     if (!result.error.empty()) {
         std::fprintf(stderr, "idxmakr: %s\n", result.error.c_str());
         return 2;

@@ -9,6 +9,7 @@
 #include "platform/atomic_file.h"
 #include "platform/char_case.h"
 #include "platform/cp932.h"
+#include "platform/file_system.h"
 #include "platform/regular_file.h"
 #include "platform/sjis_bytes.h"
 
@@ -127,8 +128,10 @@ bool IsEdictPartOfSpeech(std::string_view tag)
     return IsOptionalLowerSuffix(tag.substr(stem));
 }
 
-EdictImportResult ImportEdict(const std::filesystem::path& edictFile, const std::filesystem::path& outputDir)
+EdictImportResult ImportEdict(const std::filesystem::path& edictFile, const std::filesystem::path& outputDir,
+                              const std::function<void(const WorkProgress&)>& progress)
 {
+    constexpr size_t kBytesPerReport = 1 << 20;
     EdictImportResult result;
     std::string failure;
     const std::optional<std::string> content = ReadRegularFile(edictFile, failure);
@@ -137,7 +140,13 @@ EdictImportResult ImportEdict(const std::filesystem::path& edictFile, const std:
         return result;
     }
     Output out;
+    const std::string sourceName = FromNativePath(edictFile.filename()).value_or("");
+    size_t reported = 0;
     for (std::string_view rest = *content; !rest.empty();) {
+        if (const size_t done = content->size() - rest.size(); progress && done - reported >= kBytesPerReport) {
+            progress({sourceName, 0, 0, done, content->size()});
+            reported = done;
+        }
         const size_t lf = rest.find('\n');
         std::string raw(rest.substr(0, lf));
         rest.remove_prefix(lf == std::string_view::npos ? rest.size() : lf + 1);
@@ -165,6 +174,7 @@ EdictImportResult ImportEdict(const std::filesystem::path& edictFile, const std:
         std::string bytes;
         for (const std::string& line : lines) bytes.append(line).append("\r\n");
         const std::string name = "EDICT." + suffix;
+        if (progress) progress({name, result.files.size(), out.files.size(), content->size(), content->size()});
         if (std::string error = WriteFileAtomically(outputDir / name, bytes); !error.empty()) {
             result.error = std::move(error);
             return result;

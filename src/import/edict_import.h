@@ -2,9 +2,12 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/host.h"
 
 // Turns the free EDICT dictionary (EUC-JP, one Japanese entry per line with its
 // English glosses) into dictionary files of our own format: cp932, CR LF, one
@@ -26,8 +29,10 @@ struct EdictImportResult {
 inline const char* const kEdictRejectsFile = "edict-rejects.txt";
 
 // Fails, writing nothing, when `edictFile` is not a readable regular file or
-// yields no headword line.
-EdictImportResult ImportEdict(const std::filesystem::path& edictFile, const std::filesystem::path& outputDir);
+// yields no headword line. `progress` hears of the bytes converted, then of
+// each file written.
+EdictImportResult ImportEdict(const std::filesystem::path& edictFile, const std::filesystem::path& outputDir,
+                              const std::function<void(const WorkProgress&)>& progress = {});
 
 // Whether one tag of a leading "(tag,tag) " group of a gloss names a part of
 // speech ("n", "adj-na", "v5k-s", ...): those groups make the line's "{...}".

@@ -174,13 +174,23 @@ IndexBuildResult BuildIndex(const CSettingsStore& store, const std::function<voi
         return result;
     }
     std::vector<std::pair<std::string, Pass>> files;
+    std::vector<uint64_t> sizes;
+    uint64_t byteCount = 0;
     for (Pass pass : {Pass::Main, Pass::Corpus, Pass::Other}) {
         PassFiles passFiles = BuildPassFiles(store, pass);
         if (passFiles.listingFailed) {
             result.error = "a dictionary directory cannot be read (see the registered categories)";
             return result;
         }
-        for (DictionaryFile& file : passFiles.files) files.emplace_back(std::move(file.path), pass);
+        for (DictionaryFile& file : passFiles.files) {
+            // For the progress report; a file that cannot be asked counts as
+            // empty here and fails below, when it is read.
+            std::error_code sizeError;
+            const uintmax_t size = fs::file_size(file.native, sizeError);
+            sizes.push_back(sizeError ? 0 : size);
+            byteCount += sizes.back();
+            files.emplace_back(std::move(file.path), pass);
+        }
     }
     if (files.size() > kMaxIndexedFiles) {
         result.error = std::to_string(files.size()) + " dictionary files are registered; an index holds at most " +
@@ -190,9 +200,11 @@ IndexBuildResult BuildIndex(const CSettingsStore& store, const std::function<voi
 
     CSelectorCollectors collectors;
     IniValues table;
+    uint64_t bytesDone = 0;
     for (size_t i = 0; i < files.size(); ++i) {
         const auto& [path, pass] = files[i];
-        if (progress) progress({IndexBuildProgress::Step::Reading, path, i, files.size()});
+        if (progress) progress({IndexBuildProgress::Step::Reading, path, i, files.size(), bytesDone, byteCount});
+        bytesDone += sizes[i];
         if (std::string error = IndexFile(path, static_cast<std::int16_t>(i), pass, collectors); !error.empty()) {
             result.error = "cannot index " + error;
             return result;

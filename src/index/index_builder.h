@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -23,6 +24,9 @@ struct IndexBuildProgress {
     std::string path;
     size_t fileIndex = 0;
     size_t fileCount = 0;
+    // Reading: the sizes of the files before `path` and of all of them.
+    uint64_t bytesDone = 0;
+    uint64_t byteCount = 0;
 };
 
 // File ids are 16-bit and never negative.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 // How the engine reaches the user interface. The desktop application, the
@@ -20,6 +21,18 @@ struct ScanProgress {
     size_t fileIndex = 0;  // 0-based position of `path` in the pass's file list
     size_t fileCount = 0;
     size_t hits = 0;
+    uint64_t bytesDone = 0;  // the sizes of the pass's files before `path`
+    uint64_t byteCount = 0;  // the sizes of all the pass's files
+};
+
+// How far a long piece of work has come (an index build, an import), for a
+// progress bar: files and bytes done of all there are. A count of 0 is unknown.
+struct WorkProgress {
+    std::string_view item;  // cp932: what is being worked on now; may be empty
+    size_t filesDone = 0;
+    size_t fileCount = 0;
+    uint64_t bytesDone = 0;
+    uint64_t byteCount = 0;
 };
 
 class CHost {

@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <memory>
 
 #include "platform/cp932.h"
@@ -50,9 +51,20 @@ void CZelklexDoc::Scan()
 void CZelklexDoc::ScanPass(Pass pass, std::vector<DictionaryFile> files)
 {
     m_files = std::move(files);
+    // Sizes for the host's progress report; a file that cannot be asked counts as empty.
+    std::vector<uint64_t> sizes(m_files.size(), 0);
+    uint64_t byteCount = 0;
     for (size_t i = 0; i < m_files.size(); ++i) {
-        m_host.ReportScanProgress(*this, {m_files[i].path, i, m_files.size(), m_results.Count()});
+        std::error_code ec;
+        const auto size = std::filesystem::file_size(m_files[i].native, ec);
+        sizes[i] = ec ? 0 : size;
+        byteCount += sizes[i];
+    }
+    uint64_t bytesDone = 0;
+    for (size_t i = 0; i < m_files.size(); ++i) {
+        m_host.ReportScanProgress(*this, {m_files[i].path, i, m_files.size(), m_results.Count(), bytesDone, byteCount});
         ScanFile(m_files[i], pass);
+        bytesDone += sizes[i];
         UpdateAllViews();
         if (m_app.stopRequested) return;
     }
