@@ -34,6 +34,8 @@ void PrintUsage(std::ostream& out)
                  "      --narrow KEYWORD (repeatable), --narrow-ignore-case, --narrow-match MODE\n"
                  "      --color=auto|always|never, --raw, -o/--save FILE, -c/--count, --no-history\n"
                  "      --time                        how long the search took, on stderr\n"
+                 "      --json                        JSON Lines: an object per line found, then a summary\n"
+                 "      --progress                    a progress bar on stderr when it is a terminal\n"
                  "  register CATEGORY DIR MASK        register a dictionary category\n"
                  "  categories                        list the categories and their registration\n"
                  "  group list | show NAME | add NAME WORD... | remove NAME WORD... | delete NAME\n"
