@@ -64,17 +64,16 @@ void CCliHost::RefreshViews(CZelklexDoc& doc)
 void CCliHost::ReportScanProgress(CZelklexDoc&, const ScanProgress& progress)
 {
     ++m_filesScanned;
+    if (!m_bar.Enabled()) return;
     m_file = progress.path;
-    m_progress = progress;
+    m_work = {m_file, progress.fileIndex, progress.fileCount, progress.bytesDone, progress.byteCount};
     ShowProgress(progress.hits);
 }
 
 void CCliHost::ShowProgress(size_t hits)
 {
     if (!m_bar.Enabled()) return;
-    const WorkProgress work{m_file, m_progress.fileIndex, m_progress.fileCount, m_progress.bytesDone,
-                            m_progress.byteCount};
-    m_bar.Show(work, std::to_string(hits) + (hits == 1 ? " line" : " lines"));
+    m_bar.Show(m_work, std::to_string(hits) + (hits == 1 ? " line" : " lines"));
 }
 
 void CCliHost::ClearProgress() { m_bar.Clear(); }

@@ -40,7 +40,7 @@ private:
     bool m_showedMessage = false;
     size_t m_filesScanned = 0;
     std::string m_file;
-    ScanProgress m_progress;  // the last one reported; its path is m_file
+    WorkProgress m_work;  // the last scan progress reported; its item is m_file
 };
 
 constexpr int kExitInterrupted = 130;

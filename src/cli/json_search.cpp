@@ -35,7 +35,7 @@ std::optional<std::string> RealPath(std::string_view cp932Path)
 
 }  // namespace
 
-CJsonResults::CJsonResults(const CExStringList& taggedLines, bool tagForm) : m_tagForm(tagForm)
+CJsonResults::CJsonResults(CExStringList& taggedLines, bool tagForm) : m_tagForm(tagForm)
 {
     std::map<std::string, std::optional<std::string>, std::less<>> realPaths;
     const auto realPath = [&](std::string_view cp932Path) -> const std::optional<std::string>& {
@@ -44,9 +44,10 @@ CJsonResults::CJsonResults(const CExStringList& taggedLines, bool tagForm) : m_t
         return found->second;
     };
     m_hits.reserve(taggedLines.Count());
-    for (const std::string& line : taggedLines) {
+    // Moved, not copied: a search may find millions of lines.
+    for (auto line = taggedLines.Head(); line != taggedLines.End(); ++line) {
         Hit& hit = m_hits.emplace_back();
-        hit.line = line;
+        hit.line = std::move(*line);
         // A file name may itself look like a tag: the first reading whose file
         // exists wins, else the first reading.
         const std::vector<TaggedLine> tags = ReadTags(hit.line);

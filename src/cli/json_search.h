@@ -26,9 +26,10 @@ struct MatchWords {
 
 class CJsonResults {
 public:
-    // `taggedLines`: the results of the search in tag form; `tagForm`: whether
-    // the user asked for tag form, which narrowing and saving then follow.
-    CJsonResults(const CExStringList& taggedLines, bool tagForm);
+    // Takes the lines of `taggedLines`, the results of a search in tag form;
+    // `tagForm`: whether the user asked for tag form, which narrowing and
+    // saving then follow.
+    CJsonResults(CExStringList& taggedLines, bool tagForm);
 
     // Keeps the lines that the narrowing of section "ReSea" keeps, reading each
     // line as the form asked for holds it.

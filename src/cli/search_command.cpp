@@ -260,21 +260,22 @@ std::vector<MatchWords> WordsToMark(const CSettingsStore& store, const SearchOpt
     return marked;
 }
 
-// Prints the results as JSON Lines; the search ran in tag form, `tagForm` is
-// the form asked for, which narrowing and the saved file follow.
-int FinishJsonSearch(CZelklexDoc& doc, CSettingsStore& store, const SearchOptions& options, bool tagForm,
-                     const JsonSummary& summary)
+// Narrows, saves and prints the results as JSON Lines; the search ran in tag
+// form, `tagForm` is the form asked for, which narrowing and the saved file
+// follow. Gives the number of lines printed, nullopt after an error it reported.
+std::optional<size_t> FinishJsonSearch(CZelklexDoc& doc, CSettingsStore& store, const SearchOptions& options,
+                                       bool tagForm, const JsonSummary& summary)
 {
     CJsonResults results(doc.Results(), tagForm);
-    std::vector<MatchWords> marked = WordsToMark(store, options);
+    const std::vector<MatchWords> marked = WordsToMark(store, options);
     Narrow(store, options, [&] { results.Narrow(store); });
     if (options.savePath) {
         if (std::string error = SaveResultFile(results.Lines(), ArgumentToCp932(*options.savePath, "FILE"));
             !error.empty())
-            return Fail("cannot save the results: " + error);
+            return Fail("cannot save the results: " + error), std::nullopt;
     }
-    if (const int error = results.Write(stdout, marked, summary); error != 0) return OutputFailed(error);
-    return results.Count() == 0 ? kExitNothing : kExitFound;
+    if (const int error = results.Write(stdout, marked, summary); error != 0) return OutputFailed(error), std::nullopt;
+    return results.Count();
 }
 
 OutputForm FormOf(const SearchOptions& options)
@@ -318,24 +319,28 @@ int RunSearchCommand(const Invocation& invocation)
     if (options->reportTime)
         std::fprintf(stderr, "quilsk-cli: %zu lines in %.3f ms\n", doc.Results().Count(), elapsed.count());
 
+    size_t printed = 0;
     if (options->json) {
-        const int status = FinishJsonSearch(doc, store, *options, tagForm,
-                                            {0, host.FilesScanned(), elapsed.count(), CInterruptToStop::Interrupted()});
-        if (status == kExitError || CInterruptToStop::Interrupted()) return status == kExitError ? status : kExitInterrupted;
-        return host.ShowedMessage() ? kExitError : status;
+        const std::optional<size_t> lines = FinishJsonSearch(
+            doc, store, *options, tagForm, {0, host.FilesScanned(), elapsed.count(), CInterruptToStop::Interrupted()});
+        if (!lines) return kExitError;
+        printed = *lines;
+    } else {
+        Narrow(store, *options, [&] { doc.Narrow(); });
+        if (options->savePath) {
+            if (std::string error = SaveResultFile(doc.Results(), ArgumentToCp932(*options->savePath, "FILE"));
+                !error.empty())
+                return Fail("cannot save the results: " + error);
+        }
+        if (options->countOnly)
+            std::printf("%zu\n", doc.Results().Count());
+        else if (const int error = WriteResults(stdout, doc.Results(), FormOf(*options)); error != 0)
+            return OutputFailed(error);
+        printed = doc.Results().Count();
     }
-    Narrow(store, *options, [&] { doc.Narrow(); });
-    if (options->savePath) {
-        if (std::string error = SaveResultFile(doc.Results(), ArgumentToCp932(*options->savePath, "FILE")); !error.empty())
-            return Fail("cannot save the results: " + error);
-    }
-    if (options->countOnly)
-        std::printf("%zu\n", doc.Results().Count());
-    else if (const int error = WriteResults(stdout, doc.Results(), FormOf(*options)); error != 0)
-        return OutputFailed(error);
     if (CInterruptToStop::Interrupted()) return kExitInterrupted;
     if (host.ShowedMessage()) return kExitError;
-    return doc.Results().IsEmpty() ? kExitNothing : kExitFound;
+    return printed == 0 ? kExitNothing : kExitFound;
 }
 
 }  // namespace quilsk::cli
