@@ -95,7 +95,8 @@ TEST_F(CliBadInputTest, ArgumentsThatFitNoCommandAreOneLine)
 TEST_F(CliBadInputTest, OutputThatCannotBeWrittenIsAnError)
 {
     const std::vector<std::vector<std::string>> commands = {
-        {"search", "apple"},      {"search", "-c", "apple"}, {"lookup", "apple"},  {"history"},
+        {"search", "apple"},      {"search", "-c", "apple"}, {"search", "--json", "apple"}, {"lookup", "apple"},
+        {"history"},
         {"config", "get", "Index", "Dir"}, {"config", "path"}, {"categories"}, {"group", "show", "fruit"},
         {"quick", "show"},
     };

@@ -38,6 +38,38 @@ TEST(EdictImportTest, PartsOfSpeechFollowThePatternOnEveryShortTag)
     for (const std::string& tag : tags) EXPECT_EQ(IsEdictPartOfSpeech(tag), IsPartOfSpeechByPattern(tag)) << tag;
 }
 
+// The import reports the bytes converted, a megabyte at a time, then each file
+// it writes.
+TEST(EdictImportTest, ProgressHearsOfTheBytesThenOfEachFile)
+{
+    test::CTempDir dir;
+    // 2.5 MB in few entries, so that the conversion takes little time.
+    std::string edict;
+    while (edict.size() < (5u << 19)) edict += "x [y] /(n) apple" + std::string(1 << 16, 's') + "/(n) banana/\n";
+    WriteBytes(dir / "edict", edict);
+    std::vector<WorkProgress> reports;
+    std::vector<std::string> items;
+    const EdictImportResult result = ImportEdict(dir / "edict", dir / "out", [&](const WorkProgress& p) {
+        reports.push_back(p);
+        items.emplace_back(p.item);
+    });
+    ASSERT_EQ(result.error, "");
+    ASSERT_EQ(result.files.size(), 2u);
+    ASSERT_EQ(reports.size(), 4u) << "two while converting, one per file";
+    for (size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(items[i], "edict");
+        EXPECT_EQ(reports[i].byteCount, edict.size());
+        EXPECT_GE(reports[i].bytesDone, (i + 1) << 20);
+        EXPECT_LT(reports[i].bytesDone, ((i + 1) << 20) + (1 << 17)) << "within an entry of the megabyte";
+        EXPECT_EQ(reports[i].fileCount, 0u);
+    }
+    EXPECT_EQ(items[2], "EDICT.A");
+    EXPECT_EQ(items[3], "EDICT.B");
+    EXPECT_EQ(reports[3].filesDone, 1u);
+    EXPECT_EQ(reports[3].fileCount, 2u);
+    EXPECT_EQ(reports[3].bytesDone, edict.size());
+}
+
 // Entries no real EDICT holds but a damaged or hostile file may: a tag of a
 // few hundred thousand letters (it overflowed the stack), and hundreds of
 // thousands of tag groups or blanks before a gloss.

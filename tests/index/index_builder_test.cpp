@@ -1,5 +1,6 @@
 #include <array>
 #include <map>
+#include <tuple>
 
 #include "index/index_builder.h"
 #include "index/index_file_reader.h"
@@ -148,6 +149,28 @@ TEST_F(IndexBuilderTest, RebuildingRemovesDataFilesOfLettersWithoutWords)
     AddFile("d/ZELK5.A", "apple : x\r\n");
     ASSERT_EQ(BuildIndex(store).error, "");
     EXPECT_FALSE(std::filesystem::exists(dir / "idx" / "$$TMP$$.q"));
+}
+
+// While reading, the build reports the bytes of the files before the one it
+// reads and of all of them; then the files it writes and replaces.
+TEST_F(IndexBuilderTest, ReadingReportsTheBytesOfTheFiles)
+{
+    AddFile("d/ZELK5.A", "apple : x\r\n");  // 11 bytes
+    AddFile("d/ZELK5.B", "banana : y\r\n");  // 12
+    AddFile("c/BIL.TXT", "cherry : z\r\n");  // 12
+    std::vector<std::tuple<size_t, size_t, uint64_t, uint64_t>> reading;
+    std::vector<size_t> writing;
+    ASSERT_EQ(BuildIndex(store, [&](const IndexBuildProgress& p) {
+                  if (p.step == IndexBuildProgress::Step::Reading)
+                      reading.emplace_back(p.fileIndex, p.fileCount, p.bytesDone, p.byteCount);
+                  if (p.step == IndexBuildProgress::Step::Writing) writing.push_back(p.fileIndex);
+              }).error,
+              "");
+    const std::vector<std::tuple<size_t, size_t, uint64_t, uint64_t>> expected = {
+        {0, 3, 0, 35}, {1, 3, 11, 35}, {2, 3, 23, 35}};
+    EXPECT_EQ(reading, expected);
+    ASSERT_FALSE(writing.empty());
+    for (size_t i = 0; i < writing.size(); ++i) EXPECT_EQ(writing[i], i);
 }
 
 TEST_F(IndexBuilderTest, RefusesWithoutAnIndexDirectory)

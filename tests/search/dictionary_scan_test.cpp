@@ -57,6 +57,21 @@ TEST_F(DictionaryScanTest, LongLinesAreReadInPiecesThatCountAsLines)
     EXPECT_EQ(lines[2], "(      4) after key\r\n");
 }
 
+// The progress report counts the bytes of each pass's files: those before the
+// file being read, and all of them.
+TEST_F(DictionaryScanTest, ProgressCountsTheBytesOfEachPass)
+{
+    AddFile("d/ZELK5.A", "apple\r\n");                      // 7 bytes
+    AddFile("d/ZELK5.B", "banana apple\r\n" + std::string(100, 'x'));  // 114
+    AddFile("c/BIL.TXT", "corpus apple\r\n");              // 14
+    Register(Category::Main, "d", "ZELK5*.*");
+    Register(Category::Corpus, "c", "BIL.TXT");
+    SetKeywords("apple");
+    ASSERT_EQ(Search().size(), 3u);
+    const std::vector<std::pair<uint64_t, uint64_t>> expected = {{0, 121}, {7, 121}, {0, 14}};
+    EXPECT_EQ(host.scannedBytes, expected);
+}
+
 TEST_F(DictionaryScanTest, MissingAndUnreadableFilesYieldNothingWithoutAMessage)
 {
     Register(Category::Main, "nowhere", "*.*");

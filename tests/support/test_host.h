@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -24,7 +25,11 @@ public:
     }
     void SetCaption(CZelklexDoc&, std::string_view caption) override { captions.emplace_back(caption); }
     void RefreshViews(CZelklexDoc&) override { ++refreshes; }
-    void ReportScanProgress(CZelklexDoc&, const ScanProgress& progress) override { scannedFiles.emplace_back(progress.path); }
+    void ReportScanProgress(CZelklexDoc&, const ScanProgress& progress) override
+    {
+        scannedFiles.emplace_back(progress.path);
+        scannedBytes.emplace_back(progress.bytesDone, progress.byteCount);
+    }
 
     int beeps = 0;
     int pumps = 0;
@@ -32,6 +37,7 @@ public:
     std::vector<std::string> messages;
     std::vector<std::string> captions;
     std::vector<std::string> scannedFiles;
+    std::vector<std::pair<uint64_t, uint64_t>> scannedBytes;  // done before each file, of the pass
     MessageAnswer answer = MessageAnswer::Ok;
     std::function<void()> onPump;
 };
