@@ -58,6 +58,7 @@ CSelDirDlg::CSelDirDlg(const QString& directory, QWidget* parent)
 }
 
 QString CSelDirDlg::Directory() const
+    FocusFirstInput(this);
 {
     const QString text = m_directory->text();
     return text.isEmpty() || text.endsWith('/') ? text : text + '/';

@@ -146,6 +146,7 @@ COptionDlg::COptionDlg(CSettingsStore& store, CAppState&, QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     CentreOnScreen(this);
 }
+    FocusFirstInput(this);
 
 void COptionDlg::Load()
 {

@@ -48,6 +48,7 @@ CSetEditDlg::CSetEditDlg(CSettingsStore& store, QWidget* parent)
 
     connect(browse, &QPushButton::clicked, this, &CSetEditDlg::Browse);
     CentreOnScreen(this);
+    FocusFirstInput(this);
 }
 
 void CSetEditDlg::Browse()

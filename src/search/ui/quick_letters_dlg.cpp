@@ -95,6 +95,7 @@ CQuickDlg::CQuickDlg(CSettingsStore& store, QWidget* parent)
     connect(recognize, &QPushButton::clicked, this, &CQuickDlg::Recognize);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    FocusFirstInput(this);
 }
 
 void CQuickDlg::ChooseLetter(int index)
