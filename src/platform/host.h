@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 // How the engine reaches the user interface. The desktop application, the
@@ -20,6 +21,8 @@ struct ScanProgress {
     size_t fileIndex = 0;  // 0-based position of `path` in the pass's file list
     size_t fileCount = 0;
     size_t hits = 0;
+    std::uint64_t bytesDone = 0;  // sizes of the pass's files before `path`
+    std::uint64_t bytesTotal = 0;  // sizes of all of the pass's files
 };
 
 class CHost {

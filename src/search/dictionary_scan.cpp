@@ -1,4 +1,8 @@
+#include <cstdint>
+#include <filesystem>
 #include <memory>
+#include <system_error>
+#include <vector>
 
 #include "platform/cp932.h"
 #include "platform/host.h"
@@ -50,8 +54,20 @@ void CZelklexDoc::Scan()
 void CZelklexDoc::ScanPass(Pass pass, std::vector<DictionaryFile> files)
 {
     m_files = std::move(files);
+    // The sizes give hosts the share of the pass done; a file that cannot be
+    // measured counts as empty.
+    std::vector<std::uint64_t> sizes;
+    std::uint64_t total = 0;
+    for (const DictionaryFile& file : m_files) {
+        std::error_code error;
+        const std::uintmax_t size = std::filesystem::file_size(file.native, error);
+        sizes.push_back(error ? 0 : size);
+        total += sizes.back();
+    }
+    std::uint64_t done = 0;
     for (size_t i = 0; i < m_files.size(); ++i) {
-        m_host.ReportScanProgress(*this, {m_files[i].path, i, m_files.size(), m_results.Count()});
+        m_host.ReportScanProgress(*this, {m_files[i].path, i, m_files.size(), m_results.Count(), done, total});
+        done += sizes[i];
         ScanFile(m_files[i], pass);
         UpdateAllViews();
         if (m_app.stopRequested) return;
