@@ -28,6 +28,7 @@ std::filesystem::path CZelklexApp::SettingsFileFromArguments(const QStringList& 
 
 void CZelklexApp::InitInstance()
 {
+    m_qtJapanese = InstallQtJapanese();
     QApplication::setWindowIcon(AppIcon());
     ApplyDialogColors();
     m_profile.Load(m_store);

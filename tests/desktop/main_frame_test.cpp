@@ -367,6 +367,16 @@ private slots:
         QCOMPARE(Frame().DocumentArea()->activeSubWindow(), windows.back());
     }
 
+    void QtsOwnButtonsAreJapanese()
+    {
+        Start();
+        QMessageBox box;
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        QCOMPARE(box.button(QMessageBox::Yes)->text(), Ui("はい(&Y)"));
+        QCOMPARE(box.button(QMessageBox::No)->text(), Ui("いいえ(&N)"));
+        QCOMPARE(box.button(QMessageBox::Cancel)->text(), Ui("キャンセル"));
+    }
+
     void OptionsAndNarrowingDialogsAreWired()
     {
         Start();
