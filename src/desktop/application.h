@@ -6,6 +6,7 @@
 
 #include "desktop/qt_host.h"
 #include "desktop/qt_japanese.h"
+#include "desktop/start_options.h"
 #include "search/app_state.h"
 #include "settings/settings_store.h"
 #include "settings/standard_profile.h"
@@ -32,6 +33,9 @@ public:
     void InitInstance();
     // The recent files and the preview page count.
     void ExitInstance();
+    // The search of the command line in the first result window; its settings
+    // hold for it only.
+    void SearchAtStart(const StartSearch& search);
 
     CAppState& State() { return m_state; }
     CSettingsStore& Store() { return m_store; }

@@ -367,6 +367,25 @@ private slots:
         QCOMPARE(Frame().DocumentArea()->activeSubWindow(), windows.back());
     }
 
+    void TheCommandLineSearchFillsTheFirstWindowOnce()
+    {
+        WriteDictionary(*settings, "DICT.TXT", {"apple : 1", "pear : 2", "apple pie : 3"});
+        RegisterMainDictionary(*settings, "DICT.TXT");
+        settings->Store().WriteString("Keyword", "Keyword1", "pear");
+        Start();
+        StartSearch search;
+        search.requested = true;
+        search.overrides = {{"Keyword", "Keyword1", "apple"}, {"Options", "TagForm", "1"}};
+        app->SearchAtStart(search);
+        QCOMPARE(View().Document().Results().Count(), size_t(2));
+        QVERIFY(View().Document().Results().begin()->find("DICT.TXT(      1) apple : 1") != std::string::npos);
+        QCoreApplication::processEvents();
+        QCOMPARE(Frame().ResultCountShown(), Ui("2 件"));
+        // The stored search is untouched and is the one the dialog shows next.
+        QCOMPARE(settings->Store().GetString("Keyword", "Keyword1", ""), std::string("pear"));
+        QCOMPARE(settings->Store().GetInt("Options", "TagForm", 0), 0);
+    }
+
     void QtsOwnButtonsAreJapanese()
     {
         Start();
