@@ -6,6 +6,9 @@
 #include "desktop/app_resources.h"
 #include "desktop/dialog_colors.h"
 #include "desktop/main_frame.h"
+#include "desktop/result_commands.h"
+#include "desktop/result_view.h"
+#include "search/result_document.h"
 #include "platform/ui/dialog_support.h"
 #include "platform/ui/qt_text.h"
 #include "settings/settings_location.h"
@@ -28,6 +31,7 @@ std::filesystem::path CZelklexApp::SettingsFileFromArguments(const QStringList& 
 
 void CZelklexApp::InitInstance()
 {
+    m_qtJapanese = InstallQtJapanese();
     QApplication::setWindowIcon(AppIcon());
     ApplyDialogColors();
     m_profile.Load(m_store);
@@ -49,6 +53,19 @@ void CZelklexApp::ReportUnreadableSettings()
         reason = QString::fromStdString(problem);
     if (!reason.isEmpty())
         BeepAndShowMessage(m_frame.get(), Ui("設定ファイルを読めません。既定の設定で始めます。\n") + reason);
+}
+
+void CZelklexApp::SearchAtStart(const StartSearch& search)
+{
+    CZelklexView* view = m_frame->ActiveView();
+    if (!view) return;
+    for (const StartOverride& each : search.overrides) m_store.SetOverride(each.section, each.key, each.value);
+    view->Document().SetRecordHistory(search.recordHistory);
+    SearchInView(*view);
+    view->Document().SetRecordHistory(true);
+    // Later searches follow the dialogs again.
+    m_store.ClearOverrides();
+    m_frame->UpdateCommandStates();
 }
 
 void CZelklexApp::ExitInstance() { m_profile.Save(m_store); }

@@ -5,6 +5,8 @@
 #include <memory>
 
 #include "desktop/qt_host.h"
+#include "desktop/qt_japanese.h"
+#include "desktop/start_options.h"
 #include "search/app_state.h"
 #include "settings/settings_store.h"
 #include "settings/standard_profile.h"
@@ -26,11 +28,14 @@ public:
     // else on the command line is looked at.
     static std::filesystem::path SettingsFileFromArguments(const QStringList& arguments);
 
-    // Dialog colours, the recent files, the main window shown as placed, the
+    // Qt's texts in Japanese, dialog colours, the recent files, the main window shown as placed, the
     // keyword histories, one empty result window.
     void InitInstance();
     // The recent files and the preview page count.
     void ExitInstance();
+    // The search of the command line in the first result window; its settings
+    // hold for it only.
+    void SearchAtStart(const StartSearch& search);
 
     CAppState& State() { return m_state; }
     CSettingsStore& Store() { return m_store; }
@@ -46,6 +51,7 @@ private:
     CAppState m_state;
     CQtHost m_host;
     CStandardProfile m_profile;
+    std::unique_ptr<QTranslator> m_qtJapanese;
     std::unique_ptr<CMainFrame> m_frame;  // last: its windows use everything above
 };
 

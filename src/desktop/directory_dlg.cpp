@@ -42,7 +42,10 @@ CSelDirDlg::CSelDirDlg(const QString& directory, QWidget* parent)
     layout->addLayout(m_lists.ListsLayout(this));
     layout->addLayout(OkCancelRow(this, &CSelDirDlg::OnOk));
 
-    if (directory.isEmpty()) m_lists.SetDirectory(CurrentDirectoryCp932());
+    if (directory.isEmpty())
+        m_lists.SetDirectory(CurrentDirectoryCp932());
+    else if (const auto cp932 = ToCp932(directory))
+        m_lists.SetDirectory(*cp932);
     m_lists.FillDrives();
     m_lists.Refill();
     if (m_lists.ListsEmpty()) {
@@ -55,6 +58,7 @@ CSelDirDlg::CSelDirDlg(const QString& directory, QWidget* parent)
             [this](QListWidgetItem* item) { m_lists.OnDirectoryChosen(item); });
     connect(m_drives, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { m_lists.OnDriveChosen(item); });
     CentreOnScreen(this);
+    FocusFirstInput(this);
 }
 
 QString CSelDirDlg::Directory() const

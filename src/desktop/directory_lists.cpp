@@ -35,7 +35,8 @@ CDirectoryLists::CDirectoryLists(QLineEdit* directory, QListWidget* directories,
 
 std::optional<std::string> CDirectoryLists::Directory() const { return ToCp932(m_directory->text()); }
 
-void CDirectoryLists::SetDirectory(const std::string& cp932) { m_directory->setText(ToQString(cp932)); }
+// Shown as spelt on disk, also when it was stored in another case.
+void CDirectoryLists::SetDirectory(const std::string& cp932) { m_directory->setText(ToQString(RealSpelling(cp932))); }
 
 QGridLayout* CDirectoryLists::ListsLayout(QWidget* parent) const
 {

@@ -1,19 +1,28 @@
 #include "desktop/main_frame.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStyle>
+#include <optional>
 #include <algorithm>
 
 #include "desktop/help_window.h"
+#include "desktop/index_builder_run.h"
 #include "desktop/key_indicators.h"
 #include "desktop/qt_host.h"
 #include "desktop/result_commands.h"
 #include "desktop/result_view.h"
 #include "desktop/result_window.h"
 #include "desktop/screen_fit.h"
+#include "desktop/status_texts.h"
+#include "desktop/window_cascade.h"
+#include "index/builder_launch.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/qt_text.h"
 #include "search/app_state.h"
@@ -60,6 +69,10 @@ CMainFrame::CMainFrame(CAppState& app, CSettingsStore& store, CQtHost& host, CSt
         }, Qt::QueuedConnection);
     });
     connect(&m_host.Views(), &CViewRegistry::captionChanged, this, &CMainFrame::UpdateTitle);
+    connect(&m_host.Views(), &CViewRegistry::progressed, this, [this](CZelklexDoc*, const QString& text) {
+        m_showingProgress = true;
+        statusBar()->showMessage(text);
+    });
     ShowMenusForState();
     UpdateRecentFiles();
     UpdateCommandStates();
@@ -70,6 +83,10 @@ CMainFrame::~CMainFrame()
     // Closing the result windows below would call back into this half-destroyed frame.
     disconnect(m_area, nullptr, this, nullptr);
     disconnect(&m_host.Views(), nullptr, this, nullptr);
+    for (QMdiSubWindow* window : m_area->subWindowList()) {
+        disconnect(window, nullptr, this, nullptr);
+        if (window->widget()) disconnect(window->widget(), nullptr, this, nullptr);
+    }
 }
 
 void CMainFrame::ShowPlaced()
@@ -100,8 +117,16 @@ CZelklexView* CMainFrame::OpenView(std::shared_ptr<CZelklexDoc> doc)
     connect(view, &CZelklexView::editRequested, this, [this, view](QPoint at) { LaunchEditor(*view, at); });
     connect(view, &CZelklexView::wordLookupRequested, this, [view](QPoint at) { RunWordLookupCommand(*view, at); });
     connect(window, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::UpdateTitle);
-    const QSize area = m_area->viewport()->size();
-    if (m_area->isVisible()) window->resize(area * 3 / 4);
+    // Inside the area, a title bar down and right of the window opened last.
+    std::optional<QRect> last;
+    const QList<QMdiSubWindow*> open = m_area->subWindowList(QMdiArea::CreationOrder);
+    for (auto each = open.rbegin(); each != open.rend(); ++each) {
+        if (*each == window || (*each)->isMinimized() || (*each)->isMaximized()) continue;
+        last = (*each)->geometry();
+        break;
+    }
+    const int step = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+    if (m_area->isVisible()) window->setGeometry(NextWindowRect(m_area->viewport()->rect(), last, step));
     window->show();
     m_area->setActiveSubWindow(window);
     return view;
@@ -176,6 +201,61 @@ void CMainFrame::ArrangeIcons()
     }
 }
 
+void CMainFrame::CascadeWindows()
+{
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : m_area->subWindowList(QMdiArea::CreationOrder))
+        if (!window->isMinimized() && !window->isHidden()) windows.append(window);
+    if (windows.isEmpty()) return;
+    // The active window ends on top.
+    QMdiSubWindow* active = m_area->activeSubWindow();
+    if (windows.removeOne(active)) windows.append(active);
+    const int step = windows.front()->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, windows.front());
+    const QList<QRect> rects = CascadeRects(m_area->viewport()->rect(), static_cast<int>(windows.size()), step);
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        if (windows[i]->isMaximized()) windows[i]->showNormal();
+        windows[i]->setGeometry(rects[i]);
+        windows[i]->raise();
+    }
+    if (active) m_area->setActiveSubWindow(active);
+}
+
+void CMainFrame::StartIndexBuilder()
+{
+    if (!m_builder) {
+        m_builder = new CIndexBuilderRun(this);
+        connect(m_builder, &CIndexBuilderRun::finished, this, [this](bool, const QString& report) {
+            statusBar()->clearMessage();
+            ShowMessage(this, report, QMessageBox::Ok, Ui("インデックス作成"));
+        });
+    }
+    if (m_builder->IsRunning()) {
+        ShowMessage(this, Ui("インデックスを作成中です。終わるまでお待ちください。"));
+        return;
+    }
+    const QByteArray programDirectory = QFile::encodeName(QCoreApplication::applicationDirPath());
+    m_builder->Start(IndexBuilderCommand(programDirectory.toStdString(), m_store.Path()));
+    statusBar()->showMessage(Ui("インデックスを作成しています..."));
+}
+
+QString CMainFrame::ResultCountShown() const { return m_resultCount->text(); }
+
+void CMainFrame::UpdateResultCount()
+{
+    const CZelklexView* view = ActiveView();
+    if (!view) {
+        m_resultCount->clear();
+    } else {
+        const CZelklexDoc& doc = view->Document();
+        m_resultCount->setText(ResultCountText(doc.Results().Count(), !m_app.busy && doc.LastSearchStopped()));
+    }
+    // A search's progress stays only while it runs.
+    if (m_showingProgress && !m_app.busy) {
+        m_showingProgress = false;
+        statusBar()->clearMessage();
+    }
+}
+
 void CMainFrame::ShowHelp()
 {
     if (!m_help) m_help = new CHelpWindow(this);
@@ -214,6 +294,9 @@ void CMainFrame::CreateStatusBar()
         if (message.isEmpty()) bar->showMessage(Ui(kIdleMessage));
     });
     bar->showMessage(Ui(kIdleMessage));
+    m_resultCount = new QLabel(bar);
+    m_resultCount->setObjectName(QStringLiteral("resultCount"));
+    bar->addPermanentWidget(m_resultCount);
     m_keyIndicators = new CKeyIndicators(bar);
 }
 

@@ -12,6 +12,7 @@
 #include "desktop/print_commands.h"
 #include "settings/window_placement.h"
 
+class QLabel;
 class QMdiArea;
 class QMenu;
 
@@ -22,6 +23,7 @@ class QMenu;
 namespace quilsk {
 
 class CHelpWindow;
+class CIndexBuilderRun;
 class CKeyIndicators;
 class CQtHost;
 class CSettingsStore;
@@ -60,6 +62,8 @@ public:
 
     // A settings write failed: say so in the status bar.
     void ShowWriteFailure(const std::string& reason);
+    // The status bar's count of the active window's lines.
+    QString ResultCountShown() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -84,6 +88,9 @@ private:
     void OpenRecentFile(size_t index);
     void LaunchEditor(CZelklexView& view, QPoint viewportPos);
     void ArrangeIcons();
+    void CascadeWindows();
+    void StartIndexBuilder();
+    void UpdateResultCount();
     void ShowHelp();
     void ShowAbout();
     void RestorePlacement();
@@ -108,6 +115,9 @@ private:
     QMenu* m_contextMenu = nullptr;
     QToolBar* m_toolBar = nullptr;
     CKeyIndicators* m_keyIndicators = nullptr;
+    QLabel* m_resultCount = nullptr;
+    CIndexBuilderRun* m_builder = nullptr;
+    bool m_showingProgress = false;
     QPointer<CHelpWindow> m_help;
     WindowPlacement m_placement;
     bool m_startMaximized = false;

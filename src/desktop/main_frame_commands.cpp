@@ -16,7 +16,6 @@
 #include "desktop/qt_host.h"
 #include "desktop/result_commands.h"
 #include "desktop/result_view.h"
-#include "index/builder_launch.h"
 #include "platform/ui/qt_text.h"
 #include "search/result_document.h"
 #include "settings/standard_profile.h"
@@ -111,14 +110,13 @@ void CMainFrame::BindCommands()
     m_handlers[FileClose] = [this] { CloseActiveDocument(); };
     m_handlers[AppExit] = [this] { close(); };
     m_handlers[FilePrintSetup] = [this] { m_printing.PageSetup(this); };
-    // Silent whether or not the builder starts.
-    m_handlers[AuthorTest] = [this] { LaunchIndexBuilder(m_store); };
+    m_handlers[AuthorTest] = [this] { StartIndexBuilder(); };
     m_handlers[ViewToolbar] = [this] { m_toolBar->setVisible(m_actions[ViewToolbar]->isChecked()); };
     m_handlers[ViewStatusBar] = [this] { statusBar()->setVisible(m_actions[ViewStatusBar]->isChecked()); };
     m_handlers[WindowNew] = [this] {
         if (CZelklexView* view = ActiveView()) OpenView(view->SharedDocument());
     };
-    m_handlers[WindowCascade] = [this] { m_area->cascadeSubWindows(); };
+    m_handlers[WindowCascade] = [this] { CascadeWindows(); };
     m_handlers[WindowTile] = [this] { m_area->tileSubWindows(); };
     m_handlers[WindowArrange] = [this] { ArrangeIcons(); };
     m_handlers[HelpIndex] = [this] { ShowHelp(); };
@@ -185,6 +183,7 @@ void CMainFrame::UpdateCommandStates()
     m_menuBarNarrow->setEnabled(ActiveView() != nullptr);
     m_actions[ViewToolbar]->setChecked(!m_toolBar->isHidden());
     m_actions[ViewStatusBar]->setChecked(!statusBar()->isHidden());
+    UpdateResultCount();
 }
 
 void CMainFrame::UpdateRecentFiles()

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "desktop/directory_dlg.h"
+#include "platform/file_system.h"
 #include "platform/ui/check_box_rules.h"
 #include "platform/ui/dialog_support.h"
 #include "platform/ui/number_field_rule.h"
@@ -145,6 +146,7 @@ COptionDlg::COptionDlg(CSettingsStore& store, CAppState&, QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &COptionDlg::OnOk);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     CentreOnScreen(this);
+    FocusFirstInput(this);
 }
 
 void COptionDlg::Load()
@@ -166,7 +168,7 @@ void COptionDlg::Load()
     set(m_index, "Options", "Index");
     m_hits->setText(ToQString(m_store.GetString("Options", "Hits", "20")));
     m_column->setText(ToQString(m_store.GetString("Options", "Column", "70")));
-    m_indexDir->setText(ToQString(m_store.GetString("Index", "Dir", "")));
+    m_indexDir->setText(ToQString(RealSpelling(m_store.GetString("Index", "Dir", ""))));
     // The search treats any other stored mode as normal, and so does the dialog.
     const int mode = m_store.GetInt("Options", "Mode", 0);
     m_quick->setChecked(mode == 1);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "desktop/status_texts.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/qt_text.h"
 
@@ -53,5 +54,10 @@ void CQtHost::PumpOneMessage()
 void CQtHost::SetCaption(CZelklexDoc& doc, std::string_view caption) { m_views.SetCaption(doc, ToQString(caption)); }
 
 void CQtHost::RefreshViews(CZelklexDoc& doc) { m_views.Refresh(doc); }
+
+void CQtHost::ReportScanProgress(CZelklexDoc& doc, const ScanProgress& progress)
+{
+    m_views.ReportProgress(doc, ScanProgressText(progress));
+}
 
 }  // namespace quilsk

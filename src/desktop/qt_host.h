@@ -23,6 +23,7 @@ public:
     void PumpOneMessage() override;
     void SetCaption(CZelklexDoc& doc, std::string_view caption) override;
     void RefreshViews(CZelklexDoc& doc) override;
+    void ReportScanProgress(CZelklexDoc& doc, const ScanProgress& progress) override;
 
     CViewRegistry& Views() { return m_views; }
 

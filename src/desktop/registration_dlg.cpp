@@ -83,6 +83,7 @@ CFileSelDlg::CFileSelDlg(CSettingsStore& store, std::string section, QWidget* pa
     connect(m_drives, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { m_lists.OnDriveChosen(item); });
     connect(m_files, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { m_fileName->setText(item->text()); });
     connect(m_fileName, &QLineEdit::textChanged, this, [this] { m_lists.RefillFiles(); });
+    FocusFirstInput(this);
 }
 
 void CFileSelDlg::OnOk()

@@ -2,9 +2,11 @@
 
 #include <QAbstractScrollArea>
 #include <QPoint>
+#include <QString>
 #include <QTimer>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "results/view_layout.h"
 
@@ -49,6 +51,17 @@ public:
     // use; nullopt below the last line.
     std::optional<TextPosition> HitTest(QPoint viewportPos);
 
+    // The selected lines, first and last included; nullopt when none is. A
+    // selection lasts until the list is emptied or loses lines.
+    std::optional<std::pair<size_t, size_t>> Selection() const;
+    void SelectAll();
+    void ClearSelection();
+    // The selected lines as the clipboard gets them: Unicode, one line per row,
+    // without the ESC bytes.
+    QString SelectedText() const;
+    // Puts the selected lines on the clipboard; false when nothing is selected.
+    bool CopySelection();
+
 signals:
     // The right button was pressed and no double-click followed.
     void contextMenuRequested(QPoint globalPos);
@@ -62,11 +75,23 @@ protected:
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     bool Wrapping() const { return !m_searchRunning && m_drawText == 1; }
     void Relayout();
     size_t ReadColumns(int averageCharWidth) const;
+    // The line at a height of the viewport, clamped to the list.
+    size_t LineAtY(int viewportY);
+    // Moves the selection's moving end; with `extend` false the selection is
+    // that line alone. The line is scrolled into view.
+    void SelectTo(size_t line, bool extend);
+    void ScrollToLine(size_t line);
+    // Forgets the selection when the list lost lines or was emptied.
+    void DropStaleSelection();
 
     std::shared_ptr<CZelklexDoc> m_doc;
     CViewRegistry& m_registry;
@@ -75,6 +100,11 @@ private:
     int m_drawText = 0;
     bool m_searchRunning = false;
     bool m_updatePending = false;
+    bool m_hasSelection = false;
+    bool m_dragging = false;
+    size_t m_anchor = 0;  // where the selection started
+    size_t m_cursor = 0;  // its moving end
+    uint64_t m_selectionGeneration = 0;
     // A right press opens the context menu only once it cannot become a double-click.
     QTimer m_contextMenuDelay;
     QPoint m_contextMenuAt;

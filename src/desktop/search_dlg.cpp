@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "desktop/option_dlg.h"
 #include "desktop/registration_dlg.h"
@@ -92,6 +93,14 @@ CSearchDlg::CSearchDlg(CSettingsStore& store, CAppState& appState, QWidget* pare
         keywords->addLayout(kinds, 2 * i + 1, 1);
     }
     keywords->setColumnMinimumWidth(1, 260);
+    // Tab follows the reading order: each keyword, its kind and its history,
+    // then the switches, the dictionaries by rows, the other buttons.
+    QList<QWidget*> tabOrder;
+    for (int i = 0; i < 2; ++i) {
+        const KeywordControls& k = m_keywords[static_cast<size_t>(i)];
+        tabOrder << k.text << k.word << k.group << findChild<QPushButton*>("history" + QString::number(i + 1));
+    }
+    tabOrder << m_and << m_not << m_or << m_sort << m_entry << m_example;
     LinkExactlyOne({m_and, m_not, m_or});
 
     auto* combination = new QHBoxLayout;
@@ -104,6 +113,7 @@ CSearchDlg::CSearchDlg(CSettingsStore& store, CAppState& appState, QWidget* pare
     auto* registration = new QGroupBox(Ui("辞書登録"), this);
     auto* categories = new QGridLayout(registration);
     int cell = 0;
+    QList<QWidget*> categoryTabOrder(static_cast<qsizetype>(std::size(kCategoryButtons)));
     for (const CategoryButton& entry : kCategoryButtons) {
         const QString name = QString::fromLatin1(InfoOf(entry.category).cliName);
         auto* button = NewButton(registration, entry.text, "category_" + name);
@@ -112,6 +122,7 @@ CSearchDlg::CSearchDlg(CSettingsStore& store, CAppState& appState, QWidget* pare
         m_status[static_cast<size_t>(entry.category)] = status;
         connect(button, &QPushButton::clicked, this, [this, category = entry.category] { Register(category); });
         categories->addWidget(button, cell % 5, (cell / 5) * 2);
+        categoryTabOrder[(cell % 5) * 2 + cell / 5] = button;
         categories->addWidget(status, cell % 5, (cell / 5) * 2 + 1);
         ++cell;
     }
@@ -132,6 +143,9 @@ CSearchDlg::CSearchDlg(CSettingsStore& store, CAppState& appState, QWidget* pare
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
 
+    tabOrder << categoryTabOrder << options << groups << ok << cancel;
+    for (qsizetype i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(keywords);
     layout->addLayout(combination);
@@ -142,6 +156,7 @@ CSearchDlg::CSearchDlg(CSettingsStore& store, CAppState& appState, QWidget* pare
     Load();
     m_registeredAtOpening = ShowRegistrations();
     CentreOnScreen(this);
+    FocusFirstInput(this);
 }
 
 void CSearchDlg::Load()

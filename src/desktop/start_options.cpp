@@ -1,6 +1,12 @@
 #include "desktop/start_options.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <iterator>
+#include <optional>
+#include <system_error>
+
+#include "platform/cp932.h"
 
 namespace quilsk {
 
@@ -15,42 +21,227 @@ struct StartOption {
 // One row per option, so a new option is described where it is declared.
 constexpr StartOption kStartOptions[] = {
     {"--ini", "FILE", "use FILE as the settings file instead of the default one"},
+    {"--search", "KEYWORD [KEYWORD2]", "open with the results of this search (options below)"},
     {"-h, --help", "", "print this help and exit"},
     {"--version", "", "print the version and exit"},
 };
 
-}  // namespace
+constexpr StartOption kSearchOptions[] = {
+    {"--and, --not, --or", "", "how the two keywords combine"},
+    {"--word1, --group1", "", "keyword 1 is a word, or the name of a word group"},
+    {"--word2, --group2", "", "the same for keyword 2"},
+    {"--match", "MODE", "word, prefix, suffix or substring, for both keywords"},
+    {"--match1, --match2", "MODE", "the same for one keyword"},
+    {"-i, --ignore-case", "", "ignore the case of letters (and --no-...)"},
+    {"--headword-only", "", "search the headword part only (and --no-...)"},
+    {"--skip-examples", "", "leave example lines out (and --no-...)"},
+    {"--tag", "", "lines with their file and line number (and --no-...)"},
+    {"--sort", "", "sort the results (and --no-...)"},
+    {"--dedupe", "", "remove duplicate lines (and --no-...)"},
+    {"--index", "", "use the index where it serves (and --no-...)"},
+    {"--index-dir", "DIR", "the index directory for this search"},
+    {"--mode", "MODE", "normal, quick or superquick"},
+    {"--no-history", "", "leave the keyword history as it is"},
+};
 
-StartAction StartActionFromArguments(int argc, const char* const* argv)
+struct Switch {
+    std::string_view name;
+    std::vector<StartOverride> sets;
+};
+
+const std::vector<Switch>& Switches()
 {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--ini") {
-            ++i;  // its value is a file name, never an option
-        } else if (arg == "-h" || arg == "--help") {
-            return StartAction::PrintHelp;
-        } else if (arg == "--version") {
-            return StartAction::PrintVersion;
+    static const std::vector<Switch> switches = {
+        {"--and", {{"Keyword", "AndSearch", "1"}, {"Keyword", "NotSearch", "0"}, {"Keyword", "OrSearch", "0"}}},
+        {"--not", {{"Keyword", "AndSearch", "0"}, {"Keyword", "NotSearch", "1"}, {"Keyword", "OrSearch", "0"}}},
+        {"--or", {{"Keyword", "AndSearch", "0"}, {"Keyword", "NotSearch", "0"}, {"Keyword", "OrSearch", "1"}}},
+        {"--group1", {{"Option", "KW1Word", "0"}, {"Option", "KW1Group", "1"}}},
+        {"--word1", {{"Option", "KW1Word", "1"}, {"Option", "KW1Group", "0"}}},
+        {"--group2", {{"Option", "KW2Word", "0"}, {"Option", "KW2Group", "1"}}},
+        {"--word2", {{"Option", "KW2Word", "1"}, {"Option", "KW2Group", "0"}}},
+        {"-i", {{"Options", "IgnoreCase", "1"}}},
+        {"--ignore-case", {{"Options", "IgnoreCase", "1"}}},
+        {"--no-ignore-case", {{"Options", "IgnoreCase", "0"}}},
+        {"--headword-only", {{"Option", "Entry", "1"}}},
+        {"--no-headword-only", {{"Option", "Entry", "0"}}},
+        {"--skip-examples", {{"Option", "Example", "1"}}},
+        {"--no-skip-examples", {{"Option", "Example", "0"}}},
+        {"--tag", {{"Options", "TagForm", "1"}}},
+        {"--no-tag", {{"Options", "TagForm", "0"}}},
+        {"--sort", {{"Option", "Sort", "1"}}},
+        {"--no-sort", {{"Option", "Sort", "0"}}},
+        {"--dedupe", {{"Options", "CheckData", "1"}}},
+        {"--no-dedupe", {{"Options", "CheckData", "0"}}},
+        {"--index", {{"Options", "Index", "1"}}},
+        {"--no-index", {{"Options", "Index", "0"}}},
+    };
+    return switches;
+}
+
+// The "Options" flags of one keyword's match mode: whole word, prefix, suffix.
+std::optional<std::vector<std::string>> MatchFlags(std::string_view mode)
+{
+    if (mode == "substring") return std::vector<std::string>{"0", "0", "0"};
+    if (mode == "word") return std::vector<std::string>{"1", "0", "0"};
+    if (mode == "prefix") return std::vector<std::string>{"0", "1", "0"};
+    if (mode == "suffix") return std::vector<std::string>{"0", "0", "1"};
+    return std::nullopt;
+}
+
+class CStartParser {
+public:
+    // argv[0], the program, is not looked at.
+    CStartParser(int argc, const char* const* argv) : m_args(argc > 1 ? argv + 1 : argv, argc > 1 ? argv + argc : argv)
+    {
+    }
+
+    StartRequest Parse()
+    {
+        while (m_next < m_args.size() && m_request.action == StartAction::OpenWindow) {
+            const std::string_view arg = m_args[m_next++];
+            if (m_optionsEnded) {
+                ReadSearchArgument(arg);
+                continue;
+            }
+            if (arg == "-h" || arg == "--help") return Answer(StartAction::PrintHelp);
+            if (arg == "--version") return Answer(StartAction::PrintVersion);
+            if (arg == "--ini") {
+                if (m_next >= m_args.size()) Bad("--ini needs a value");
+                ++m_next;  // its value is a file name, never an option
+            } else if (arg == "--search") {
+                m_request.search.requested = true;
+            } else if (m_request.search.requested) {
+                ReadSearchArgument(arg);
+            }
+        }
+        if (m_request.action == StartAction::OpenWindow && m_keywords > 2) Bad("--search takes one or two keywords");
+        return m_request;
+    }
+
+private:
+    StartRequest Answer(StartAction action)
+    {
+        m_request.action = action;
+        return m_request;
+    }
+
+    void Bad(std::string problem)
+    {
+        m_request.action = StartAction::BadArguments;
+        m_request.problem = std::move(problem);
+    }
+
+    void Set(std::string section, std::string key, std::string value)
+    {
+        m_request.search.overrides.push_back({std::move(section), std::move(key), std::move(value)});
+    }
+
+    // The value of an option written "--name VALUE" or "--name=VALUE".
+    std::optional<std::string> TakeValue(std::string_view arg, std::string_view name)
+    {
+        if (arg == name) {
+            if (m_next < m_args.size()) return std::string(m_args[m_next++]);
+            Bad(std::string(name) + " needs a value");
+            return std::nullopt;
+        }
+        if (arg.size() > name.size() && arg.starts_with(name) && arg[name.size()] == '=')
+            return std::string(arg.substr(name.size() + 1));
+        return std::nullopt;
+    }
+
+    void SetMatch(std::string_view mode, std::initializer_list<int> keywords)
+    {
+        static const char* const kKeys[2][3] = {{"KW1Word", "KW1Forward", "KW1Back"},
+                                                 {"KW2Word", "KW2Forward", "KW2Back"}};
+        const auto flags = MatchFlags(mode);
+        if (!flags) return Bad("unknown match mode: " + std::string(mode));
+        for (const int keyword : keywords)
+            for (size_t i = 0; i < 3; ++i) Set("Options", kKeys[keyword][i], (*flags)[i]);
+    }
+
+    void ReadSearchArgument(std::string_view arg)
+    {
+        if (arg == "--" && !m_optionsEnded) {
+            m_optionsEnded = true;  // keywords that start with '-' follow
+            return;
+        }
+        if (m_optionsEnded || arg.empty() || arg.front() != '-') {
+            const auto keyword = Utf8ToCp932(arg);
+            if (!keyword) return Bad("the keyword cannot be written in Shift-JIS: " + std::string(arg));
+            static const char* const kKeywordKeys[] = {"Keyword1", "Keyword2"};
+            if (m_keywords < 2) Set("Keyword", kKeywordKeys[m_keywords], *keyword);
+            ++m_keywords;
+            return;
+        }
+        for (const Switch& each : Switches()) {
+            if (each.name != arg) continue;
+            m_request.search.overrides.insert(m_request.search.overrides.end(), each.sets.begin(), each.sets.end());
+            return;
+        }
+        if (arg == "--no-history") {
+            m_request.search.recordHistory = false;
+        } else if (const auto both = TakeValue(arg, "--match")) {
+            SetMatch(*both, {0, 1});
+        } else if (const auto first = TakeValue(arg, "--match1")) {
+            SetMatch(*first, {0});
+        } else if (const auto second = TakeValue(arg, "--match2")) {
+            SetMatch(*second, {1});
+        } else if (const auto mode = TakeValue(arg, "--mode")) {
+            const char* value = *mode == "normal" ? "0" : *mode == "quick" ? "1" : *mode == "superquick" ? "2" : nullptr;
+            if (!value) return Bad("unknown scan mode: " + *mode);
+            Set("Options", "Mode", value);
+        } else if (const auto dir = TakeValue(arg, "--index-dir")) {
+            SetIndexDirectory(*dir);
+        } else if (m_request.action == StartAction::OpenWindow) {
+            Bad("unknown search option: " + std::string(arg));
         }
     }
-    return StartAction::OpenWindow;
+
+    void SetIndexDirectory(const std::string& dir)
+    {
+        if (dir.empty()) return Bad("--index-dir: the path is empty");
+        std::error_code error;
+        const std::filesystem::path absolute = std::filesystem::absolute(dir, error);
+        if (error) return Bad("--index-dir: " + error.message());
+        auto cp932 = Utf8ToCp932(absolute.lexically_normal().string());
+        if (!cp932) return Bad("--index-dir cannot be written in Shift-JIS: " + dir);
+        if (cp932->back() != '/') *cp932 += '/';
+        Set("Index", "Dir", *cp932);
+    }
+
+    std::vector<std::string_view> m_args;
+    size_t m_next = 0;
+    size_t m_keywords = 0;
+    bool m_optionsEnded = false;
+    StartRequest m_request;
+};
+
+std::string OptionLines(const StartOption* first, const StartOption* last)
+{
+    std::string text;
+    for (const StartOption* option = first; option != last; ++option) {
+        std::string left = "  " + std::string(option->names);
+        if (!option->value.empty()) left += " " + std::string(option->value);
+        left.resize(std::max<size_t>(left.size() + 2, 32), ' ');
+        text += left + std::string(option->help) + "\n";
+    }
+    return text;
 }
+
+}  // namespace
+
+StartRequest ReadStartArguments(int argc, const char* const* argv) { return CStartParser(argc, argv).Parse(); }
 
 std::string StartHelpText()
 {
-    std::string text =
-        "usage: quilsk [--ini FILE] [QT-OPTION...]\n"
-        "       quilsk -h | --help | --version\n"
-        "Opens the desktop application of Quillseek.\n"
-        "options:\n";
-    for (const StartOption& option : kStartOptions) {
-        std::string left = "  " + std::string(option.names);
-        if (!option.value.empty()) left += " " + std::string(option.value);
-        left.resize(std::max<size_t>(left.size() + 2, 18), ' ');
-        text += left + std::string(option.help) + "\n";
-    }
-    text += "The standard options of Qt are accepted as well.\n";
-    return text;
+    return "usage: quilsk [QT-OPTION...] [--ini FILE] [--search KEYWORD [KEYWORD2] [SEARCH-OPTION...]]\n"
+           "       quilsk -h | --help | --version\n"
+           "Opens the desktop application of Quillseek.\n"
+           "options:\n" +
+           OptionLines(std::begin(kStartOptions), std::end(kStartOptions)) +
+           "search options (for the search of --search only; the rest comes from the search dialog's settings):\n" +
+           OptionLines(std::begin(kSearchOptions), std::end(kSearchOptions)) +
+           "The standard options of Qt are accepted as well, before --search.\n";
 }
 
 }  // namespace quilsk

@@ -28,10 +28,13 @@ public:
     // Every window of the document shows the caption, numbered ":1", ":2", …
     // when there are several.
     void SetCaption(CZelklexDoc& doc, const QString& caption);
+    // A scan of the document tells where it is.
+    void ReportProgress(CZelklexDoc& doc, const QString& text) { emit progressed(&doc, text); }
 
 signals:
     void refreshed(quilsk::CZelklexDoc* doc);
     void captionChanged(quilsk::CZelklexDoc* doc);
+    void progressed(quilsk::CZelklexDoc* doc, const QString& text);
 
 private:
     std::vector<CZelklexView*> m_views;

@@ -1,22 +1,18 @@
 #include "platform/directory_navigation.h"
 
-#include "platform/char_case.h"
-
 namespace quilsk {
 
 std::string DirectoryAfterEntry(std::string_view directory, std::string_view entry)
 {
     std::string result(directory);
-    const std::string name = ToUpperA(entry);
-    if (name == kParentEntry) {
+    if (entry == kParentEntry) {
         const size_t last = result.rfind('/');
         const size_t before = last == std::string::npos || last == 0 ? std::string::npos : result.rfind('/', last - 1);
         if (before != std::string::npos) result.resize(before + 1);
-    } else if (name.size() >= 2 && name.front() == '[' && name.back() == ']') {
-        result += name.substr(1, name.size() - 2);
+    } else if (entry.size() >= 2 && entry.front() == '[' && entry.back() == ']') {
+        result += entry.substr(1, entry.size() - 2);
         result += '/';
     }
-    CharUpperA(result);
     return result;
 }
 

@@ -10,7 +10,7 @@ namespace quilsk {
 
 // The directory text after choosing a directory-list entry: "[..]" cuts it after
 // its second-to-last '/' (a root stays a root), "[NAME]" appends NAME and '/', an
-// entry without a closing bracket changes nothing. The result is upper-cased.
+// entry without a closing bracket changes nothing. Names keep their case.
 std::string DirectoryAfterEntry(std::string_view directory, std::string_view entry);
 
 // The listing entry of a subdirectory: its name in square brackets.

@@ -219,6 +219,18 @@ std::optional<fs::path> ResolveCaseInsensitive(const fs::path& path)
     return ResolveChild(*parent, name);
 }
 
+std::string RealSpelling(std::string_view cp932Path)
+{
+    std::string spelt(cp932Path);
+    if (cp932Path.empty()) return spelt;
+    const auto resolved = ResolveCaseInsensitive(ToNativePath(cp932Path));
+    if (!resolved) return spelt;
+    auto text = FromNativePath(*resolved);
+    if (!text || text->empty()) return spelt;
+    if (cp932Path.back() == '/' && text->back() != '/') *text += '/';
+    return *text;
+}
+
 bool MatchesMask(std::string_view name, std::string_view mask)
 {
     if (mask == "*.*" || mask == "*") return true;

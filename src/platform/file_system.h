@@ -22,6 +22,11 @@ std::optional<std::string> FromNativePath(const std::filesystem::path& path);
 // regard to ASCII case (the exact spelling wins); nullopt when there is none.
 std::optional<std::filesystem::path> ResolveCaseInsensitive(const std::filesystem::path& path);
 
+// The path as it is spelt on disk (see ResolveCaseInsensitive), keeping a
+// trailing '/'; the path unchanged when it names nothing or cannot be written
+// in cp932. Stored upper-cased paths are shown this way.
+std::string RealSpelling(std::string_view cp932Path);
+
 // Wildcard mask match ('*', '?', one '?' per character) without regard to ASCII
 // case; "*.*" matches every name, a mask ending in ".*" also matches the name
 // without an extension.

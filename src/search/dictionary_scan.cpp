@@ -1,5 +1,7 @@
 #include <filesystem>
 #include <memory>
+#include <system_error>
+#include <vector>
 
 #include "platform/cp932.h"
 #include "platform/host.h"

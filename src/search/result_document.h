@@ -51,6 +51,8 @@ public:
     bool IsModified() const { return m_modified; }
     void SetModified(bool modified) { m_modified = modified; }
     bool IsSorted() const { return m_sorted; }
+    // Whether the last search ended at the stop command rather than at its end.
+    bool LastSearchStopped() const { return m_lastStopped; }
     // Whether the last search produced tag-form lines.
     bool LastSearchTagForm() const { return m_lastTagForm; }
 
@@ -91,6 +93,7 @@ private:
     bool m_modified = false;
     bool m_sorted = false;
     bool m_lastTagForm = false;
+    bool m_lastStopped = false;
     bool m_recordHistory = true;
 };
 

@@ -53,6 +53,7 @@ void CZelklexDoc::FinishSearch()
     UpdateAllViews();
 
     SetTitle(m_savedTitle);
+    m_lastStopped = m_app.stopRequested;
     m_host.Beep();
     m_app.busy = false;
     m_app.stopRequested = false;

@@ -1,6 +1,5 @@
 #include "settings/dictionary_categories.h"
 
-#include "platform/char_case.h"
 #include "platform/file_system.h"
 #include "platform/sjis_bytes.h"
 #include "settings/settings_store.h"
@@ -58,8 +57,11 @@ std::vector<DictionaryFile> ListDictionaryFiles(std::string_view dir, std::strin
     DirectoryListing listing = ListFiles(dir, mask);
     readable = listing.readable;
     std::vector<DictionaryFile> files;
-    for (size_t i = 0; i < listing.names.size(); ++i)
-        files.push_back({ToUpperA(std::string(dir) + listing.names[i]), std::move(listing.nativePaths[i])});
+    for (size_t i = 0; i < listing.names.size(); ++i) {
+        // Shown and stored as the path is spelt on disk, whatever case the registration uses.
+        std::string shown = FromNativePath(listing.nativePaths[i]).value_or(std::string(dir) + listing.names[i]);
+        files.push_back({std::move(shown), std::move(listing.nativePaths[i])});
+    }
     return files;
 }
 
@@ -101,17 +103,15 @@ PassFiles BuildPassFiles(const CSettingsStore& store, Pass pass, std::string_vie
 
 std::string DirectoryPart(std::string_view path)
 {
-    std::string upper = ToUpperA(path);
     size_t end = 0;
-    for (size_t i = 0; i < upper.size(); ++i) {
-        if (IsLeadByte(static_cast<unsigned char>(upper[i]))) {
+    for (size_t i = 0; i < path.size(); ++i) {
+        if (IsLeadByte(static_cast<unsigned char>(path[i]))) {
             ++i;
             continue;
         }
-        if (upper[i] == '/') end = i + 1;
+        if (path[i] == '/') end = i + 1;
     }
-    upper.resize(end);
-    return upper;
+    return std::string(path.substr(0, end));
 }
 
 }  // namespace quilsk

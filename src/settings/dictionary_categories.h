@@ -50,8 +50,8 @@ bool WriteRegistration(CSettingsStore& store, Category category, const CategoryR
 
 enum class Pass { Main = 0, Corpus = 1, Other = 2, QuickOnly = 3 };
 
-// A file a pass scans: its full path as the results show it ("Dir" and the
-// name, upper-cased), and the path that opens it.
+// A file a pass scans: its full path as the results show it (spelt as on disk),
+// and the path that opens it.
 struct DictionaryFile {
     std::string path;
     std::filesystem::path native;
@@ -70,8 +70,8 @@ std::vector<DictionaryFile> ListDictionaryFiles(std::string_view dir, std::strin
 // The files one pass scans. For QuickOnly, `quickLetter` selects the per-letter mask.
 PassFiles BuildPassFiles(const CSettingsStore& store, Pass pass, std::string_view quickLetter = {});
 
-// The path upper-cased, up to and including its last '/' (never the second byte
-// of a two-byte character).
+// The path up to and including its last '/' (never the second byte of a
+// two-byte character).
 std::string DirectoryPart(std::string_view path);
 
 }  // namespace quilsk

@@ -62,6 +62,9 @@ public:
     // A value that reads return instead of the file's, for the life of this store
     // (the options of one command-line run). Writes still go to the file.
     void SetOverride(std::string_view section, std::string_view key, std::string value);
+    // Reads give the file's values again (the desktop's search from its command
+    // line is over).
+    void ClearOverrides() { m_overrides.clear(); }
 
     // UTF-8, for display: the file and why the last write failed.
     const std::string& LastError() const { return m_lastError; }

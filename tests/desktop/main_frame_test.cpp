@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QtTest>
@@ -21,6 +22,7 @@
 #include "desktop/main_frame.h"
 #include "desktop/result_view.h"
 #include "desktop/screen_fit.h"
+#include "desktop/view_registry.h"
 #include "platform/ui/qt_text.h"
 #include "search/result_document.h"
 #include "settings/settings_location.h"
@@ -263,6 +265,135 @@ private slots:
         // The display mode was read again after the search: one row per line.
         const int pitch = View().Metrics().LinePitch();
         QCOMPARE(View().HitTest(QPoint(1, pitch + 1))->line, size_t(1));
+    }
+
+    void PressSTypeAKeywordAndEnterSearches()
+    {
+        WriteDictionary(*settings, "DICT.TXT", {"apple : 1", "pear : 2", "apple pie : 3"});
+        RegisterMainDictionary(*settings, "DICT.TXT");
+        settings->Store().WriteString("Keyword", "Keyword1", "apple");
+        Start();
+        CModalDriver driver;
+        driver.OnNextDialog([](QDialog* dialog) {
+            // Typing goes where the dialog put the focus, over the selected old keyword.
+            QTest::keyClicks(dialog->focusWidget(), QStringLiteral("pear"));
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+        });
+        Frame().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&Frame()));
+        QTest::keyClick(&View(), Qt::Key_S);
+        QCOMPARE(driver.PendingHandlers(), 0);
+        QCOMPARE(settings->Store().GetString("Keyword", "Keyword1", ""), std::string("pear"));
+        QCOMPARE(View().Document().Results().Count(), size_t(1));
+        QCoreApplication::processEvents();
+        QCOMPARE(Frame().ResultCountShown(), Ui("1 件"));
+    }
+
+    void StatusBarCountsTheLinesAfterSearchNarrowingAndDuplicateCheck()
+    {
+        WriteDictionary(*settings, "DICT.TXT", {"apple : 1", "apple : 1", "pear : 2", "apple pie : 3"});
+        RegisterMainDictionary(*settings, "DICT.TXT");
+        settings->Store().WriteString("Keyword", "Keyword1", "apple");
+        Start();
+        QCOMPARE(Frame().ResultCountShown(), Ui("0 件"));
+        QSignalSpy messages(Frame().statusBar(), &QStatusBar::messageChanged);
+        CModalDriver driver;
+        driver.OnNextDialog([](QDialog* dialog) { dialog->findChild<QPushButton*>(QStringLiteral("ok"))->click(); });
+        Frame().Action(CommandId::Search)->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(Frame().ResultCountShown(), Ui("3 件"));
+        // The progress was shown while the search ran, and is gone.
+        QStringList shown;
+        for (const QList<QVariant>& message : messages) shown << message.at(0).toString();
+        QVERIFY2(shown.filter(Ui("検索中: ファイル 1/1, 0.0/0.0 KB, 0 件 - ")).size() == 1, qPrintable(shown.join('|')));
+        QCOMPARE(Frame().statusBar()->currentMessage(), Ui("がんばろう! ZIVO"));
+
+        Frame().Action(CommandId::CheckDuplicates)->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(Frame().ResultCountShown(), Ui("2 件"));
+
+        settings->Store().WriteString("ReSea", "Keyword", "pie");
+        driver.OnNextDialog([](QDialog* dialog) { dialog->findChild<QPushButton*>(QStringLiteral("ok"))->click(); });
+        Frame().MenuBarNarrowAction()->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(Frame().ResultCountShown(), Ui("1 件"));
+    }
+
+    void ASearchStoppedEarlySaysSo()
+    {
+        WriteDictionary(*settings, "DICT.A", {"apple : 1"});
+        WriteDictionary(*settings, "DICT.B", {"apple : 2"});
+        RegisterMainDictionary(*settings, "DICT.*");
+        settings->Store().WriteString("Keyword", "Keyword1", "apple");
+        Start();
+        // The stop command arrives while the second file is about to be read.
+        connect(&app->Host().Views(), &CViewRegistry::progressed, this, [this](CZelklexDoc*, const QString& text) {
+            if (text.contains(Ui("ファイル 2/2"))) app->State().stopRequested = true;
+        });
+        CModalDriver driver;
+        driver.OnNextDialog([](QDialog* dialog) { dialog->findChild<QPushButton*>(QStringLiteral("ok"))->click(); });
+        Frame().Action(CommandId::Search)->trigger();
+        QCoreApplication::processEvents();
+        const size_t found = View().Document().Results().Count();
+        QVERIFY(found >= 1 && found <= 2);
+        QCOMPARE(Frame().ResultCountShown(), Ui("%1 件（検索を途中で中止しました）").arg(found));
+
+        disconnect(&app->Host().Views(), &CViewRegistry::progressed, this, nullptr);
+        driver.OnNextDialog([](QDialog* dialog) { dialog->findChild<QPushButton*>(QStringLiteral("ok"))->click(); });
+        Frame().Action(CommandId::Search)->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(Frame().ResultCountShown(), Ui("2 件"));
+    }
+
+    void NewWindowsOpenInsideTheAreaAndCascadeKeepsTwoThirds()
+    {
+        Start();
+        Frame().resize(1000, 800);
+        QCoreApplication::processEvents();
+        const QRect area = Frame().DocumentArea()->viewport()->rect();
+        for (int i = 0; i < 12; ++i) Frame().Action(CommandId::FileNew)->trigger();
+        const QList<QMdiSubWindow*> windows = Frame().DocumentArea()->subWindowList(QMdiArea::CreationOrder);
+        QCOMPARE(windows.size(), 13);
+        for (const QMdiSubWindow* window : windows.mid(1)) QVERIFY2(area.contains(window->geometry()), qPrintable(window->windowTitle()));
+        // Each one down and right of the one before, unless that would leave the area.
+        QVERIFY(windows[2]->geometry().topLeft().y() > windows[1]->geometry().topLeft().y());
+
+        Frame().Action(CommandId::WindowCascade)->trigger();
+        for (const QMdiSubWindow* window : windows) {
+            QVERIFY(area.contains(window->geometry()));
+            QVERIFY(window->width() >= area.width() * 2 / 3);
+            QVERIFY(window->height() >= area.height() * 2 / 3);
+        }
+        QCOMPARE(Frame().DocumentArea()->activeSubWindow(), windows.back());
+    }
+
+    void TheCommandLineSearchFillsTheFirstWindowOnce()
+    {
+        WriteDictionary(*settings, "DICT.TXT", {"apple : 1", "pear : 2", "apple pie : 3"});
+        RegisterMainDictionary(*settings, "DICT.TXT");
+        settings->Store().WriteString("Keyword", "Keyword1", "pear");
+        Start();
+        StartSearch search;
+        search.requested = true;
+        search.overrides = {{"Keyword", "Keyword1", "apple"}, {"Options", "TagForm", "1"}};
+        app->SearchAtStart(search);
+        QCOMPARE(View().Document().Results().Count(), size_t(2));
+        QVERIFY(View().Document().Results().begin()->find("DICT.TXT(      1) apple : 1") != std::string::npos);
+        QCoreApplication::processEvents();
+        QCOMPARE(Frame().ResultCountShown(), Ui("2 件"));
+        // The stored search is untouched and is the one the dialog shows next.
+        QCOMPARE(settings->Store().GetString("Keyword", "Keyword1", ""), std::string("pear"));
+        QCOMPARE(settings->Store().GetInt("Options", "TagForm", 0), 0);
+    }
+
+    void QtsOwnButtonsAreJapanese()
+    {
+        Start();
+        QMessageBox box;
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        QCOMPARE(box.button(QMessageBox::Yes)->text(), Ui("はい(&Y)"));
+        QCOMPARE(box.button(QMessageBox::No)->text(), Ui("いいえ(&N)"));
+        QCOMPARE(box.button(QMessageBox::Cancel)->text(), Ui("キャンセル"));
     }
 
     void OptionsAndNarrowingDialogsAreWired()

@@ -1,3 +1,4 @@
+#include <QClipboard>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -247,6 +248,143 @@ private slots:
         app->busy = false;
         QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
         QCOMPARE(edit.count(), 1);
+    }
+
+    void ClickShiftClickAndDragSelectLines()
+    {
+        SetLines({"zero", "one", "two", "three", "four"});
+        auto rowY = [this](int line) { return 1 + line * Pitch() + Pitch() / 2; };
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(5, rowY(1)));
+        QCOMPARE(view->Selection(), std::make_optional(std::make_pair(size_t(1), size_t(1))));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ShiftModifier, QPoint(5, rowY(3)));
+        QCOMPARE(view->Selection(), std::make_optional(std::make_pair(size_t(1), size_t(3))));
+
+        QTest::mousePress(view->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(5, rowY(4)));
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, rowY(2)), view->viewport()->mapToGlobal(QPointF(5, rowY(2))),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &move);
+        QTest::mouseRelease(view->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(5, rowY(2)));
+        QCOMPARE(view->Selection(), std::make_optional(std::make_pair(size_t(2), size_t(4))));
+        // Below the last line the selection reaches the last line.
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ShiftModifier, QPoint(5, rowY(40)));
+        QCOMPARE(view->Selection(), std::make_optional(std::make_pair(size_t(4), size_t(4))));
+    }
+
+    void SelectedLinesAreDrawnInTheSelectionColours()
+    {
+        SetLines({"zero", "one"});
+        const QColor selected = view->palette().color(QPalette::Highlight);
+        auto isSelected = [selected](QColor c) { return c.rgb() == selected.rgb(); };
+        const QRect secondLine(0, 1 + Pitch(), view->viewport()->width(), Pitch() - 1);
+        QCOMPARE(CountPixels(Grab(), secondLine, isSelected), 0);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 1 + Pitch() + 2));
+        // The whole row, to the right edge.
+        QVERIFY(CountPixels(Grab(), QRect(view->viewport()->width() - 20, 1 + Pitch() + 2, 10, 4), isSelected) == 40);
+        QCOMPARE(CountPixels(Grab(), QRect(0, 1, view->viewport()->width(), Pitch() - 2), isSelected), 0);
+    }
+
+    void KeysMoveAndExtendTheSelection_data()
+    {
+        QTest::addColumn<QList<QKeyCombination>>("keys");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        const auto shift = Qt::ShiftModifier;
+        QTest::newRow("down starts at the top line") << QList<QKeyCombination>{Qt::Key_Down} << 0 << 0;
+        QTest::newRow("down moves") << QList<QKeyCombination>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down} << 2 << 2;
+        QTest::newRow("shift+down extends")
+            << QList<QKeyCombination>{Qt::Key_Down, shift | Qt::Key_Down, shift | Qt::Key_Down} << 0 << 2;
+        QTest::newRow("ctrl+end") << QList<QKeyCombination>{Qt::ControlModifier | Qt::Key_End} << 299 << 299;
+        QTest::newRow("ctrl+shift+home from the last")
+            << QList<QKeyCombination>{Qt::ControlModifier | Qt::Key_End, Qt::ControlModifier | shift | Qt::Key_Home}
+            << 0 << 299;
+        QTest::newRow("up stops at the first") << QList<QKeyCombination>{Qt::Key_Down, Qt::Key_Up, Qt::Key_Up} << 0 << 0;
+        QTest::newRow("ctrl+a") << QList<QKeyCombination>{Qt::ControlModifier | Qt::Key_A} << 0 << 299;
+    }
+
+    void KeysMoveAndExtendTheSelection()
+    {
+        QFETCH(QList<QKeyCombination>, keys);
+        QFETCH(int, first);
+        QFETCH(int, last);
+        std::vector<std::string> lines;
+        for (int i = 0; i < 300; ++i) lines.push_back("line " + std::to_string(i));
+        SetLines(lines);
+        for (const QKeyCombination key : keys) QTest::keyClick(view.get(), key.key(), key.keyboardModifiers());
+        QCOMPARE(view->Selection(), std::make_optional(std::make_pair(size_t(first), size_t(last))));
+        if (keys.back().key() == Qt::Key_A) return;  // selecting all leaves the view where it is
+        // The moving end is in view, whole.
+        const size_t moving = keys.back().key() == Qt::Key_Home ? size_t(first) : size_t(last);
+        QCOMPARE(view->HitTest(QPoint(1, 1 + int(moving) * Pitch() - view->verticalScrollBar()->value()))->line, moving);
+        QVERIFY(1 + int(moving + 1) * Pitch() - view->verticalScrollBar()->value() <= view->viewport()->height());
+    }
+
+    void HomeAndEndScrollTheRowsCtrlHomeAndCtrlEndTheList()
+    {
+        std::vector<std::string> lines(200, std::string(300, 'w'));
+        SetLines(lines);
+        QScrollBar* across = view->horizontalScrollBar();
+        QScrollBar* down = view->verticalScrollBar();
+        QTest::keyClick(view.get(), Qt::Key_End);
+        QCOMPARE(across->value(), across->maximum());
+        QVERIFY(across->maximum() > 0);
+        QTest::keyClick(view.get(), Qt::Key_Home);
+        QCOMPARE(across->value(), 0);
+        QTest::keyClick(view.get(), Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(down->value(), down->maximum());
+        QVERIFY(down->maximum() > 0);
+        QTest::keyClick(view.get(), Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(down->value(), 0);
+    }
+
+    void CtrlCCopiesTheSelectionAsUnicodeWithoutEscBytesOrLimit()
+    {
+        // 2,000 lines of 60 bytes: far beyond the copy dialog's 32 KB.
+        std::vector<std::string> lines;
+        for (int i = 0; i < 2000; ++i) lines.push_back(Sjis("林檎") + "\x1b" "apple\x1b " + std::string(49, 'a'));
+        SetLines(lines);
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        QTest::keyClick(view.get(), Qt::Key_C, Qt::ControlModifier);  // nothing selected: left to the copy dialog
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+
+        QTest::keyClick(view.get(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(view.get(), Qt::Key_C, Qt::ControlModifier);
+        const QString line = Ui("林檎") + QStringLiteral("apple ") + QString(49, QLatin1Char('a')) + "\n";
+        QCOMPARE(QGuiApplication::clipboard()->text(), line.repeated(2000));
+        QVERIFY(!QGuiApplication::clipboard()->text().contains(QChar(0x1b)));
+
+        QTest::keyClick(view.get(), Qt::Key_Down);
+        QTest::keyClick(view.get(), Qt::Key_Insert, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), line);
+    }
+
+    void ASelectionEndsWhenTheListLosesLines()
+    {
+        SetLines({"zero", "one", "two"});
+        view->SelectAll();
+        doc->Results().Append(std::string("three\r\n"));  // a search adding lines keeps it
+        doc->UpdateAllViews();
+        QVERIFY(view->Selection());
+        SetLines({"other"});
+        QVERIFY(!view->Selection());
+    }
+
+    void WrappedLinesShowHighlightedSpansWithoutTheEscByte()
+    {
+        settings->Store().WriteInt("Options", "DrawText", 1);
+        settings->Store().WriteString("Options", "Column", "10");
+        settings->Store().WriteInt("Color", "HlBkColor", 0x0000FF);
+        view->RereadDrawTextMode();
+        // The span starts on the first row and goes on over the break.
+        SetLines({"aaaa \x1b" "bbbb cccc\x1b dd"});
+        const QFontMetrics metrics(view->font());
+        const int w = metrics.horizontalAdvance(QStringLiteral("a"));
+        const int cell = metrics.height();
+        const QImage image = Grab();
+        QCOMPARE(CountPixels(image, QRect(0, 1, 4 * w, cell), IsRed), 0);
+        // No glyph for the ESC byte: "bbbb" follows "aaaa " directly, highlighted.
+        QVERIFY(CountPixels(image, QRect(5 * w, 1, 4 * w, cell), IsRed) > 2 * w * cell);
+        QVERIFY(CountPixels(image, QRect(0, 1 + cell, 4 * w, cell), IsRed) > 2 * w * cell);
+        QCOMPARE(CountPixels(image, QRect(6 * w, 1 + cell, 2 * w, cell), IsRed), 0);
     }
 
     void HitTestAddsTheScrollPosition()

@@ -4,7 +4,6 @@
 #include "index/index_builder.h"
 #include "index/index_layout.h"
 #include "index/index_tree.h"
-#include "platform/char_case.h"
 #include "settings/ini_text.h"
 #include "support/search_fixture.h"
 
@@ -78,8 +77,8 @@ TEST_F(IndexTableAndStopTest, TheTableIsReadOncePerSearch)
     doc.LookUpWord("apple", 0);
     const std::vector<std::string> expected = Lines();
     const std::string table = test::ReadBytes(dir / "idx" / "vrnindex.ini");
-    const std::string a = ToUpperA(DirOf("d")) + "A.TXT";
-    const std::string b = ToUpperA(DirOf("d")) + "B.TXT";
+    const std::string a = DirOf("d") + "A.TXT";
+    const std::string b = DirOf("d") + "B.TXT";
     ASSERT_NE(table.find("0=" + a), std::string::npos) << table;
 
     host.onPump = [&] { test::WriteBytes(dir / "idx" / "vrnindex.ini", "[FileID]\r\n0=" + b + "\r\n1=" + a + "\r\n"); };

@@ -98,6 +98,24 @@ TEST(FileSystemTest, PathsOpenWithoutRegardToAsciiCase)
     EXPECT_FALSE(ResolveCaseInsensitive(ToNativePath(base + "/DICT/missing")));
 }
 
+TEST(FileSystemTest, RealSpellingIsThePathAsOnDisk)
+{
+    test::CTempDir dir;
+    WriteBytes(dir / "Dict" / Cp932ToUtf8(Sjis("Zelk略語.a")), "x");
+    const std::string base = *FromNativePath(dir.Path());
+    struct Case {
+        std::string path;
+        std::string spelt;
+    } cases[] = {
+        {base + Sjis("/DICT/ZELK略語.A"), base + Sjis("/Dict/Zelk略語.a")},
+        {base + "/DICT/", base + "/Dict/"},  // the trailing '/' of a directory stays
+        {base + "/dict", base + "/Dict"},
+        {base + "/DICT/MISSING", base + "/DICT/MISSING"},  // nothing there: unchanged
+        {"", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(RealSpelling(c.path), c.spelt) << c.path;
+}
+
 TEST(FileSystemTest, ListingsHoldMatchingRegularFilesSortedByName)
 {
     test::CTempDir dir;

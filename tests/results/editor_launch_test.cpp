@@ -68,7 +68,7 @@ protected:
 
 TEST_F(EditorLaunchOnRowTest, TagModeOpensTheTaggedFileAsItExistsAtIdlePriority)
 {
-    // The tag holds the upper-cased path a scan records; the file is lower case.
+    // The tag holds an upper-cased path, as earlier versions recorded it; the file is lower case.
     const std::filesystem::path dictionary = dir / "my dict;$(id)" / "zelk.txt";
     test::WriteBytes(dictionary, "apple : x\n");
     const auto dictionaryCp932 = FromNativePath(dictionary.parent_path() / "ZELK.TXT");

@@ -15,7 +15,7 @@ protected:
         Set("Options", "TagForm", "1");
         SetKeywords(keyword);
         std::vector<std::string> lines = Search();
-        const std::string prefix = ToUpperA(DirOf("d")) + "ZELK5.TXT";
+        const std::string prefix = DirOf("d") + "zelk5.txt";  // as on disk
         for (std::string& line : lines) {
             EXPECT_EQ(line.substr(0, prefix.size()), prefix);
             line.erase(0, prefix.size());
@@ -70,6 +70,19 @@ TEST_F(DictionaryScanTest, ProgressCountsTheBytesOfEachPass)
     ASSERT_EQ(Search().size(), 3u);
     const std::vector<std::pair<uint64_t, uint64_t>> expected = {{0, 121}, {7, 121}, {0, 14}};
     EXPECT_EQ(host.scannedBytes, expected);
+}
+
+TEST_F(DictionaryScanTest, TagLinesAndTheCaptionShowThePathAsSpeltOnDisk)
+{
+    AddFile("Dict/Zelk5.txt", "key one\r\n");
+    // Registered in upper case, as earlier versions stored directories.
+    ASSERT_TRUE(WriteRegistration(store, Category::Main, {ToUpperA(DirOf("Dict")), "ZELK5*.*"}));
+    Set("Options", "TagForm", "1");
+    SetKeywords("key");
+    const std::string real = DirOf("Dict") + "Zelk5.txt";
+    EXPECT_EQ(Search(), std::vector<std::string>{real + "(      1) key one\r\n"});
+    ASSERT_FALSE(host.captions.empty());
+    EXPECT_NE(host.captions.front().find(real), std::string::npos) << host.captions.front();
 }
 
 TEST_F(DictionaryScanTest, MissingAndUnreadableFilesYieldNothingWithoutAMessage)

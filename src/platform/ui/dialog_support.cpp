@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QWidget>
@@ -35,6 +36,18 @@ std::optional<std::string> FieldToCp932(QWidget* parent, const QString& text, co
         BeepAndShowMessage(parent, Ui("「%1」に、設定ファイルに書けない文字(Shift-JISにない文字)が含まれています。")
                                        .arg(fieldName));
     return cp932;
+}
+
+void FocusFirstInput(QWidget* dialog)
+{
+    for (QWidget* each = dialog->nextInFocusChain(); each != dialog; each = each->nextInFocusChain()) {
+        const bool takesInput = (each->focusPolicy() & Qt::TabFocus) && each->isEnabled() &&
+                                each->isVisibleTo(dialog) && !qobject_cast<QPushButton*>(each);
+        if (!takesInput) continue;
+        each->setFocus(Qt::TabFocusReason);
+        if (auto* field = qobject_cast<QLineEdit*>(each)) field->selectAll();
+        return;
+    }
 }
 
 QHBoxLayout* OkCancelRow(QDialog* dialog, const std::function<void()>& onOk)

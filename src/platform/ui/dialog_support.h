@@ -24,6 +24,11 @@ void BeepAndShowMessage(QWidget* parent, const QString& text);
 // the field in a message box and returns nullopt.
 std::optional<std::string> FieldToCp932(QWidget* parent, const QString& text, const QString& fieldName);
 
+// Puts the keyboard focus on the first control in the dialog's tab order that
+// takes input (not a push button), its text selected when it is a line edit,
+// so that typing starts at once. Called once the dialog is built.
+void FocusFirstInput(QWidget* dialog);
+
 // The row of OK (the default button) and "ｷｬﾝｾﾙ" at the foot of a dialog,
 // OK calling `onOk`, ｷｬﾝｾﾙ rejecting the dialog.
 QHBoxLayout* OkCancelRow(QDialog* dialog, const std::function<void()>& onOk);

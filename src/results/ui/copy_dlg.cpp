@@ -9,6 +9,7 @@
 #include "platform/ui/dialog_support.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/qt_text.h"
+#include "results/clipboard_text.h"
 #include "results/copy_text.h"
 
 namespace quilsk {
@@ -35,7 +36,8 @@ CEditCopyDlg::CEditCopyDlg(const CExStringList& results, std::function<void()> s
     setWindowTitle(Ui("コピー"));
     const CopyText copy = BuildCopyText(results);
     // The edit keeps lines apart by itself; its copy gives them back with LF.
-    m_text->setPlainText(ToQString(copy.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // The ESC bytes of highlighted spans would reach other programs as control characters.
+    m_text->setPlainText(ToQString(WithoutEscBytes(copy.text)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     m_text->setObjectName(QStringLiteral("text"));
     m_text->setReadOnly(true);
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -65,6 +67,7 @@ CEditCopyDlg::CEditCopyDlg(const CExStringList& results, std::function<void()> s
     connect(all, &QPushButton::clicked, this, &CEditCopyDlg::CopyAll);
     connect(part, &QPushButton::clicked, this, &CEditCopyDlg::CopyPart);
     connect(toFile, &QPushButton::clicked, this, [this] { m_saveIfModified(); });
+    FocusFirstInput(this);
 }
 
 void CEditCopyDlg::CopyAll()

@@ -19,8 +19,8 @@ namespace {
 
 constexpr const char* kSection = "Editor";
 constexpr const char* kKey = "CmdLine";
-const char* const kExecutables = "Executables (*)";
-const char* const kAllFiles = "All files (*)";
+const char* const kAllFiles = "すべてのファイル (*)";
+const char* const kExecutables = "実行ファイル (*)";
 
 }  // namespace
 
@@ -48,18 +48,21 @@ CSetEditDlg::CSetEditDlg(CSettingsStore& store, QWidget* parent)
 
     connect(browse, &QPushButton::clicked, this, &CSetEditDlg::Browse);
     CentreOnScreen(this);
+    FocusFirstInput(this);
 }
 
 void CSetEditDlg::Browse()
 {
     QFileDialog dialog(this, QString(), QStringLiteral("/usr/bin"));
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({QString::fromLatin1(kExecutables), QString::fromLatin1(kAllFiles)});
+    // Every file at first: an editor may be a script or a link the executable
+    // filter would hide.
+    dialog.setNameFilters({Ui(kAllFiles), Ui(kExecutables)});
     const auto showOnly = [&dialog](const QString& filter) {
         const QDir::Filters kinds = QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot;
-        dialog.setFilter(filter == QString::fromLatin1(kExecutables) ? kinds | QDir::Executable : kinds);
+        dialog.setFilter(filter == Ui(kExecutables) ? kinds | QDir::Executable : kinds);
     };
-    showOnly(QString::fromLatin1(kExecutables));
+    showOnly(Ui(kAllFiles));
     connect(&dialog, &QFileDialog::filterSelected, &dialog, showOnly);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString path = dialog.selectedFiles().first();

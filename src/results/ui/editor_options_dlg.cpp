@@ -35,6 +35,7 @@ CEditOptDlg::CEditOptDlg(CSettingsStore& store, QWidget* parent)
     layout->addWidget(group);
     layout->addLayout(OkCancelRow(this, &CEditOptDlg::OnOk));
 
+    FocusFirstInput(this);
 }
 
 void CEditOptDlg::OnOk()

@@ -28,10 +28,13 @@ int DrawRun(QPainter& painter, const QFontMetrics& metrics, std::string_view byt
 
 }  // namespace
 
-void DrawHighlightedLine(QPainter& painter, const QFontMetrics& metrics, std::string_view text, QPoint pen,
-                         const ResultColors& colors)
+namespace {
+
+// Draws a row's runs from `pen` starting in the given highlight state and
+// returns the state at its end.
+bool DrawRow(QPainter& painter, const QFontMetrics& metrics, std::string_view text, QPoint pen,
+             const ResultColors& colors, bool highlighted)
 {
-    bool highlighted = false;
     size_t start = 0;
     for (;;) {
         const size_t esc = text.find(kEsc, start);
@@ -39,21 +42,31 @@ void DrawHighlightedLine(QPainter& painter, const QFontMetrics& metrics, std::st
         const std::uint32_t background = highlighted ? colors.highlightBackground : colors.background;
         const std::uint32_t foreground = highlighted ? colors.highlightText : colors.text;
         pen.rx() += DrawRun(painter, metrics, run, pen, background, foreground);
-        if (esc == std::string_view::npos) return;
+        if (esc == std::string_view::npos) return highlighted;
         highlighted = !highlighted;
         start = esc + 1;
     }
+}
+
+}  // namespace
+
+void DrawHighlightedLine(QPainter& painter, const QFontMetrics& metrics, std::string_view text, QPoint pen,
+                         const ResultColors& colors)
+{
+    DrawRow(painter, metrics, text, pen, colors, false);
 }
 
 void DrawWrappedLine(QPainter& painter, const QFontMetrics& metrics, std::string_view text, QPoint pen, size_t columns,
                      const ResultColors& colors)
 {
     if (text.size() <= columns) {
-        DrawRun(painter, metrics, text, pen, colors.background, colors.text);
+        DrawRow(painter, metrics, text, pen, colors, false);
         return;
     }
+    // A span that a break cuts goes on highlighted on the next row.
+    bool highlighted = false;
     for (const WrapRow& row : WrapRows(text, columns)) {
-        DrawRun(painter, metrics, text.substr(row.begin, row.end - row.begin), pen, colors.background, colors.text);
+        highlighted = DrawRow(painter, metrics, text.substr(row.begin, row.end - row.begin), pen, colors, highlighted);
         pen.ry() += metrics.height();
     }
 }

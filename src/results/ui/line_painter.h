@@ -20,8 +20,8 @@ namespace quilsk {
 void DrawHighlightedLine(QPainter& painter, const QFontMetrics& metrics, std::string_view text, QPoint pen,
                          const ResultColors& colors);
 
-// Wrapped at `columns` (see line_wrap.h), rows one cell height apart, in the
-// normal colours; ESC bytes are not interpreted.
+// Wrapped at `columns` (see line_wrap.h), rows one cell height apart, the
+// ESC-marked spans highlighted as on one row, the ESC bytes not drawn.
 void DrawWrappedLine(QPainter& painter, const QFontMetrics& metrics, std::string_view text, QPoint pen, size_t columns,
                      const ResultColors& colors);
 

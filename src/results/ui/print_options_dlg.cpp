@@ -54,6 +54,7 @@ CPrintOptDlg::CPrintOptDlg(CSettingsStore& store, QWidget* parent) : QDialog(par
     layout->addLayout(OkCancelRow(this, &CPrintOptDlg::OnOk));
 
     CentreOnScreen(this);
+    FocusFirstInput(this);
 }
 
 void CPrintOptDlg::OnOk()

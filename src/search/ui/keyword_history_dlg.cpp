@@ -48,6 +48,7 @@ CHistoryDlg::CHistoryDlg(const CSettingsStore& store, const CKeywordHistory& his
     Fill(store, history, mode);
     connect(m_list, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { m_text->setText(item->text()); });
     CentreOnScreen(this);
+    FocusFirstInput(this);
 }
 
 QString CHistoryDlg::Text() const { return m_text->text(); }

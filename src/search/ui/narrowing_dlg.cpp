@@ -91,6 +91,7 @@ CReseaDlg::CReseaDlg(CSettingsStore& store, CAppState& appState, QWidget* parent
     connect(history, &QPushButton::clicked, this, &CReseaDlg::ChooseFromHistory);
     connect(ok, &QPushButton::clicked, this, &CReseaDlg::OnOk);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    FocusFirstInput(this);
 }
 
 void CReseaDlg::Load()

@@ -85,7 +85,7 @@ CQuickDlg::CQuickDlg(CSettingsStore& store, QWidget* parent)
     const CategoryRegistration main = ReadRegistration(m_store, Category::Main);
     m_mainDir = main.dir;
     m_mainMask = main.mask;
-    m_directory->setText(ToQString(m_mainDir));
+    m_directory->setText(ToQString(RealSpelling(m_mainDir)));
     ShowStoredFile();
 
     connect(m_headings, &QListWidget::itemDoubleClicked, this,
@@ -95,6 +95,7 @@ CQuickDlg::CQuickDlg(CSettingsStore& store, QWidget* parent)
     connect(recognize, &QPushButton::clicked, this, &CQuickDlg::Recognize);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    FocusFirstInput(this);
 }
 
 void CQuickDlg::ChooseLetter(int index)

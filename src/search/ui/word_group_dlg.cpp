@@ -128,6 +128,7 @@ CEditGroupDlg::CEditGroupDlg(CSettingsStore& store, QWidget* parent)
     connect(deleteGroup, &QPushButton::clicked, this, &CEditGroupDlg::DeleteGroup);
     connect(ok, &QPushButton::clicked, this, &CEditGroupDlg::OnOk);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    FocusFirstInput(this);
 }
 
 void CEditGroupDlg::Refuse(const char* message, QWidget* focus)

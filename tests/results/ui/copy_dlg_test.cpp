@@ -69,7 +69,7 @@ private slots:
         QTest::addColumn<std::vector<std::string>>("lines");
         QTest::addColumn<QString>("clipboard");
         QTest::newRow("two lines") << std::vector<std::string>{Sjis("林檎 : apple"), "\x1bpear\x1b : 2"}
-                                   << Ui("林檎 : apple\n\x1bpear\x1b : 2\n");
+                                   << Ui("林檎 : apple\npear : 2\n");  // the highlight marks stay behind
         // Copying nothing leaves the clipboard as it was, and still reports.
         QTest::newRow("no results") << std::vector<std::string>{} << "before";
     }

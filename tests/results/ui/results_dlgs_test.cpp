@@ -89,8 +89,11 @@ private slots:
         driver.OnNextDialog([&](QDialog* d) {
             auto* chooser = qobject_cast<QFileDialog*>(d);
             QVERIFY(chooser);
-            QVERIFY(chooser->nameFilters().size() == 2);
-            chooser->selectNameFilter(chooser->nameFilters().last());
+            // Every file is listed from the start, not only those marked executable.
+            QCOMPARE(chooser->nameFilters(), QStringList({Ui("すべてのファイル (*)"), Ui("実行ファイル (*)")}));
+            QCOMPARE(chooser->selectedNameFilter(), chooser->nameFilters().first());
+            QVERIFY(chooser->filter() & QDir::Files);
+            QVERIFY(!(chooser->filter() & QDir::Executable));
             chooser->selectFile(QString::fromStdString(program.string()));
             static_cast<QDialog*>(chooser)->accept();
         });
