@@ -1,3 +1,4 @@
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <optional>
@@ -15,56 +16,68 @@ namespace quilsk::cli {
 
 namespace {
 
-struct Override {
-    const char* section;
-    const char* key;
-    const char* value;
-};
+// A switch's change to the request, for this run only.
+using RequestEdit = void (*)(SearchRequest&);
 
-// Switches that set settings for this run only.
 struct Switch {
     std::string_view name;
-    std::initializer_list<Override> sets;
+    RequestEdit apply;
 };
+
+void SetCombination(SearchRequest& r, bool andSearch, bool notSearch, bool orSearch)
+{
+    r.andSearch = andSearch;
+    r.notSearch = notSearch;
+    r.orSearch = orSearch;
+}
 
 const Switch kSwitches[] = {
-    {"--and", {{"Keyword", "AndSearch", "1"}, {"Keyword", "NotSearch", "0"}, {"Keyword", "OrSearch", "0"}}},
-    {"--not", {{"Keyword", "AndSearch", "0"}, {"Keyword", "NotSearch", "1"}, {"Keyword", "OrSearch", "0"}}},
-    {"--or", {{"Keyword", "AndSearch", "0"}, {"Keyword", "NotSearch", "0"}, {"Keyword", "OrSearch", "1"}}},
-    {"--group1", {{"Option", "KW1Word", "0"}, {"Option", "KW1Group", "1"}}},
-    {"--word1", {{"Option", "KW1Word", "1"}, {"Option", "KW1Group", "0"}}},
-    {"--group2", {{"Option", "KW2Word", "0"}, {"Option", "KW2Group", "1"}}},
-    {"--word2", {{"Option", "KW2Word", "1"}, {"Option", "KW2Group", "0"}}},
-    {"-i", {{"Options", "IgnoreCase", "1"}}},
-    {"--ignore-case", {{"Options", "IgnoreCase", "1"}}},
-    {"--no-ignore-case", {{"Options", "IgnoreCase", "0"}}},
-    {"--headword-only", {{"Option", "Entry", "1"}}},
-    {"--no-headword-only", {{"Option", "Entry", "0"}}},
-    {"--skip-examples", {{"Option", "Example", "1"}}},
-    {"--no-skip-examples", {{"Option", "Example", "0"}}},
-    {"--tag", {{"Options", "TagForm", "1"}}},
-    {"--no-tag", {{"Options", "TagForm", "0"}}},
-    {"--sort", {{"Option", "Sort", "1"}}},
-    {"--no-sort", {{"Option", "Sort", "0"}}},
-    {"--dedupe", {{"Options", "CheckData", "1"}}},
-    {"--no-dedupe", {{"Options", "CheckData", "0"}}},
-    {"--index", {{"Options", "Index", "1"}}},
-    {"--no-index", {{"Options", "Index", "0"}}},
+    {"--and", [](SearchRequest& r) { SetCombination(r, true, false, false); }},
+    {"--not", [](SearchRequest& r) { SetCombination(r, false, true, false); }},
+    {"--or", [](SearchRequest& r) { SetCombination(r, false, false, true); }},
+    {"--group1", [](SearchRequest& r) { r.keyword1IsWord = false, r.keyword1IsGroup = true; }},
+    {"--word1", [](SearchRequest& r) { r.keyword1IsWord = true, r.keyword1IsGroup = false; }},
+    {"--group2", [](SearchRequest& r) { r.keyword2IsWord = false, r.keyword2IsGroup = true; }},
+    {"--word2", [](SearchRequest& r) { r.keyword2IsWord = true, r.keyword2IsGroup = false; }},
+    {"-i", [](SearchRequest& r) { r.ignoreCase = true; }},
+    {"--ignore-case", [](SearchRequest& r) { r.ignoreCase = true; }},
+    {"--no-ignore-case", [](SearchRequest& r) { r.ignoreCase = false; }},
+    {"--headword-only", [](SearchRequest& r) { r.headwordOnly = true; }},
+    {"--no-headword-only", [](SearchRequest& r) { r.headwordOnly = false; }},
+    {"--skip-examples", [](SearchRequest& r) { r.skipExamples = true; }},
+    {"--no-skip-examples", [](SearchRequest& r) { r.skipExamples = false; }},
+    {"--tag", [](SearchRequest& r) { r.tagForm = true; }},
+    {"--no-tag", [](SearchRequest& r) { r.tagForm = false; }},
+    {"--sort", [](SearchRequest& r) { r.sortResults = true; }},
+    {"--no-sort", [](SearchRequest& r) { r.sortResults = false; }},
+    {"--dedupe", [](SearchRequest& r) { r.checkDuplicates = true; }},
+    {"--no-dedupe", [](SearchRequest& r) { r.checkDuplicates = false; }},
+    {"--index", [](SearchRequest& r) { r.useIndex = true; }},
+    {"--no-index", [](SearchRequest& r) { r.useIndex = false; }},
 };
 
-// The "Options" flags of one keyword's match mode: whole word, prefix, suffix.
-std::optional<std::array<const char*, 3>> MatchFlags(std::string_view mode)
+// The match flags of a mode: whole word, prefix, suffix.
+std::optional<std::array<bool, 3>> MatchFlags(std::string_view mode)
 {
-    if (mode == "substring") return std::array<const char*, 3>{"0", "0", "0"};
-    if (mode == "word") return std::array<const char*, 3>{"1", "0", "0"};
-    if (mode == "prefix") return std::array<const char*, 3>{"0", "1", "0"};
-    if (mode == "suffix") return std::array<const char*, 3>{"0", "0", "1"};
+    if (mode == "substring") return std::array<bool, 3>{false, false, false};
+    if (mode == "word") return std::array<bool, 3>{true, false, false};
+    if (mode == "prefix") return std::array<bool, 3>{false, true, false};
+    if (mode == "suffix") return std::array<bool, 3>{false, false, true};
     return std::nullopt;
 }
 
+// What the options change in the request, in the order given: a later option
+// overrides an earlier one.
+struct RequestChange {
+    RequestEdit edit = nullptr;
+    int keyword = 0;               // for a match mode: 1 or 2
+    std::array<bool, 3> match{};   // whole word, prefix, suffix
+    std::optional<int> mode;       // the scan mode setting
+    std::optional<std::string> indexDir;
+};
+
 struct SearchOptions {
-    std::vector<Override> overrides;
-    std::vector<std::string> owned;  // values the overrides point into
+    std::vector<RequestChange> changes;
     std::vector<std::string> keywords;
     std::vector<std::string> narrowKeywords;
     bool narrowIgnoreCase = false;
@@ -115,14 +128,15 @@ bool COptionParser::AddMatch(std::string_view mode, int keyword)
 {
     const auto flags = MatchFlags(mode);
     if (!flags) return false;
-    static const char* const kKeys[2][3] = {{"KW1Word", "KW1Forward", "KW1Back"}, {"KW2Word", "KW2Forward", "KW2Back"}};
-    for (int i = 0; i < 3; ++i) m_options.overrides.push_back({"Options", kKeys[keyword][i], (*flags)[i]});
+    RequestChange change;
+    change.keyword = keyword + 1;
+    change.match = *flags;
+    m_options.changes.push_back(change);
     return true;
 }
 
 std::optional<SearchOptions> COptionParser::Parse()
 {
-    static const char* const kModes[] = {"0", "1", "2"};
     bool optionsEnded = false;
     while (m_next < m_args.size()) {
         const std::string& arg = m_args[m_next++];
@@ -139,7 +153,9 @@ std::optional<SearchOptions> COptionParser::Parse()
         for (const Switch& s : kSwitches)
             if (s.name == arg) matched = &s;
         if (matched) {
-            m_options.overrides.insert(m_options.overrides.end(), matched->sets.begin(), matched->sets.end());
+            RequestChange change;
+            change.edit = matched->apply;
+            m_options.changes.push_back(change);
         } else if (TakeValue(arg, "--match", value)) {
             if (!AddMatch(value, 0) || !AddMatch(value, 1)) return Fail("unknown match mode: " + value), std::nullopt;
         } else if (TakeValue(arg, "--match1", value)) {
@@ -149,7 +165,9 @@ std::optional<SearchOptions> COptionParser::Parse()
         } else if (TakeValue(arg, "--mode", value)) {
             const int mode = value == "normal" ? 0 : value == "quick" ? 1 : value == "superquick" ? 2 : -1;
             if (mode < 0) return Fail("unknown scan mode: " + value), std::nullopt;
-            m_options.overrides.push_back({"Options", "Mode", kModes[mode]});
+            RequestChange change;
+            change.mode = mode;
+            m_options.changes.push_back(change);
         } else if (TakeValue(arg, "--narrow", value)) {
             m_options.narrowKeywords.push_back(value);
         } else if (arg == "--narrow-ignore-case") {
@@ -165,8 +183,9 @@ std::optional<SearchOptions> COptionParser::Parse()
             if (!dir) return std::nullopt;
             std::string text = dir->string();
             if (text.back() != '/') text += '/';
-            m_options.owned.push_back(ArgumentToCp932(text, "--index-dir"));
-            m_options.overrides.push_back({"Index", "Dir", nullptr});
+            RequestChange change;
+            change.indexDir = ArgumentToCp932(text, "--index-dir");
+            m_options.changes.push_back(std::move(change));
         } else if (TakeValue(arg, "-o", value) || TakeValue(arg, "--save", value)) {
             if (value.empty()) return Fail(arg + ": the path is empty"), std::nullopt;
             m_options.savePath = value;
@@ -188,28 +207,38 @@ std::optional<SearchOptions> COptionParser::Parse()
     return std::move(m_options);
 }
 
-void ApplyOverrides(CSettingsStore& store, const SearchOptions& options)
+void Apply(const RequestChange& change, SearchRequest& r)
 {
-    size_t owned = 0;
-    for (const Override& o : options.overrides)
-        store.SetOverride(o.section, o.key, o.value ? std::string(o.value) : options.owned[owned++]);
-    static const char* const kKeywordKeys[] = {"Keyword1", "Keyword2"};
-    for (size_t i = 0; i < options.keywords.size(); ++i)
-        store.SetOverride("Keyword", kKeywordKeys[i], ArgumentToCp932(options.keywords[i], "KEYWORD"));
+    if (change.edit) change.edit(r);
+    if (change.keyword != 0) {
+        bool* const flags[2][3] = {{&r.keyword1WholeWord, &r.keyword1Prefix, &r.keyword1Suffix},
+                                   {&r.keyword2WholeWord, &r.keyword2Prefix, &r.keyword2Suffix}};
+        for (size_t i = 0; i < 3; ++i) *flags[change.keyword - 1][i] = change.match[i];
+    }
+    if (change.mode) r.searchModeSetting = *change.mode;
+    if (change.indexDir) r.indexDir = *change.indexDir;
 }
 
-void Narrow(CZelklexDoc& doc, CSettingsStore& store, const SearchOptions& options)
+// The stored request with the options' changes; nothing is written.
+SearchRequest BuildRequest(const CSettingsStore& store, const SearchOptions& options)
+{
+    SearchRequest request = ReadSearchRequest(store);
+    for (const RequestChange& change : options.changes) Apply(change, request);
+    if (options.keywords.size() > 0) request.keyword1 = ArgumentToCp932(options.keywords[0], "KEYWORD");
+    if (options.keywords.size() > 1) request.keyword2 = ArgumentToCp932(options.keywords[1], "KEYWORD");
+    DeriveRequestValues(request);
+    return request;
+}
+
+void Narrow(CZelklexDoc& doc, const SearchOptions& options)
 {
     const auto flags = *MatchFlags(options.narrowMatch);
-    store.SetOverride("ReSea", "Word", "1");
-    store.SetOverride("ReSea", "Group", "0");
-    store.SetOverride("ReSea", "IgnoreCase", options.narrowIgnoreCase ? "1" : "0");
-    store.SetOverride("ReSea", "WordSearch", flags[0]);
-    store.SetOverride("ReSea", "Before", flags[1]);
-    store.SetOverride("ReSea", "Back", flags[2]);
+    NarrowRequest request;
+    request.ignoreCase = options.narrowIgnoreCase;
+    request.mode = DeriveMatchMode(flags[0], flags[1], flags[2]);
     for (const std::string& keyword : options.narrowKeywords) {
-        store.SetOverride("ReSea", "Keyword", ArgumentToCp932(keyword, "--narrow"));
-        doc.Narrow();
+        request.keyword = ArgumentToCp932(keyword, "--narrow");
+        doc.Narrow(request);
     }
 }
 
@@ -233,7 +262,7 @@ int RunSearchCommand(const Invocation& invocation)
         if (!writeFailureShown) Fail("cannot write the settings file: " + why);
         writeFailureShown = true;
     });
-    ApplyOverrides(store, *options);
+    const SearchRequest request = BuildRequest(store, *options);
 
     CAppState app;
     app.history.Load(store);
@@ -243,7 +272,7 @@ int RunSearchCommand(const Invocation& invocation)
 
     std::optional<CInterruptToStop> interrupt(app.stopRequested);
     const auto started = std::chrono::steady_clock::now();
-    const bool ran = doc.Search();
+    const bool ran = doc.Search(request);
     const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - started;
     interrupt.reset();
     host.ClearProgress();
@@ -251,7 +280,7 @@ int RunSearchCommand(const Invocation& invocation)
     if (options->reportTime)
         std::fprintf(stderr, "quilsk-cli: %zu lines in %.3f ms\n", doc.Results().Count(), elapsed.count());
 
-    Narrow(doc, store, *options);
+    Narrow(doc, *options);
     if (options->savePath) {
         if (std::string error = SaveResultFile(doc.Results(), ArgumentToCp932(*options->savePath, "FILE")); !error.empty())
             return Fail("cannot save the results: " + error);

@@ -160,7 +160,7 @@ std::string IndexFile(const std::string& path, std::int16_t fileId, Pass pass, C
 IndexBuildResult BuildIndex(const CSettingsStore& store, const std::function<void(const IndexBuildProgress&)>& progress)
 {
     IndexBuildResult result;
-    const std::string indexDir = store.GetString("Index", "Dir", "");
+    const std::string indexDir = store.Get(setting::kIndexDir);
     std::error_code ec;
     const auto dir = indexDir.empty() ? std::nullopt : ResolveCaseInsensitive(ToNativePath(indexDir));
     if (!dir || !fs::is_directory(*dir, ec)) {
@@ -203,7 +203,7 @@ IndexBuildResult BuildIndex(const CSettingsStore& store, const std::function<voi
         result.error = std::move(error);
         return result;
     }
-    result.error = indexFiles.Publish(IniApply("", "FileID", table), [&](const fs::path& file) {
+    result.error = indexFiles.Publish(IniApply("", setting::kFileIds.section, table), [&](const fs::path& file) {
         if (progress) progress({IndexBuildProgress::Step::Replacing, file.string(), 0, 0});
     });
     if (result.error.empty()) result.files = files.size();

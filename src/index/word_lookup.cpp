@@ -32,13 +32,13 @@ bool CZelklexDoc::LookUpWord(std::string_view line, size_t byteIndex)
 {
     const std::string_view word = WordAround(line, byteIndex);
     if (word.empty() || IsLeadByte(static_cast<unsigned char>(word.front()))) return false;
-    const std::string indexDir = m_store.GetString("Index", "Dir", "");
+    const std::string indexDir = m_store.Get(setting::kIndexDir);
 
     IndexQuery query;
     query.primary = {ToLowerA(word)};
     query.ignoreCase = true;
-    query.skipExamples = m_store.GetInt("Option", "Example", 0) == 1;
-    query.tagForm = m_store.GetInt("Options", "TagForm", 0) == 1;
+    query.skipExamples = m_store.IsSet(setting::kSkipExamples);
+    query.tagForm = m_store.IsSet(setting::kTagForm);
     m_results.Clear();
     m_sorted = false;
     m_lastTagForm = query.tagForm;

@@ -6,7 +6,6 @@
 #include "search/narrowing.h"
 #include "search/needle_finder.h"
 #include "search/result_sort.h"
-#include "settings/settings_store.h"
 
 namespace quilsk {
 
@@ -25,17 +24,17 @@ void CZelklexDoc::SetTitle(std::string title)
 
 void CZelklexDoc::UpdateAllViews() { m_host.RefreshViews(*this); }
 
-void CZelklexDoc::CheckDuplicates() { RemoveDuplicateLines(m_results, m_store.GetInt("Options", "TagForm", 0) == 1); }
+void CZelklexDoc::CheckDuplicates(bool tagForm) { RemoveDuplicateLines(m_results, tagForm); }
 
-void CZelklexDoc::SortResults()
+void CZelklexDoc::SortResults(bool tagForm)
 {
-    SortByLineKind(m_results, m_store.GetInt("Options", "TagForm", 0) == 1);
+    SortByLineKind(m_results, tagForm);
     m_sorted = true;
 }
 
-void CZelklexDoc::Narrow()
+void CZelklexDoc::Narrow(const NarrowRequest& request)
 {
-    NarrowResults(m_results, m_store);
+    NarrowResults(m_results, request, m_store);
     UpdateAllViews();
 }
 

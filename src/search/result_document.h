@@ -28,9 +28,9 @@ public:
     CZelklexDoc(const CZelklexDoc&) = delete;
     CZelklexDoc& operator=(const CZelklexDoc&) = delete;
 
-    // Runs one search to its end with the request stored in the settings.
-    // Returns false when it was refused (busy, or no keyword to search for).
-    bool Search();
+    // Runs one search to its end. Returns false when it was refused (busy, or
+    // no keyword to search for).
+    bool Search(const SearchRequest& request);
     // Whether searches enter their keywords into the history (on by default).
     void SetRecordHistory(bool record) { m_recordHistory = record; }
 
@@ -39,10 +39,11 @@ public:
     // when there is no word to look up there.
     bool LookUpWord(std::string_view line, size_t byteIndex);
 
-    // The result window's commands on the list.
-    void CheckDuplicates();
-    void SortResults();
-    void Narrow();
+    // The result window's commands on the list; `tagForm`: the lines carry their
+    // file and line number.
+    void CheckDuplicates(bool tagForm);
+    void SortResults(bool tagForm);
+    void Narrow(const NarrowRequest& request);
     void DeleteResults();
 
     CExStringList& Results() { return m_results; }

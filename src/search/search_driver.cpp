@@ -3,13 +3,12 @@
 #include "search/app_state.h"
 #include "search/quick_mode.h"
 #include "search/result_document.h"
-#include "settings/settings_store.h"
 #include "settings/word_groups.h"
 #include "text/keyword_match.h"
 
 namespace quilsk {
 
-bool CZelklexDoc::Search()
+bool CZelklexDoc::Search(const SearchRequest& request)
 {
     static const std::string kBusy = Cp932Literal("現在別のタスクを実行中です。もうしばらくお待ちください。");
     static const std::string kPreparationFailed = Cp932Literal("キーワードの初期化に失敗しました(;_;)");
@@ -19,7 +18,7 @@ bool CZelklexDoc::Search()
         m_host.MessageBox(kBusy);
         return false;
     }
-    m_request = ReadSearchRequest(m_store);
+    m_request = request;
     if (!PrepareKeywords()) {
         m_host.Beep();
         m_host.MessageBox(kPreparationFailed);
@@ -34,7 +33,9 @@ bool CZelklexDoc::Search()
     m_lastTagForm = m_request.tagForm;
     UpdateAllViews();
 
-    if (m_recordHistory) m_app.history.Record(m_store, m_request.keyword1IsWord, m_request.keyword2IsWord);
+    if (m_recordHistory)
+        m_app.history.Record(m_store, m_request.keyword1IsWord ? &m_request.keyword1 : nullptr,
+                             m_request.keyword2IsWord ? &m_request.keyword2 : nullptr);
 
     const bool indexed = m_request.useIndex && m_request.headwordOnly && m_primary.size() == 1 && TryIndexSearch();
     if (!indexed) Scan();
@@ -46,8 +47,8 @@ void CZelklexDoc::FinishSearch()
 {
     m_primary.clear();
     m_secondary.clear();
-    if (m_request.checkDuplicates) CheckDuplicates();
-    if (m_request.sortResults) SortResults();
+    if (m_request.checkDuplicates) CheckDuplicates(m_request.tagForm);
+    if (m_request.sortResults) SortResults(m_request.tagForm);
     m_results.UpdateLongestLength();
     m_modified = !m_results.IsEmpty();
     UpdateAllViews();

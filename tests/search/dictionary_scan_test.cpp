@@ -12,7 +12,7 @@ protected:
     {
         AddFile("d/zelk5.txt", bytes);
         Register(Category::Main, "d", "ZELK5*.*");
-        Set("Options", "TagForm", "1");
+        request.tagForm = true;
         SetKeywords(keyword);
         std::vector<std::string> lines = Search();
         const std::string prefix = ToUpperA(DirOf("d")) + "ZELK5.TXT";
