@@ -15,7 +15,6 @@
 #include "platform/file_system.h"
 #include "platform/sjis_bytes.h"
 #include "platform/text_file_reader.h"
-#include "search/result_document.h"
 #include "settings/dictionary_categories.h"
 #include "settings/ini_text.h"
 #include "settings/settings_store.h"
@@ -135,11 +134,11 @@ std::string IndexFile(const std::string& path, std::int16_t fileId, Pass pass, C
 {
     CTextFileReader reader;
     if (!reader.OpenCp932(path)) return Cp932ToUtf8(path) + ": " + reader.Failure();
-    auto buffer = std::make_unique<char[]>(CZelklexDoc::kMaxRead);
+    auto buffer = std::make_unique<char[]>(kMaxLineRead);
     std::int32_t lineNumber = 0;
     for (;;) {
         const std::uint64_t offset = reader.Tell();
-        const size_t n = reader.ReadLine(buffer.get(), CZelklexDoc::kMaxRead);
+        const size_t n = reader.ReadLine(buffer.get(), kMaxLineRead);
         if (n == 0) break;
         if (offset > 0x7FFFFFFF) return Cp932ToUtf8(path) + ": lines after the first 2 GiB cannot be indexed";
         ++lineNumber;

@@ -1,30 +1,26 @@
 #pragma once
 
-#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "results/result_list.h"
+#include "search/dictionary_search.h"
 #include "search/search_request.h"
-#include "settings/dictionary_categories.h"
 
-// One result window's document: its result list and the state of its last
-// search. It reaches the user interface only through the host.
+// One result window's document: its result list, its file name and the state of
+// its last search. Its searches run as dictionary searches that put their hits
+// into its list; it reaches the user interface only through the host.
 
 namespace quilsk {
 
 class CHost;
-class CNeedleFinder;
 class CSettingsStore;
 struct CAppState;
 
-class CZelklexDoc {
+class CZelklexDoc : private CSearchSink {
 public:
-    static constexpr size_t kMaxRead = 6117;  // bytes per read of a dictionary line
-
     CZelklexDoc(CAppState& app, CSettingsStore& store, CHost& host, std::string title);
-    ~CZelklexDoc();
+    ~CZelklexDoc() override;
     CZelklexDoc(const CZelklexDoc&) = delete;
     CZelklexDoc& operator=(const CZelklexDoc&) = delete;
 
@@ -67,25 +63,21 @@ public:
     void UpdateAllViews();
 
 private:
-    bool PrepareKeywords();
-    void AppendWords(const std::string& keyword, bool isWord, std::vector<std::string>& list) const;
-    bool TryIndexSearch();
-    void Scan();
-    void ScanPass(Pass pass, std::vector<DictionaryFile> files);
-    void ScanFile(const DictionaryFile& file, Pass pass);
-    void FinishSearch();
+    // Where the searches put their hits.
+    void Hit(std::string_view path, long lineNumber, std::string_view line) override;
+    void Refresh() override { UpdateAllViews(); }
+    void Finish() override;
+    bool StopRequested() const override;
+    void IndexSearchStarted() override;
+    void FileScanStarted(const ScanProgress& progress) override;
+
+    void FinishSearch(const SearchRequest& request);
 
     CAppState& m_app;
     CSettingsStore& m_store;
     CHost& m_host;
 
     CExStringList m_results;
-    SearchRequest m_request;
-    std::vector<std::string> m_primary;
-    std::vector<std::string> m_secondary;
-    std::vector<DictionaryFile> m_files;  // the current pass's files
-    std::unique_ptr<CNeedleFinder> m_finder;
-    std::string m_quickLetter;
     std::string m_title;
     std::string m_savedTitle;
     std::string m_pathName;

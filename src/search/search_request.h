@@ -2,13 +2,12 @@
 
 #include <string>
 
+#include "text/match_mode.h"
+
 namespace quilsk {
 
 class CSettingsStore;
 
-enum class MatchMode { Substring = 0, WholeWord = 1, Prefix = 2, Suffix = 3 };
-// None: the dialogs never store it; with a second keyword no line is a hit.
-enum class Combination { Or, And, Not, None };
 enum class SearchMode { Normal = 0, Quick = 1, SuperQuick = 2 };
 
 // The settings of one search: the desktop application reads them from the

@@ -1,7 +1,5 @@
 #include "settings/settings_store.h"
 
-#include <climits>
-
 #include "platform/atomic_file.h"
 
 namespace quilsk {
@@ -14,23 +12,6 @@ std::string_view SingleLine(std::string_view value)
 }
 
 }  // namespace
-
-int LeadingInt(std::string_view text)
-{
-    size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-    long long value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;
-    }
-    if (negative) value = -value;
-    if (value > INT_MAX) return INT_MAX;
-    if (value < INT_MIN) return INT_MIN;
-    return static_cast<int>(value);
-}
 
 CSettingsStore::CSettingsStore(std::filesystem::path file) : m_file(std::move(file)) {}
 

@@ -11,6 +11,7 @@
 
 #include "platform/file_lock.h"
 #include "platform/file_watch.h"
+#include "platform/leading_int.h"
 #include "settings/ini_text.h"
 #include "settings/settings_schema.h"
 
@@ -119,9 +120,5 @@ private:
     mutable CIniDocument m_document;
     mutable std::string m_readProblem;
 };
-
-// The leading decimal number of a text (blanks, then an optional sign); 0 when
-// there is none. Clamped to the range of int.
-int LeadingInt(std::string_view text);
 
 }  // namespace quilsk
