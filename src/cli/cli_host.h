@@ -3,7 +3,7 @@
 #include <atomic>
 #include <string>
 
-#include "cli/progress_bar.h"
+#include "terminal/progress_bar.h"
 #include "platform/host.h"
 
 namespace quilsk::cli {

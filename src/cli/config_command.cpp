@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <iostream>
+#include <optional>
 
 #include "settings/settings_store.h"
 
@@ -30,8 +31,15 @@ int RunConfigCommand(const Invocation& invocation)
         return kExitFound;
     }
     if (sub == "get" && (a.size() == 3 || a.size() == 4)) {
-        const std::string def = a.size() == 4 ? ArgumentToCp932(a[3], "DEFAULT") : std::string();
-        PrintLineCp932(store.GetString(ArgumentToCp932(a[1], "SECTION"), ArgumentToCp932(a[2], "KEY"), def));
+        const std::string section = ArgumentToCp932(a[1], "SECTION");
+        const std::string key = ArgumentToCp932(a[2], "KEY");
+        // Without a default, a key the program reads gives the default the program reads.
+        std::string def;
+        if (a.size() == 4)
+            def = ArgumentToCp932(a[3], "DEFAULT");
+        else if (const std::optional<SettingKey> known = FindSetting(section, key))
+            def = known->fallback;
+        PrintLineCp932(store.GetString(section, key, def));
         return kExitFound;
     }
     if (sub == "get-int" && a.size() == 4) {

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "cli/commands.h"
-#include "cli/progress_bar.h"
+#include "terminal/progress_bar.h"
 #include "import/edict_import.h"
 #include "search/quick_mode.h"
 #include "settings/dictionary_categories.h"

@@ -4,7 +4,7 @@
 
 #include "cli/cli_host.h"
 #include "cli/commands.h"
-#include "cli/index_build_progress.h"
+#include "terminal/index_build_progress.h"
 #include "cli/result_output.h"
 #include "index/index_builder.h"
 #include "platform/cp932.h"

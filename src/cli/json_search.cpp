@@ -75,10 +75,10 @@ std::string CJsonResults::FormAsked(const Hit& hit) const
     return m_tagForm ? hit.line : MakePlainResultLine(hit.Text());
 }
 
-void CJsonResults::Narrow(const CSettingsStore& store)
+void CJsonResults::Narrow(const NarrowRequest& request, const CSettingsStore& store)
 {
     CExStringList kept = Lines();
-    NarrowResults(kept, store);
+    NarrowResults(kept, request, store);
     // The lines kept come in their order, and equal lines share their fate, so
     // the first line not kept is always the first that differs from the next kept.
     std::vector<Hit> hits;

@@ -4,8 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "cli/json_lines.h"
+#include "terminal/json_lines.h"
 #include "results/result_list.h"
+#include "search/search_request.h"
 
 // search --json: the results of a search run in tag form, so that each line
 // knows its file and line number, shown as the form the user asked for would
@@ -33,7 +34,7 @@ public:
 
     // Keeps the lines that the narrowing of section "ReSea" keeps, reading each
     // line as the form asked for holds it.
-    void Narrow(const CSettingsStore& store);
+    void Narrow(const NarrowRequest& request, const CSettingsStore& store);
     // The lines in the form asked for, as a result file holds them.
     CExStringList Lines() const;
     size_t Count() const { return m_hits.size(); }

@@ -14,7 +14,7 @@ int RunQuickCommand(const Invocation& invocation)
     if (a[0] == "show" && a.size() == 1) {
         for (char letter = 'A'; letter <= 'Z'; ++letter) {
             const std::string key(1, letter);
-            PrintLineCp932(key + "\t" + store.GetString("Quick", key, ""));
+            PrintLineCp932(key + "\t" + store.Get(setting::kQuickMasks(key)));
         }
         return kExitFound;
     }
@@ -22,7 +22,7 @@ int RunQuickCommand(const Invocation& invocation)
         if (a[1].size() != 1 || !IsAsciiLetter(static_cast<unsigned char>(a[1][0])))
             return Fail("LETTER must be one of A to Z: " + a[1]);
         const std::string key(1, static_cast<char>(AsciiUpper(static_cast<unsigned char>(a[1][0]))));
-        if (!store.WriteString("Quick", key, ArgumentToCp932(a[2], "MASK")))
+        if (!store.Write(setting::kQuickMasks(key), ArgumentToCp932(a[2], "MASK")))
             return Fail("cannot write the settings file: " + store.LastError());
         return kExitFound;
     }

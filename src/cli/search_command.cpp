@@ -1,3 +1,4 @@
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <optional>
@@ -9,6 +10,7 @@
 #include "cli/result_output.h"
 #include "results/result_file.h"
 #include "search/app_state.h"
+#include "search/request_switches.h"
 #include "search/result_document.h"
 #include "settings/settings_store.h"
 #include "settings/word_groups.h"
@@ -18,56 +20,21 @@ namespace quilsk::cli {
 
 namespace {
 
-struct Override {
-    const char* section;
-    const char* key;
-    const char* value;
-};
+// A switch's change to the request, for this run only.
+using RequestEdit = void (*)(SearchRequest&);
 
-// Switches that set settings for this run only.
-struct Switch {
-    std::string_view name;
-    std::initializer_list<Override> sets;
+// What the options change in the request, in the order given: a later option
+// overrides an earlier one.
+struct RequestChange {
+    RequestEdit edit = nullptr;
+    int keyword = 0;               // for a match mode: 1 or 2
+    std::array<bool, 3> match{};   // whole word, prefix, suffix
+    std::optional<int> mode;       // the scan mode setting
+    std::optional<std::string> indexDir;
 };
-
-const Switch kSwitches[] = {
-    {"--and", {{"Keyword", "AndSearch", "1"}, {"Keyword", "NotSearch", "0"}, {"Keyword", "OrSearch", "0"}}},
-    {"--not", {{"Keyword", "AndSearch", "0"}, {"Keyword", "NotSearch", "1"}, {"Keyword", "OrSearch", "0"}}},
-    {"--or", {{"Keyword", "AndSearch", "0"}, {"Keyword", "NotSearch", "0"}, {"Keyword", "OrSearch", "1"}}},
-    {"--group1", {{"Option", "KW1Word", "0"}, {"Option", "KW1Group", "1"}}},
-    {"--word1", {{"Option", "KW1Word", "1"}, {"Option", "KW1Group", "0"}}},
-    {"--group2", {{"Option", "KW2Word", "0"}, {"Option", "KW2Group", "1"}}},
-    {"--word2", {{"Option", "KW2Word", "1"}, {"Option", "KW2Group", "0"}}},
-    {"-i", {{"Options", "IgnoreCase", "1"}}},
-    {"--ignore-case", {{"Options", "IgnoreCase", "1"}}},
-    {"--no-ignore-case", {{"Options", "IgnoreCase", "0"}}},
-    {"--headword-only", {{"Option", "Entry", "1"}}},
-    {"--no-headword-only", {{"Option", "Entry", "0"}}},
-    {"--skip-examples", {{"Option", "Example", "1"}}},
-    {"--no-skip-examples", {{"Option", "Example", "0"}}},
-    {"--tag", {{"Options", "TagForm", "1"}}},
-    {"--no-tag", {{"Options", "TagForm", "0"}}},
-    {"--sort", {{"Option", "Sort", "1"}}},
-    {"--no-sort", {{"Option", "Sort", "0"}}},
-    {"--dedupe", {{"Options", "CheckData", "1"}}},
-    {"--no-dedupe", {{"Options", "CheckData", "0"}}},
-    {"--index", {{"Options", "Index", "1"}}},
-    {"--no-index", {{"Options", "Index", "0"}}},
-};
-
-// The "Options" flags of one keyword's match mode: whole word, prefix, suffix.
-std::optional<std::array<const char*, 3>> MatchFlags(std::string_view mode)
-{
-    if (mode == "substring") return std::array<const char*, 3>{"0", "0", "0"};
-    if (mode == "word") return std::array<const char*, 3>{"1", "0", "0"};
-    if (mode == "prefix") return std::array<const char*, 3>{"0", "1", "0"};
-    if (mode == "suffix") return std::array<const char*, 3>{"0", "0", "1"};
-    return std::nullopt;
-}
 
 struct SearchOptions {
-    std::vector<Override> overrides;
-    std::vector<std::string> owned;  // values the overrides point into
+    std::vector<RequestChange> changes;
     std::vector<std::string> keywords;
     std::vector<std::string> narrowKeywords;
     bool narrowIgnoreCase = false;
@@ -119,16 +86,17 @@ bool COptionParser::TakeValue(std::string_view arg, std::string_view name, std::
 
 bool COptionParser::AddMatch(std::string_view mode, int keyword)
 {
-    const auto flags = MatchFlags(mode);
+    const auto flags = MatchFlagsOf(mode);
     if (!flags) return false;
-    static const char* const kKeys[2][3] = {{"KW1Word", "KW1Forward", "KW1Back"}, {"KW2Word", "KW2Forward", "KW2Back"}};
-    for (int i = 0; i < 3; ++i) m_options.overrides.push_back({"Options", kKeys[keyword][i], (*flags)[i]});
+    RequestChange change;
+    change.keyword = keyword + 1;
+    change.match = *flags;
+    m_options.changes.push_back(change);
     return true;
 }
 
 std::optional<SearchOptions> COptionParser::Parse()
 {
-    static const char* const kModes[] = {"0", "1", "2"};
     bool optionsEnded = false;
     while (m_next < m_args.size()) {
         const std::string& arg = m_args[m_next++];
@@ -141,11 +109,10 @@ std::optional<SearchOptions> COptionParser::Parse()
             optionsEnded = true;
             continue;
         }
-        const Switch* matched = nullptr;
-        for (const Switch& s : kSwitches)
-            if (s.name == arg) matched = &s;
-        if (matched) {
-            m_options.overrides.insert(m_options.overrides.end(), matched->sets.begin(), matched->sets.end());
+        if (const RequestSwitch* matched = FindRequestSwitch(arg)) {
+            RequestChange change;
+            change.edit = matched->apply;
+            m_options.changes.push_back(change);
         } else if (TakeValue(arg, "--match", value)) {
             if (!AddMatch(value, 0) || !AddMatch(value, 1)) return Fail("unknown match mode: " + value), std::nullopt;
         } else if (TakeValue(arg, "--match1", value)) {
@@ -153,15 +120,17 @@ std::optional<SearchOptions> COptionParser::Parse()
         } else if (TakeValue(arg, "--match2", value)) {
             if (!AddMatch(value, 1)) return Fail("unknown match mode: " + value), std::nullopt;
         } else if (TakeValue(arg, "--mode", value)) {
-            const int mode = value == "normal" ? 0 : value == "quick" ? 1 : value == "superquick" ? 2 : -1;
-            if (mode < 0) return Fail("unknown scan mode: " + value), std::nullopt;
-            m_options.overrides.push_back({"Options", "Mode", kModes[mode]});
+            const std::optional<int> mode = ScanModeSettingOf(value);
+            if (!mode) return Fail("unknown scan mode: " + value), std::nullopt;
+            RequestChange change;
+            change.mode = mode;
+            m_options.changes.push_back(change);
         } else if (TakeValue(arg, "--narrow", value)) {
             m_options.narrowKeywords.push_back(value);
         } else if (arg == "--narrow-ignore-case") {
             m_options.narrowIgnoreCase = true;
         } else if (TakeValue(arg, "--narrow-match", value)) {
-            if (!MatchFlags(value)) return Fail("unknown match mode: " + value), std::nullopt;
+            if (!MatchFlagsOf(value)) return Fail("unknown match mode: " + value), std::nullopt;
             m_options.narrowMatch = value;
         } else if (TakeValue(arg, "--color", value)) {
             if (value != "auto" && value != "always" && value != "never") return Fail("unknown --color: " + value), std::nullopt;
@@ -172,8 +141,9 @@ std::optional<SearchOptions> COptionParser::Parse()
             if (!dir) return std::nullopt;
             std::string text = dir->string();
             if (text.back() != '/') text += '/';
-            m_options.owned.push_back(ArgumentToCp932(text, "--index-dir"));
-            m_options.overrides.push_back({"Index", "Dir", nullptr});
+            RequestChange change;
+            change.indexDir = ArgumentToCp932(text, "--index-dir");
+            m_options.changes.push_back(std::move(change));
         } else if (TakeValue(arg, "-o", value) || TakeValue(arg, "--save", value)) {
             if (value.empty()) return Fail(arg + ": the path is empty"), std::nullopt;
             m_options.savePath = value;
@@ -202,38 +172,44 @@ std::optional<SearchOptions> COptionParser::Parse()
     return std::move(m_options);
 }
 
-void ApplyOverrides(CSettingsStore& store, const SearchOptions& options)
+void Apply(const RequestChange& change, SearchRequest& r)
 {
-    size_t owned = 0;
-    for (const Override& o : options.overrides)
-        store.SetOverride(o.section, o.key, o.value ? std::string(o.value) : options.owned[owned++]);
-    static const char* const kKeywordKeys[] = {"Keyword1", "Keyword2"};
-    for (size_t i = 0; i < options.keywords.size(); ++i)
-        store.SetOverride("Keyword", kKeywordKeys[i], ArgumentToCp932(options.keywords[i], "KEYWORD"));
+    if (change.edit) change.edit(r);
+    if (change.keyword != 0) SetMatchFlags(r, change.keyword - 1, change.match);
+    if (change.mode) r.searchModeSetting = *change.mode;
+    if (change.indexDir) r.indexDir = *change.indexDir;
+}
+
+// The stored request with the options' changes; nothing is written.
+SearchRequest BuildRequest(const CSettingsStore& store, const SearchOptions& options)
+{
+    SearchRequest request = ReadSearchRequest(store);
+    for (const RequestChange& change : options.changes) Apply(change, request);
+    if (options.keywords.size() > 0) request.keyword1 = ArgumentToCp932(options.keywords[0], "KEYWORD");
+    if (options.keywords.size() > 1) request.keyword2 = ArgumentToCp932(options.keywords[1], "KEYWORD");
+    DeriveRequestValues(request);
+    return request;
 }
 
 // Narrows by each --narrow keyword in turn through `narrow`.
 template <class NarrowFunction>
-void Narrow(CSettingsStore& store, const SearchOptions& options, NarrowFunction narrow)
+void Narrow(const SearchOptions& options, NarrowFunction narrow)
 {
-    const auto flags = *MatchFlags(options.narrowMatch);
-    store.SetOverride("ReSea", "Word", "1");
-    store.SetOverride("ReSea", "Group", "0");
-    store.SetOverride("ReSea", "IgnoreCase", options.narrowIgnoreCase ? "1" : "0");
-    store.SetOverride("ReSea", "WordSearch", flags[0]);
-    store.SetOverride("ReSea", "Before", flags[1]);
-    store.SetOverride("ReSea", "Back", flags[2]);
+    const auto flags = *MatchFlagsOf(options.narrowMatch);
+    NarrowRequest request;
+    request.ignoreCase = options.narrowIgnoreCase;
+    request.mode = DeriveMatchMode(flags[0], flags[1], flags[2]);
     for (const std::string& keyword : options.narrowKeywords) {
-        store.SetOverride("ReSea", "Keyword", ArgumentToCp932(keyword, "--narrow"));
-        narrow();
+        request.keyword = ArgumentToCp932(keyword, "--narrow");
+        narrow(request);
     }
 }
 
 // The words a JSON hit reports the places of: those of the keywords that must
 // occur (the second keyword's only under AND) and those of --narrow.
-std::vector<MatchWords> WordsToMark(const CSettingsStore& store, const SearchOptions& options)
+std::vector<MatchWords> WordsToMark(const CSettingsStore& store, const SearchRequest& request,
+                                    const SearchOptions& options)
 {
-    const SearchRequest request = ReadSearchRequest(store);
     const auto wordsOf = [&](const std::string& keyword, bool isWord) {
         std::vector<std::string> words = isWord ? std::vector<std::string>{keyword} : ReadGroupWords(store, keyword);
         if (request.ignoreCase)
@@ -249,8 +225,8 @@ std::vector<MatchWords> WordsToMark(const CSettingsStore& store, const SearchOpt
         first.words.insert(first.words.end(), second.begin(), second.end());
     marked.push_back(std::move(first));
     if (request.combination == Combination::And) marked.push_back({std::move(second), request.mode2, request.ignoreCase});
-    const auto narrowFlags = *MatchFlags(options.narrowMatch);
-    MatchWords narrow{{}, DeriveMatchMode(narrowFlags[0][0] == '1', narrowFlags[1][0] == '1', narrowFlags[2][0] == '1'),
+    const auto narrowFlags = *MatchFlagsOf(options.narrowMatch);
+    MatchWords narrow{{}, DeriveMatchMode(narrowFlags[0], narrowFlags[1], narrowFlags[2]),
                       options.narrowIgnoreCase};
     for (const std::string& keyword : options.narrowKeywords) {
         narrow.words.push_back(ArgumentToCp932(keyword, "--narrow"));
@@ -263,12 +239,12 @@ std::vector<MatchWords> WordsToMark(const CSettingsStore& store, const SearchOpt
 // Narrows, saves and prints the results as JSON Lines; the search ran in tag
 // form, `tagForm` is the form asked for, which narrowing and the saved file
 // follow. Gives the number of lines printed, nullopt after an error it reported.
-std::optional<size_t> FinishJsonSearch(CZelklexDoc& doc, CSettingsStore& store, const SearchOptions& options,
-                                       bool tagForm, const JsonSummary& summary)
+std::optional<size_t> FinishJsonSearch(CZelklexDoc& doc, const CSettingsStore& store, const SearchRequest& request,
+                                       const SearchOptions& options, bool tagForm, const JsonSummary& summary)
 {
     CJsonResults results(doc.Results(), tagForm);
-    const std::vector<MatchWords> marked = WordsToMark(store, options);
-    Narrow(store, options, [&] { results.Narrow(store); });
+    const std::vector<MatchWords> marked = WordsToMark(store, request, options);
+    Narrow(options, [&](const NarrowRequest& narrowing) { results.Narrow(narrowing, store); });
     if (options.savePath) {
         if (std::string error = SaveResultFile(results.Lines(), ArgumentToCp932(*options.savePath, "FILE"));
             !error.empty())
@@ -298,10 +274,10 @@ int RunSearchCommand(const Invocation& invocation)
         if (!writeFailureShown) Fail("cannot write the settings file: " + why);
         writeFailureShown = true;
     });
-    ApplyOverrides(store, *options);
+    SearchRequest request = BuildRequest(store, *options);
     // JSON needs every line's file and line number, which tag form gives.
-    const bool tagForm = ReadSearchRequest(store).tagForm;
-    if (options->json) store.SetOverride("Options", "TagForm", "1");
+    const bool tagForm = request.tagForm;
+    if (options->json) request.tagForm = true;
 
     CAppState app;
     app.history.Load(store);
@@ -311,7 +287,7 @@ int RunSearchCommand(const Invocation& invocation)
 
     std::optional<CInterruptToStop> interrupt(app.stopRequested);
     const auto started = std::chrono::steady_clock::now();
-    const bool ran = doc.Search();
+    const bool ran = doc.Search(request);
     const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - started;
     interrupt.reset();
     host.ClearProgress();
@@ -322,11 +298,11 @@ int RunSearchCommand(const Invocation& invocation)
     size_t printed = 0;
     if (options->json) {
         const std::optional<size_t> lines = FinishJsonSearch(
-            doc, store, *options, tagForm, {0, host.FilesScanned(), elapsed.count(), CInterruptToStop::Interrupted()});
+            doc, store, request, *options, tagForm, {0, host.FilesScanned(), elapsed.count(), CInterruptToStop::Interrupted()});
         if (!lines) return kExitError;
         printed = *lines;
     } else {
-        Narrow(store, *options, [&] { doc.Narrow(); });
+        Narrow(*options, [&](const NarrowRequest& narrowing) { doc.Narrow(narrowing); });
         if (options->savePath) {
             if (std::string error = SaveResultFile(doc.Results(), ArgumentToCp932(*options->savePath, "FILE"));
                 !error.empty())

@@ -59,12 +59,13 @@ void CZelklexApp::SearchAtStart(const StartSearch& search)
 {
     CZelklexView* view = m_frame->ActiveView();
     if (!view) return;
-    for (const StartOverride& each : search.overrides) m_store.SetOverride(each.section, each.key, each.value);
+    // The stored request changed for this search only: later searches follow the dialogs.
+    SearchRequest request = ReadSearchRequest(m_store);
+    for (const RequestChange& change : search.changes) change(request);
+    DeriveRequestValues(request);
     view->Document().SetRecordHistory(search.recordHistory);
-    SearchInView(*view);
+    SearchInView(*view, request);
     view->Document().SetRecordHistory(true);
-    // Later searches follow the dialogs again.
-    m_store.ClearOverrides();
     m_frame->UpdateCommandStates();
 }
 

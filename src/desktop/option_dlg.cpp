@@ -151,26 +151,25 @@ COptionDlg::COptionDlg(CSettingsStore& store, CAppState&, QWidget* parent)
 
 void COptionDlg::Load()
 {
-    const auto set = [this](QCheckBox* box, const char* section, const char* key) {
-        box->setChecked(m_store.GetInt(section, key, 0) == 1);
-    };
-    set(m_ignoreCase, "Options", "IgnoreCase");
-    set(m_kw1Word, "Options", "KW1Word");
-    set(m_kw1Forward, "Options", "KW1Forward");
-    set(m_kw1Back, "Options", "KW1Back");
-    set(m_kw2Word, "Options", "KW2Word");
-    set(m_kw2Forward, "Options", "KW2Forward");
-    set(m_kw2Back, "Options", "KW2Back");
-    set(m_drawText, "Options", "DrawText");
-    set(m_tagForm, "Options", "TagForm");
-    set(m_saveWindow, "WindowSize", "Save");
-    set(m_checkData, "Options", "CheckData");
-    set(m_index, "Options", "Index");
-    m_hits->setText(ToQString(m_store.GetString("Options", "Hits", "20")));
-    m_column->setText(ToQString(m_store.GetString("Options", "Column", "70")));
-    m_indexDir->setText(ToQString(RealSpelling(m_store.GetString("Index", "Dir", ""))));
+    using namespace setting;
+    const auto set = [this](QCheckBox* box, const SettingKey& setting) { box->setChecked(m_store.GetInt(setting) == 1); };
+    set(m_ignoreCase, kIgnoreCase);
+    set(m_kw1Word, kKeyword1WholeWord);
+    set(m_kw1Forward, kKeyword1Prefix);
+    set(m_kw1Back, kKeyword1Suffix);
+    set(m_kw2Word, kKeyword2WholeWord);
+    set(m_kw2Forward, kKeyword2Prefix);
+    set(m_kw2Back, kKeyword2Suffix);
+    set(m_drawText, kDrawText);
+    set(m_tagForm, kTagForm);
+    set(m_saveWindow, kSavePlacement);
+    set(m_checkData, kCheckDuplicates);
+    set(m_index, kUseIndex);
+    m_hits->setText(ToQString(m_store.Get(kHitsPerRefresh)));
+    m_column->setText(ToQString(m_store.Get(kColumn)));
+    m_indexDir->setText(ToQString(RealSpelling(m_store.Get(kIndexDir))));
     // The search treats any other stored mode as normal, and so does the dialog.
-    const int mode = m_store.GetInt("Options", "Mode", 0);
+    const int mode = m_store.GetInt(kSearchMode);
     m_quick->setChecked(mode == 1);
     m_superQuick->setChecked(mode == 2);
     m_normal->setChecked(mode != 1 && mode != 2);
@@ -179,7 +178,7 @@ void COptionDlg::Load()
 void COptionDlg::ChooseFont()
 {
     CFontSetting setting;
-    setting.Load(m_store, "Font", "Text");
+    setting.Load(m_store);
     QFontDialog dialog(ToQFont(setting), this);
     if (dialog.exec() != QDialog::Accepted) return;
     const auto chosen = FromQFont(dialog.selectedFont(), setting);
@@ -187,7 +186,7 @@ void COptionDlg::ChooseFont()
         BeepAndShowMessage(this, Ui("このﾌｫﾝﾄの名前は設定ファイルに書けません。ほかのﾌｫﾝﾄを選んでください。"));
         return;
     }
-    chosen->Save(m_store, "Font", "Text");
+    chosen->Save(m_store);
 }
 
 void COptionDlg::ChooseIndexDirectory()
@@ -206,20 +205,23 @@ void COptionDlg::OnOk()
     if (!hits) return;
     const char* mode = m_normal->isChecked() ? "0" : m_quick->isChecked() ? "1" : "2";
     // In this order, as the keys have always been written.
-    const bool written =
-        m_store.WriteStrings("Options", {{"KW1Word", Flag(m_kw1Word)},
-                                         {"KW1Forward", Flag(m_kw1Forward)},
-                                         {"KW1Back", Flag(m_kw1Back)},
-                                         {"KW2Word", Flag(m_kw2Word)},
-                                         {"KW2Forward", Flag(m_kw2Forward)},
-                                         {"KW2Back", Flag(m_kw2Back)},
-                                         {"IgnoreCase", Flag(m_ignoreCase)},
-                                         {"Column", *column},
-                                         {"DrawText", Flag(m_drawText)}}) &&
-        m_store.WriteStrings("WindowSize", {{"Save", Flag(m_saveWindow)}}) &&
-        m_store.WriteStrings("Options", {{"CheckData", Flag(m_checkData)}, {"Index", Flag(m_index)}}) &&
-        m_store.WriteStrings("Index", {{"Dir", *indexDir}}) &&
-        m_store.WriteStrings("Options", {{"TagForm", Flag(m_tagForm)}, {"Mode", mode}, {"Hits", *hits}});
+    using namespace setting;
+    const bool written = m_store.Write({{kKeyword1WholeWord, Flag(m_kw1Word)},
+                                        {kKeyword1Prefix, Flag(m_kw1Forward)},
+                                        {kKeyword1Suffix, Flag(m_kw1Back)},
+                                        {kKeyword2WholeWord, Flag(m_kw2Word)},
+                                        {kKeyword2Prefix, Flag(m_kw2Forward)},
+                                        {kKeyword2Suffix, Flag(m_kw2Back)},
+                                        {kIgnoreCase, Flag(m_ignoreCase)},
+                                        {kColumn, *column},
+                                        {kDrawText, Flag(m_drawText)},
+                                        {kSavePlacement, Flag(m_saveWindow)},
+                                        {kCheckDuplicates, Flag(m_checkData)},
+                                        {kUseIndex, Flag(m_index)},
+                                        {kIndexDir, *indexDir},
+                                        {kTagForm, Flag(m_tagForm)},
+                                        {kSearchMode, mode},
+                                        {kHitsPerRefresh, *hits}});
     if (written) accept();
 }
 

@@ -72,10 +72,10 @@ CFileSelDlg::CFileSelDlg(CSettingsStore& store, std::string section, QWidget* pa
         caption->setText(ToQString(m_section));
         defaultMask = info->defaultMask;
     }
-    std::string dir = m_store.GetString(m_section, "Dir", "");
+    std::string dir = m_store.Get(setting::kRegistrationDir.InSection(m_section));
     if (dir.empty()) dir = CurrentDirectoryCp932();
     m_lists.SetDirectory(dir);
-    m_fileName->setText(ToQString(m_store.GetString(m_section, "Filename", defaultMask)));
+    m_fileName->setText(ToQString(m_store.Get(setting::kRegistrationMask.InSection(m_section).WithFallback(defaultMask))));
     m_lists.FillDrives();
     m_lists.Refill();
 
@@ -102,7 +102,8 @@ void CFileSelDlg::OnOk()
             return;
         }
     }
-    if (m_store.WriteStrings(m_section, {{"Dir", WithTrailingSlash(*dir)}, {"Filename", *fileName}})) accept();
+    if (m_store.Write({{setting::kRegistrationDir.InSection(m_section), WithTrailingSlash(*dir)},
+                      {setting::kRegistrationMask.InSection(m_section), *fileName}})) accept();
 }
 
 }  // namespace quilsk

@@ -30,16 +30,16 @@ void RunSearchCommand(CZelklexView& view)
         return;
     }
     CSearchDlg dialog(doc.Store(), doc.App(), view.window());
-    if (dialog.exec() == QDialog::Accepted) SearchInView(view);
+    if (dialog.exec() == QDialog::Accepted) SearchInView(view, ReadSearchRequest(doc.Store()));
 }
 
-void SearchInView(CZelklexView& view)
+void SearchInView(CZelklexView& view, const SearchRequest& request)
 {
     CZelklexDoc& doc = view.Document();
     // Closing a result window is refused while the search runs, so the view
     // outlives it.
     view.SetSearchRunning(true);
-    doc.Search();
+    doc.Search(request);
     view.RereadDrawTextMode();
     view.SetSearchRunning(false);
     doc.UpdateAllViews();
@@ -60,7 +60,7 @@ void RunNarrowCommand(CZelklexView& view)
 {
     CZelklexDoc& doc = view.Document();
     CReseaDlg dialog(doc.Store(), doc.App(), view.window());
-    if (dialog.exec() == QDialog::Accepted) doc.Narrow();
+    if (dialog.exec() == QDialog::Accepted) doc.Narrow(ReadNarrowRequest(doc.Store()));
 }
 
 void RunDeleteResultsCommand(CZelklexView& view)
@@ -78,13 +78,13 @@ void RunStopSearchCommand(CZelklexView& view) { view.Document().App().stopReques
 
 void RunCheckDuplicatesCommand(CZelklexView& view)
 {
-    view.Document().CheckDuplicates();
+    view.Document().CheckDuplicates(view.Document().Store().IsSet(setting::kTagForm));
     view.Document().UpdateAllViews();
 }
 
 void RunSortResultsCommand(CZelklexView& view)
 {
-    view.Document().SortResults();
+    view.Document().SortResults(view.Document().Store().IsSet(setting::kTagForm));
     view.Document().UpdateAllViews();
 }
 

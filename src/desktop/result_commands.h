@@ -6,6 +6,7 @@
 
 #include "results/editor_launch.h"
 #include "results/result_colors.h"
+#include "search/search_request.h"
 
 // The commands a result window carries out on its document, each given the
 // view it was chosen in.
@@ -18,9 +19,8 @@ class CZelklexView;
 // Refused while a search runs; otherwise the search dialog, and on OK the
 // search in the view.
 void RunSearchCommand(CZelklexView& view);
-// The search the settings describe, in the view's document, shown one row per
-// line while it runs.
-void SearchInView(CZelklexView& view);
+// A search in the view's document, shown one row per line while it runs.
+void SearchInView(CZelklexView& view, const SearchRequest& request);
 // On OK the display mode is read again; every view takes the font again, as
 // the font is stored as soon as it is chosen.
 void RunOptionsCommand(CZelklexView& view, CViewRegistry& views);

@@ -40,7 +40,7 @@ CZelklexView::CZelklexView(std::shared_ptr<CZelklexDoc> doc, CViewRegistry& regi
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     m_contextMenuDelay.setSingleShot(true);
     connect(&m_contextMenuDelay, &QTimer::timeout, this, [this] { emit contextMenuRequested(m_contextMenuAt); });
-    m_drawText = m_doc->Store().GetInt("Options", "DrawText", 0);
+    m_drawText = m_doc->Store().GetInt(setting::kDrawText);
     setFont(ReadResultFont(m_doc->Store()));
     m_registry.Add(this);
     Relayout();
@@ -74,7 +74,7 @@ void CZelklexView::SetSearchRunning(bool running)
 
 void CZelklexView::RereadDrawTextMode()
 {
-    m_drawText = m_doc->Store().GetInt("Options", "DrawText", 0);
+    m_drawText = m_doc->Store().GetInt(setting::kDrawText);
     OnUpdate();
 }
 
@@ -90,7 +90,7 @@ LineMetrics CZelklexView::Metrics() const { return MetricsForCellHeight(QFontMet
 
 size_t CZelklexView::ReadColumns(int averageCharWidth) const
 {
-    const int stored = LeadingInt(m_doc->Store().GetString("Options", "Column", "70"));
+    const int stored = m_doc->Store().GetInt(setting::kColumn);
     if (stored > 0) return static_cast<size_t>(stored);
     // 0 (or nonsense) follows the window's width.
     return static_cast<size_t>(std::max(1, viewport()->width() / std::max(1, averageCharWidth)));

@@ -161,26 +161,24 @@ CSearchDlg::CSearchDlg(CSettingsStore& store, CAppState& appState, QWidget* pare
 
 void CSearchDlg::Load()
 {
-    const auto flag = [this](const char* section, const char* key, int fallback) {
-        return m_store.GetInt(section, key, fallback) == 1;
-    };
-    const char* const wordKeys[] = {"KW1Word", "KW2Word"};
-    const char* const groupKeys[] = {"KW1Group", "KW2Group"};
-    const char* const textKeys[] = {"Keyword1", "Keyword2"};
+    using namespace setting;
+    const SettingKey wordKeys[] = {kKeyword1IsWord, kKeyword2IsWord};
+    const SettingKey groupKeys[] = {kKeyword1IsGroup, kKeyword2IsGroup};
+    const SettingKey textKeys[] = {kKeyword1, kKeyword2};
     for (size_t i = 0; i < 2; ++i) {
-        bool word = flag("Option", wordKeys[i], 1);
-        bool group = flag("Option", groupKeys[i], 0);
+        bool word = m_store.IsSet(wordKeys[i]);
+        bool group = m_store.IsSet(groupKeys[i]);
         if (word == group) {
             word = true;
             group = false;
         }
         m_keywords[i].word->setChecked(word);
         m_keywords[i].group->setChecked(group);
-        m_keywords[i].text->setText(ToQString(m_store.GetString("Keyword", textKeys[i], "")));
+        m_keywords[i].text->setText(ToQString(m_store.Get(textKeys[i])));
     }
-    bool andSearch = flag("Keyword", "AndSearch", 1);
-    bool notSearch = flag("Keyword", "NotSearch", 0);
-    bool orSearch = flag("Keyword", "OrSearch", 0);
+    bool andSearch = m_store.IsSet(kAndSearch);
+    bool notSearch = m_store.IsSet(kNotSearch);
+    bool orSearch = m_store.IsSet(kOrSearch);
     if (andSearch == notSearch && notSearch == orSearch) {
         andSearch = true;
         notSearch = orSearch = false;
@@ -188,9 +186,9 @@ void CSearchDlg::Load()
     m_and->setChecked(andSearch);
     m_not->setChecked(notSearch);
     m_or->setChecked(orSearch);
-    m_sort->setChecked(flag("Option", "Sort", 0));
-    m_entry->setChecked(flag("Option", "Entry", 0));
-    m_example->setChecked(flag("Option", "Example", 0));
+    m_sort->setChecked(m_store.IsSet(kSortResults));
+    m_entry->setChecked(m_store.IsSet(kHeadwordOnly));
+    m_example->setChecked(m_store.IsSet(kSkipExamples));
 }
 
 int CSearchDlg::ShowRegistrations()
@@ -251,18 +249,19 @@ void CSearchDlg::OnOk()
     if (!keyword1) return;
     const auto keyword2 = FieldToCp932(this, m_keywords[1].text->text(), Ui("ｷｰﾜｰﾄﾞ(2)"));
     if (!keyword2) return;
-    const bool written = m_store.WriteStrings("Option", {{"KW1Word", Flag(m_keywords[0].word)},
-                                                         {"KW2Word", Flag(m_keywords[1].word)},
-                                                         {"KW1Group", Flag(m_keywords[0].group)},
-                                                         {"KW2Group", Flag(m_keywords[1].group)},
-                                                         {"Sort", Flag(m_sort)},
-                                                         {"Entry", Flag(m_entry)},
-                                                         {"Example", Flag(m_example)}}) &&
-                         m_store.WriteStrings("Keyword", {{"AndSearch", Flag(m_and)},
-                                                          {"OrSearch", Flag(m_or)},
-                                                          {"NotSearch", Flag(m_not)},
-                                                          {"Keyword1", *keyword1},
-                                                          {"Keyword2", *keyword2}});
+    using namespace setting;
+    const bool written = m_store.Write({{kKeyword1IsWord, Flag(m_keywords[0].word)},
+                                        {kKeyword2IsWord, Flag(m_keywords[1].word)},
+                                        {kKeyword1IsGroup, Flag(m_keywords[0].group)},
+                                        {kKeyword2IsGroup, Flag(m_keywords[1].group)},
+                                        {kSortResults, Flag(m_sort)},
+                                        {kHeadwordOnly, Flag(m_entry)},
+                                        {kSkipExamples, Flag(m_example)},
+                                        {kAndSearch, Flag(m_and)},
+                                        {kOrSearch, Flag(m_or)},
+                                        {kNotSearch, Flag(m_not)},
+                                        {kKeyword1, *keyword1},
+                                        {kKeyword2, *keyword2}});
     if (written) accept();
 }
 

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "platform/cp932.h"
+#include "search/request_switches.h"
 
 namespace quilsk {
 
@@ -43,50 +44,6 @@ constexpr StartOption kSearchOptions[] = {
     {"--mode", "MODE", "normal, quick or superquick"},
     {"--no-history", "", "leave the keyword history as it is"},
 };
-
-struct Switch {
-    std::string_view name;
-    std::vector<StartOverride> sets;
-};
-
-const std::vector<Switch>& Switches()
-{
-    static const std::vector<Switch> switches = {
-        {"--and", {{"Keyword", "AndSearch", "1"}, {"Keyword", "NotSearch", "0"}, {"Keyword", "OrSearch", "0"}}},
-        {"--not", {{"Keyword", "AndSearch", "0"}, {"Keyword", "NotSearch", "1"}, {"Keyword", "OrSearch", "0"}}},
-        {"--or", {{"Keyword", "AndSearch", "0"}, {"Keyword", "NotSearch", "0"}, {"Keyword", "OrSearch", "1"}}},
-        {"--group1", {{"Option", "KW1Word", "0"}, {"Option", "KW1Group", "1"}}},
-        {"--word1", {{"Option", "KW1Word", "1"}, {"Option", "KW1Group", "0"}}},
-        {"--group2", {{"Option", "KW2Word", "0"}, {"Option", "KW2Group", "1"}}},
-        {"--word2", {{"Option", "KW2Word", "1"}, {"Option", "KW2Group", "0"}}},
-        {"-i", {{"Options", "IgnoreCase", "1"}}},
-        {"--ignore-case", {{"Options", "IgnoreCase", "1"}}},
-        {"--no-ignore-case", {{"Options", "IgnoreCase", "0"}}},
-        {"--headword-only", {{"Option", "Entry", "1"}}},
-        {"--no-headword-only", {{"Option", "Entry", "0"}}},
-        {"--skip-examples", {{"Option", "Example", "1"}}},
-        {"--no-skip-examples", {{"Option", "Example", "0"}}},
-        {"--tag", {{"Options", "TagForm", "1"}}},
-        {"--no-tag", {{"Options", "TagForm", "0"}}},
-        {"--sort", {{"Option", "Sort", "1"}}},
-        {"--no-sort", {{"Option", "Sort", "0"}}},
-        {"--dedupe", {{"Options", "CheckData", "1"}}},
-        {"--no-dedupe", {{"Options", "CheckData", "0"}}},
-        {"--index", {{"Options", "Index", "1"}}},
-        {"--no-index", {{"Options", "Index", "0"}}},
-    };
-    return switches;
-}
-
-// The "Options" flags of one keyword's match mode: whole word, prefix, suffix.
-std::optional<std::vector<std::string>> MatchFlags(std::string_view mode)
-{
-    if (mode == "substring") return std::vector<std::string>{"0", "0", "0"};
-    if (mode == "word") return std::vector<std::string>{"1", "0", "0"};
-    if (mode == "prefix") return std::vector<std::string>{"0", "1", "0"};
-    if (mode == "suffix") return std::vector<std::string>{"0", "0", "1"};
-    return std::nullopt;
-}
 
 class CStartParser {
 public:
@@ -131,10 +88,7 @@ private:
         m_request.problem = std::move(problem);
     }
 
-    void Set(std::string section, std::string key, std::string value)
-    {
-        m_request.search.overrides.push_back({std::move(section), std::move(key), std::move(value)});
-    }
+    void Change(RequestChange change) { m_request.search.changes.push_back(std::move(change)); }
 
     // The value of an option written "--name VALUE" or "--name=VALUE".
     std::optional<std::string> TakeValue(std::string_view arg, std::string_view name)
@@ -151,12 +105,10 @@ private:
 
     void SetMatch(std::string_view mode, std::initializer_list<int> keywords)
     {
-        static const char* const kKeys[2][3] = {{"KW1Word", "KW1Forward", "KW1Back"},
-                                                 {"KW2Word", "KW2Forward", "KW2Back"}};
-        const auto flags = MatchFlags(mode);
+        const auto flags = MatchFlagsOf(mode);
         if (!flags) return Bad("unknown match mode: " + std::string(mode));
         for (const int keyword : keywords)
-            for (size_t i = 0; i < 3; ++i) Set("Options", kKeys[keyword][i], (*flags)[i]);
+            Change([keyword, flags = *flags](SearchRequest& r) { SetMatchFlags(r, keyword, flags); });
     }
 
     void ReadSearchArgument(std::string_view arg)
@@ -168,16 +120,14 @@ private:
         if (m_optionsEnded || arg.empty() || arg.front() != '-') {
             const auto keyword = Utf8ToCp932(arg);
             if (!keyword) return Bad("the keyword cannot be written in Shift-JIS: " + std::string(arg));
-            static const char* const kKeywordKeys[] = {"Keyword1", "Keyword2"};
-            if (m_keywords < 2) Set("Keyword", kKeywordKeys[m_keywords], *keyword);
+            if (m_keywords < 2)
+                Change([first = m_keywords == 0, keyword = *keyword](SearchRequest& r) {
+                    (first ? r.keyword1 : r.keyword2) = keyword;
+                });
             ++m_keywords;
             return;
         }
-        for (const Switch& each : Switches()) {
-            if (each.name != arg) continue;
-            m_request.search.overrides.insert(m_request.search.overrides.end(), each.sets.begin(), each.sets.end());
-            return;
-        }
+        if (const RequestSwitch* matched = FindRequestSwitch(arg)) return Change(matched->apply);
         if (arg == "--no-history") {
             m_request.search.recordHistory = false;
         } else if (const auto both = TakeValue(arg, "--match")) {
@@ -187,9 +137,9 @@ private:
         } else if (const auto second = TakeValue(arg, "--match2")) {
             SetMatch(*second, {1});
         } else if (const auto mode = TakeValue(arg, "--mode")) {
-            const char* value = *mode == "normal" ? "0" : *mode == "quick" ? "1" : *mode == "superquick" ? "2" : nullptr;
+            const std::optional<int> value = ScanModeSettingOf(*mode);
             if (!value) return Bad("unknown scan mode: " + *mode);
-            Set("Options", "Mode", value);
+            Change([value = *value](SearchRequest& r) { r.searchModeSetting = value; });
         } else if (const auto dir = TakeValue(arg, "--index-dir")) {
             SetIndexDirectory(*dir);
         } else if (m_request.action == StartAction::OpenWindow) {
@@ -206,7 +156,7 @@ private:
         auto cp932 = Utf8ToCp932(absolute.lexically_normal().string());
         if (!cp932) return Bad("--index-dir cannot be written in Shift-JIS: " + dir);
         if (cp932->back() != '/') *cp932 += '/';
-        Set("Index", "Dir", *cp932);
+        Change([dir = *cp932](SearchRequest& r) { r.indexDir = dir; });
     }
 
     std::vector<std::string_view> m_args;

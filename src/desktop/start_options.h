@@ -1,8 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "search/search_request.h"
 
 // The desktop application's own command-line options, read before Qt is
 // started so that --help, --version and a bad command line answer without a
@@ -13,19 +16,16 @@ namespace quilsk {
 
 enum class StartAction { OpenWindow, PrintHelp, PrintVersion, BadArguments };
 
-// A setting that holds for the search given on the command line only.
-struct StartOverride {
-    std::string section;
-    std::string key;
-    std::string value;  // cp932
-};
+// A change to the stored search request, for the search given on the command
+// line only.
+using RequestChange = std::function<void(SearchRequest&)>;
 
 // "--search KEYWORD [KEYWORD2] [OPTION...]": the first window opens with the
 // results of this search, made as the search dialog's settings say, changed by
 // the options (the same as those of "quilsk-cli search").
 struct StartSearch {
     bool requested = false;
-    std::vector<StartOverride> overrides;  // keywords included
+    std::vector<RequestChange> changes;  // in the order given; keywords included
     bool recordHistory = true;
 };
 

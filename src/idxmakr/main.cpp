@@ -6,7 +6,7 @@
 #include <exception>
 #include <string_view>
 
-#include "cli/index_build_progress.h"
+#include "terminal/index_build_progress.h"
 #include "index/index_builder.h"
 #include "settings/settings_location.h"
 #include "settings/settings_store.h"
@@ -53,8 +53,8 @@ int Run(int argc, char** argv)
     }
     quilsk::IndexBuildResult result;
     {
-        quilsk::cli::CProgressBar bar = quilsk::cli::CProgressBar::ForStderr();
-        result = quilsk::BuildIndex(store, [&](const auto& p) { quilsk::cli::ShowIndexBuildProgress(bar, p); });
+        quilsk::CProgressBar bar = quilsk::CProgressBar::ForStderr();
+        result = quilsk::BuildIndex(store, [&](const auto& p) { quilsk::ShowIndexBuildProgress(bar, p); });
     }
     if (!result.error.empty()) {
         std::fprintf(stderr, "idxmakr: %s\n", result.error.c_str());

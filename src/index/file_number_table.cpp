@@ -23,8 +23,8 @@ const std::string& CFileNumberTable::PathOf(int fileId)
     const auto found = m_paths.find(fileId);
     if (found != m_paths.end()) return found->second;
     const std::string key = std::to_string(fileId);
-    std::string path = m_fromFile ? m_table.Lookup("FileID", key).value_or("")
-                                  : m_store.GetString("FileID", key, "", CSettingsStore::kWhole);
+    std::string path = m_fromFile ? m_table.Lookup(setting::kFileIds.section, key).value_or("")
+                                  : m_store.Get(setting::kFileIds(key), CSettingsStore::kWhole);
     return m_paths.emplace(fileId, std::move(path)).first->second;
 }
 

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "settings/ini_text.h"
+#include "settings/settings_schema.h"
 
 // The file-number table of one index search, read once: postings switch between
 // dictionary files all the time, and each switch must cost a look-up in memory,
@@ -25,7 +26,7 @@ public:
     bool IsReadable() const { return m_readable; }
     // True for a table file without a single number: what a build leaves while
     // it replaces the data files, so that none of them is read through it.
-    bool NamesNoFile() const { return m_fromFile && !m_table.HasKeys("FileID"); }
+    bool NamesNoFile() const { return m_fromFile && !m_table.HasKeys(setting::kFileIds.section); }
 
     // The dictionary file a number names; "" when it names none.
     const std::string& PathOf(int fileId);

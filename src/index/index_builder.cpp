@@ -15,7 +15,6 @@
 #include "platform/file_system.h"
 #include "platform/sjis_bytes.h"
 #include "platform/text_file_reader.h"
-#include "search/result_document.h"
 #include "settings/dictionary_categories.h"
 #include "settings/ini_text.h"
 #include "settings/settings_store.h"
@@ -135,11 +134,11 @@ std::string IndexFile(const std::string& path, std::int16_t fileId, Pass pass, C
 {
     CTextFileReader reader;
     if (!reader.OpenCp932(path)) return Cp932ToUtf8(path) + ": " + reader.Failure();
-    auto buffer = std::make_unique<char[]>(CZelklexDoc::kMaxRead);
+    auto buffer = std::make_unique<char[]>(kMaxLineRead);
     std::int32_t lineNumber = 0;
     for (;;) {
         const std::uint64_t offset = reader.Tell();
-        const size_t n = reader.ReadLine(buffer.get(), CZelklexDoc::kMaxRead);
+        const size_t n = reader.ReadLine(buffer.get(), kMaxLineRead);
         if (n == 0) break;
         if (offset > 0x7FFFFFFF) return Cp932ToUtf8(path) + ": lines after the first 2 GiB cannot be indexed";
         ++lineNumber;
@@ -160,7 +159,7 @@ std::string IndexFile(const std::string& path, std::int16_t fileId, Pass pass, C
 IndexBuildResult BuildIndex(const CSettingsStore& store, const std::function<void(const IndexBuildProgress&)>& progress)
 {
     IndexBuildResult result;
-    const std::string indexDir = store.GetString("Index", "Dir", "");
+    const std::string indexDir = store.Get(setting::kIndexDir);
     std::error_code ec;
     const auto dir = indexDir.empty() ? std::nullopt : ResolveCaseInsensitive(ToNativePath(indexDir));
     if (!dir || !fs::is_directory(*dir, ec)) {
@@ -215,7 +214,7 @@ IndexBuildResult BuildIndex(const CSettingsStore& store, const std::function<voi
         result.error = std::move(error);
         return result;
     }
-    result.error = indexFiles.Publish(IniApply("", "FileID", table), [&](const fs::path& file) {
+    result.error = indexFiles.Publish(IniApply("", setting::kFileIds.section, table), [&](const fs::path& file) {
         if (progress) progress({IndexBuildProgress::Step::Replacing, file.string(), 0, 0});
     });
     if (result.error.empty()) result.files = files.size();

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "search/search_request.h"
+#include "text/match_mode.h"
 
 // Which index word the lines of a keyword are found under. Among its words the
 // builder indexes every maximal run of ASCII letters and digits and every one

@@ -16,9 +16,7 @@
 #include "platform/host.h"
 #include "platform/mapped_window.h"
 #include "platform/text_file_reader.h"
-#include "results/result_line.h"
-#include "search/app_state.h"
-#include "search/result_document.h"
+#include "results/hit_sink.h"
 #include "settings/settings_store.h"
 #include "text/line_filter.h"
 
@@ -27,15 +25,15 @@ namespace quilsk {
 namespace {
 
 // Read as the scan reads, so a posting of a long line's piece yields that piece.
-constexpr size_t kMaxIndexedLine = CZelklexDoc::kMaxRead;
+constexpr size_t kMaxIndexedLine = kMaxLineRead;
 
 // Turns postings into result lines: takes the dictionary file of each run of
 // equal file ids, reads the line at the posting's offset and keeps it when it
 // passes the query's test.
 class CPostingReader : public CPostingSink {
 public:
-    CPostingReader(CZelklexDoc& doc, const IndexQuery& query, CFileNumberTable& table)
-        : m_doc(doc), m_query(query), m_dictionaries(table), m_line(new char[kMaxIndexedLine + 1]),
+    CPostingReader(CHost& host, CHitSink& sink, const IndexQuery& query, CFileNumberTable& table)
+        : m_host(host), m_sink(sink), m_query(query), m_dictionaries(table), m_line(new char[kMaxIndexedLine + 1]),
           m_scratch(new char[kMaxIndexedLine + 1])
     {
         // Main-dictionary lines are tested as the main pass tests them, the others whole.
@@ -47,12 +45,12 @@ public:
     }
 
     // The stop request ends the walk as it ends a scan.
-    bool KeepGoing() override { return !m_doc.App().stopRequested; }
+    bool KeepGoing() override { return !m_sink.StopRequested(); }
 
     void Add(const IndexPosting& posting) override
     {
-        m_doc.Host().PumpOneMessage();
-        if (m_doc.App().stopRequested) return;
+        m_host.PumpOneMessage();
+        if (m_sink.StopRequested()) return;
         if (!m_file || posting.fileId != m_file->fileId) TakeFile(posting.fileId);
         const CMappedWindow* window = m_file->window.get();
         if (!window || posting.offset < 0) return;
@@ -66,15 +64,14 @@ public:
         const size_t n = TakeTextRead(next, window->Data() + window->Length(), m_line.get(), kMaxIndexedLine);
         const std::string_view line = CutLine(m_line.get(), n);
         if (!Passes(line, posting.type)) return;
-        m_doc.Results().Append(m_query.tagForm ? MakeTagResultLine(m_file->path, posting.lineNumber, line)
-                                               : MakePlainResultLine(line));
+        m_sink.Hit(m_file->path, posting.lineNumber, line);
     }
 
 private:
     // A file without a name, or one that cannot be opened, loses its own postings only.
     void TakeFile(std::int16_t fileId)
     {
-        if (fileId >= 0) m_doc.UpdateAllViews();
+        if (fileId >= 0) m_sink.Refresh();
         m_file = &m_dictionaries.Get(fileId);
     }
 
@@ -85,7 +82,8 @@ private:
         return IsHitLine(line, type == kWholeLineType ? m_wholeLineRules : m_mainRules, m_scratch.get());
     }
 
-    CZelklexDoc& m_doc;
+    CHost& m_host;
+    CHitSink& m_sink;
     const IndexQuery& m_query;
     LineRules m_mainRules;
     LineRules m_wholeLineRules;
@@ -123,7 +121,8 @@ private:
 
 }  // namespace
 
-IndexSearchEnd RunIndexSearch(CZelklexDoc& doc, const IndexQuery& query, const std::string& indexDir)
+IndexSearchEnd RunIndexSearch(const IndexQuery& query, const std::string& indexDir, const CSettingsStore& store,
+                              CHost& host, CHitSink& sink)
 {
     static const std::string kUnsupportedVersion =
         Cp932Literal("このバージョンのインデックスファイルには対応しておりません。m(__)m\n"
@@ -137,7 +136,7 @@ IndexSearchEnd RunIndexSearch(CZelklexDoc& doc, const IndexQuery& query, const s
         if (index.OpenCp932(indexPath)) return IndexSearchEnd::Done;
         // Missing is no index; present but not a readable file is bad input.
         if (!ResolveCaseInsensitive(ToNativePath(indexPath))) return IndexSearchEnd::NoIndexFile;
-        doc.Host().MessageBox(kUnreadable + indexPath);
+        host.MessageBox(kUnreadable + indexPath);
         return IndexSearchEnd::Unreadable;
     };
     if (const IndexSearchEnd end = open(); end != IndexSearchEnd::Done) return end;
@@ -147,30 +146,29 @@ IndexSearchEnd RunIndexSearch(CZelklexDoc& doc, const IndexQuery& query, const s
     CFileLock noBuild;
     const std::optional<std::filesystem::path> dataFile = ResolveCaseInsensitive(ToNativePath(indexPath));
     if (dataFile &&
-        noBuild.Acquire(dataFile->parent_path() / kReplaceLockName, doc.Store().LockTimeout(), LockKind::Shared)
+        noBuild.Acquire(dataFile->parent_path() / kReplaceLockName, store.LockTimeout(), LockKind::Shared)
             .empty()) {
         if (const IndexSearchEnd end = open(); end != IndexSearchEnd::Done) return end;
     } else if (noBuild.WasBusy()) {
-        doc.Host().MessageBox(kBeingRebuilt);
+        host.MessageBox(kBeingRebuilt);
         return IndexSearchEnd::BeingRebuilt;
     }
     if (!index.HasSupportedVersion()) {
-        if (query.secondary.empty()) doc.Host().MessageBox(kUnsupportedVersion);
+        if (query.secondary.empty()) host.MessageBox(kUnsupportedVersion);
         return IndexSearchEnd::UnsupportedVersion;
     }
     const std::string tablePath = DetectFileTable(indexDir);
-    CFileNumberTable table(doc.Store(), tablePath);
+    CFileNumberTable table(store, tablePath);
     noBuild.Release();
     if (!table.IsReadable()) {
-        doc.Host().MessageBox(kUnreadable + tablePath);
+        host.MessageBox(kUnreadable + tablePath);
         return IndexSearchEnd::Unreadable;
     }
     // An interrupted build leaves a table without numbers: its data files may be
     // of two builds, so none is used.
     if (table.NamesNoFile()) return IndexSearchEnd::NoIndexFile;
-    CHost& host = doc.Host();
     index.SetPump([&host] { host.PumpOneMessage(); });
-    CPostingReader reader(doc, query, table);
+    CPostingReader reader(host, sink, query, table);
     if (query.walkByPrefix) {
         CInFileOrder inFileOrder(reader);
         index.VisitPrefix(query.walkWord, inFileOrder);
@@ -178,8 +176,7 @@ IndexSearchEnd RunIndexSearch(CZelklexDoc& doc, const IndexQuery& query, const s
     } else {
         index.FindExact(query.walkWord, reader);
     }
-    doc.Results().UpdateLongestLength();
-    doc.UpdateAllViews();
+    sink.Finish();
     return IndexSearchEnd::Done;
 }
 

@@ -3,19 +3,18 @@
 #include <string>
 #include <vector>
 
-#include "search/search_request.h"
+#include "text/match_mode.h"
 
 // A keyword search through the index: the walk finds the postings of an index
 // word of the keyword (index_key.h), each posting names a line of a dictionary
-// file, and the lines that pass the test the headword-only scan makes are
-// appended to the results in the order the scan meets them.
+// file, and the lines that pass the test the headword-only scan makes go to
+// the search's sink in the order the scan meets them.
 
 namespace quilsk {
 
-class CExStringList;
+class CHitSink;
 class CHost;
 class CSettingsStore;
-class CZelklexDoc;
 
 struct IndexQuery {
     std::string walkWord;  // the index word the walk looks for
@@ -28,18 +27,18 @@ struct IndexQuery {
     MatchMode secondaryMode = MatchMode::Substring;
     Combination combination = Combination::And;
     bool skipExamples = false;
-    bool tagForm = false;
 };
 
 enum class IndexSearchEnd { Done, NoIndexFile, UnsupportedVersion, Unreadable, BeingRebuilt };
 
-// Runs the search and appends its lines to the document's results. Shows the
-// version message itself, except when there is a second keyword, and a message
-// when the data file or the table is there but cannot be read (a FIFO, a
-// directory), or when a build kept replacing the index's files for longer than
-// the settings store's lock timeout. Ends early, keeping what it found, when the
-// stop request is set.
-// `indexDir` (cp932, ending in a separator) holds the data files and the table.
-IndexSearchEnd RunIndexSearch(CZelklexDoc& doc, const IndexQuery& query, const std::string& indexDir);
+// Runs the search and hands its lines to the sink. Shows the version message
+// itself, except when there is a second keyword, and a message when the data
+// file or the table is there but cannot be read (a FIFO, a directory), or when
+// a build kept replacing the index's files for longer than the settings store's
+// lock timeout. Ends early, keeping what it found, when the sink asks to stop.
+// `indexDir` (cp932, ending in a separator) holds the data files and the table;
+// `store` gives the lock timeout and the file numbers when the index has no table.
+IndexSearchEnd RunIndexSearch(const IndexQuery& query, const std::string& indexDir, const CSettingsStore& store,
+                              CHost& host, CHitSink& sink);
 
 }  // namespace quilsk

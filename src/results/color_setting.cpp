@@ -21,22 +21,20 @@ std::uint32_t ParseWithPrefixBase(const std::string& text)
 
 }  // namespace
 
-void CColorSetting::Load(const CSettingsStore& store, std::string_view section, std::string_view key, std::uint8_t red,
-                         std::uint8_t green, std::uint8_t blue)
+void CColorSetting::Load(const CSettingsStore& store, const SettingKey& setting)
 {
-    const std::string fallback = std::to_string(Rgb(red, green, blue));
-    value = ParseWithPrefixBase(store.GetString(section, key, fallback));
+    value = ParseWithPrefixBase(store.Get(setting));
 }
 
-void CColorSetting::Load(const CSettingsStore& store, std::string_view section, std::string_view key,
-                         const CColorSetting& fallback)
+void CColorSetting::Load(const CSettingsStore& store, const SettingKey& setting, const CColorSetting& fallback)
 {
-    value = static_cast<std::uint32_t>(store.GetInt(section, key, static_cast<int>(fallback.value)));
+    const std::string fallbackText = std::to_string(static_cast<int>(fallback.value));
+    value = static_cast<std::uint32_t>(store.GetInt(setting.WithFallback(fallbackText)));
 }
 
-bool CColorSetting::Save(CSettingsStore& store, std::string_view section, std::string_view key) const
+bool CColorSetting::Save(CSettingsStore& store, const SettingKey& setting) const
 {
-    return store.WriteInt(section, key, static_cast<int>(value));
+    return store.Write(setting, static_cast<int>(value));
 }
 
 }  // namespace quilsk

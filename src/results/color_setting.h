@@ -1,7 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <string_view>
+
+#include "settings/settings_schema.h"
 
 // A colour kept in the settings file as the decimal text of its 0x00BBGGRR value.
 
@@ -17,12 +18,11 @@ public:
     }
 
     // The stored text read as an integer whose prefix gives the base (decimal,
-    // 0x hexadecimal, 0 octal); the default when the key is missing.
-    void Load(const CSettingsStore& store, std::string_view section, std::string_view key, std::uint8_t red,
-              std::uint8_t green, std::uint8_t blue);
+    // 0x hexadecimal, 0 octal); the entry's default when the key is missing.
+    void Load(const CSettingsStore& store, const SettingKey& setting);
     // The stored text read as a decimal integer; `fallback` when the key is missing.
-    void Load(const CSettingsStore& store, std::string_view section, std::string_view key, const CColorSetting& fallback);
-    bool Save(CSettingsStore& store, std::string_view section, std::string_view key) const;
+    void Load(const CSettingsStore& store, const SettingKey& setting, const CColorSetting& fallback);
+    bool Save(CSettingsStore& store, const SettingKey& setting) const;
 
     std::uint32_t value = 0;
 };

@@ -32,9 +32,9 @@ std::string DescribeTemplateError(CommandLineError error)
 
 EditorMode ChooseEditorMode(const CSettingsStore& store, bool lastSearchUsedTagForm)
 {
-    if (store.GetInt("Options", "DrawText", 0) == 1) return EditorMode::ResultFile;
+    if (store.GetInt(setting::kDrawText) == 1) return EditorMode::ResultFile;
     if (!lastSearchUsedTagForm) return EditorMode::ResultFile;
-    if (store.GetInt("Options", "CallEditor", 0) == 1) return EditorMode::ResultFile;
+    if (store.GetInt(setting::kCallEditor) == 1) return EditorMode::ResultFile;
     return EditorMode::Tag;
 }
 
@@ -42,13 +42,13 @@ EditorLaunchResult StartEditor(const CSettingsStore& store, const EditorTarget& 
 {
     const EditorTarget onDisk{NativeSpelling(target.file), Cp932ToUtf8(target.lineNumber)};
     const CommandLineWords command = ExpandEditorTemplate(
-        store.GetString("Editor", "CmdLine", "", CSettingsStore::kWhole), onDisk, Cp932ToUtf8);
+        store.Get(setting::kEditorCommand, CSettingsStore::kWhole), onDisk, Cp932ToUtf8);
     if (command.error != CommandLineError::None)
         return {EditorLaunchStatus::Failed, DescribeTemplateError(command.error)};
     if (command.words.empty()) return {};
 
     const ProcessPriority priority =
-        store.GetInt("Editor", "Priority", 0) == 1 ? ProcessPriority::Normal : ProcessPriority::Low;
+        store.IsSet(setting::kEditorPriority) ? ProcessPriority::Normal : ProcessPriority::Low;
     if (std::string reason = StartDetachedProcess(command.words, priority); !reason.empty())
         return {EditorLaunchStatus::Failed, std::move(reason)};
     return {EditorLaunchStatus::Started, {}};
@@ -63,7 +63,7 @@ EditorLaunchResult LaunchEditorOnRow(const CSettingsStore& store, const CExStrin
         target.file = saveIfModified();
         if (target.file.empty()) return {};
         // Read again: the save step may have run dialogs in between.
-        target.lineNumber = store.GetInt("Options", "DrawText", 0) == 1 ? "1" : std::to_string(row + 1);
+        target.lineNumber = store.GetInt(setting::kDrawText) == 1 ? "1" : std::to_string(row + 1);
     } else {
         if (row >= results.Count()) return {};
         const std::string& line = *std::next(results.begin(), static_cast<std::ptrdiff_t>(row));

@@ -9,8 +9,6 @@ namespace quilsk {
 
 namespace {
 
-std::string Key(std::string_view prefix, const char* name) { return std::string(prefix) + name; }
-
 // One integer as "%d" reads it: blanks, an optional sign, digits. Advances `pos`.
 bool ReadInt(const std::string& text, size_t& pos, long& value)
 {
@@ -63,18 +61,18 @@ bool CFontSetting::ParseNumbers(std::string_view view)
     return true;
 }
 
-bool CFontSetting::Load(const CSettingsStore& store, std::string_view section, std::string_view prefix)
+bool CFontSetting::Load(const CSettingsStore& store)
 {
     CFontSetting loaded = *this;
-    if (!loaded.ParseNumbers(store.GetString(section, Key(prefix, "Font"), kDefaultNumbers))) return false;
-    loaded.font.faceName = store.GetString(section, Key(prefix, "FontFace"), kDefaultFace);
+    if (!loaded.ParseNumbers(store.Get(setting::kTextFont))) return false;
+    loaded.font.faceName = store.Get(setting::kTextFontFace);
     *this = std::move(loaded);
     return true;
 }
 
-bool CFontSetting::Save(CSettingsStore& store, std::string_view section, std::string_view prefix) const
+bool CFontSetting::Save(CSettingsStore& store) const
 {
-    return store.WriteStrings(section, {{Key(prefix, "Font"), FormatNumbers()}, {Key(prefix, "FontFace"), font.faceName}});
+    return store.Write({{setting::kTextFont, FormatNumbers()}, {setting::kTextFontFace, font.faceName}});
 }
 
 }  // namespace quilsk

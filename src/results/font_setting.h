@@ -4,11 +4,10 @@
 #include <string>
 #include <string_view>
 
-// A font description kept in the settings file under a section and a key
-// prefix: prefix + "Font" holds sixteen integers (height, width, escapement,
-// orientation, weight, italic, underline, strike-out, character set, output
-// precision, clip precision, quality, pitch and family, colour, two zeros),
-// prefix + "FontFace" the face name.
+// The result windows' font as the settings file keeps it: one entry holds
+// sixteen integers (height, width, escapement, orientation, weight, italic,
+// underline, strike-out, character set, output precision, clip precision,
+// quality, pitch and family, colour, two zeros), another the face name.
 
 namespace quilsk {
 
@@ -33,13 +32,10 @@ struct FontDescription {
 
 class CFontSetting {
 public:
-    static constexpr const char* kDefaultNumbers = "-13 0 0 0 400 0 0 0 128 1 2 1 1 0 0 0";
-    static constexpr const char* kDefaultFace = "FixedSys";
-
-    // False, changing nothing, when the stored numbers are an empty text. Fields
-    // the text does not reach keep their values.
-    bool Load(const CSettingsStore& store, std::string_view section, std::string_view prefix);
-    bool Save(CSettingsStore& store, std::string_view section, std::string_view prefix) const;
+    // The result window's font. False, changing nothing, when the stored numbers
+    // are an empty text. Fields the text does not reach keep their values.
+    bool Load(const CSettingsStore& store);
+    bool Save(CSettingsStore& store) const;
 
     // The numbers as they are stored.
     std::string FormatNumbers() const;

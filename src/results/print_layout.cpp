@@ -6,23 +6,14 @@
 
 namespace quilsk {
 
-namespace {
-
-int ReadNumber(const CSettingsStore& store, std::string_view key, std::string_view defaultValue)
-{
-    return LeadingInt(store.GetString("PrintOpt", key, defaultValue));
-}
-
-}  // namespace
-
 PrintOptions ReadPrintOptions(const CSettingsStore& store)
 {
     PrintOptions options;
-    options.lines = ReadNumber(store, "Line", "30");
-    options.columns = ReadNumber(store, "Column", "70");
-    options.maxPages = ReadNumber(store, "Page", "10");
-    options.top = ReadNumber(store, "Top", "0");
-    options.left = ReadNumber(store, "Left", "0");
+    options.lines = store.GetInt(setting::kPrintLines);
+    options.columns = store.GetInt(setting::kPrintColumns);
+    options.maxPages = store.GetInt(setting::kPrintPages);
+    options.top = store.GetInt(setting::kPrintTop);
+    options.left = store.GetInt(setting::kPrintLeft);
     return options;
 }
 

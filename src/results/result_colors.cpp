@@ -6,17 +6,15 @@ namespace quilsk {
 
 namespace {
 
-constexpr const char* kSection = "Color";
-
-const char* KeyOf(ResultColorKey key)
+const SettingKey& KeyOf(ResultColorKey key)
 {
     switch (key) {
-    case ResultColorKey::Text: return "TxtColor";
-    case ResultColorKey::Background: return "BkColor";
-    case ResultColorKey::HighlightText: return "HlTxtColor";
-    case ResultColorKey::HighlightBackground: return "HlBkColor";
+    case ResultColorKey::Text: return setting::kTextColor;
+    case ResultColorKey::Background: return setting::kBackgroundColor;
+    case ResultColorKey::HighlightText: return setting::kHighlightTextColor;
+    case ResultColorKey::HighlightBackground: return setting::kHighlightBackgroundColor;
     }
-    return "";
+    return setting::kTextColor;
 }
 
 }  // namespace
@@ -24,10 +22,10 @@ const char* KeyOf(ResultColorKey key)
 ResultColors ReadResultColors(const CSettingsStore& store)
 {
     CColorSetting background, text, highlightText, highlightBackground;
-    background.Load(store, kSection, KeyOf(ResultColorKey::Background), 255, 255, 255);
-    text.Load(store, kSection, KeyOf(ResultColorKey::Text), 0, 0, 0);
-    highlightText.Load(store, kSection, KeyOf(ResultColorKey::HighlightText), background);
-    highlightBackground.Load(store, kSection, KeyOf(ResultColorKey::HighlightBackground), text);
+    background.Load(store, KeyOf(ResultColorKey::Background));
+    text.Load(store, KeyOf(ResultColorKey::Text));
+    highlightText.Load(store, KeyOf(ResultColorKey::HighlightText), background);
+    highlightBackground.Load(store, KeyOf(ResultColorKey::HighlightBackground), text);
     return {background.value, text.value, highlightText.value, highlightBackground.value};
 }
 
@@ -35,7 +33,7 @@ bool SaveResultColor(CSettingsStore& store, ResultColorKey key, std::uint32_t va
 {
     CColorSetting setting;
     setting.value = value;
-    return setting.Save(store, kSection, KeyOf(key));
+    return setting.Save(store, KeyOf(key));
 }
 
 }  // namespace quilsk

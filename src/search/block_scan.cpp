@@ -8,7 +8,7 @@
 #include "search/file_scan.h"
 #include "search/line_feed_count.h"
 #include "search/needle_finder.h"
-#include "search/result_document.h"
+#include "text/line_filter.h"
 
 namespace quilsk {
 
@@ -17,13 +17,13 @@ namespace {
 // When every stretch of this many bytes holds an LF, no line is long enough to
 // be read in pieces, so counting LFs counts the reads.
 constexpr size_t kLineFeedSpacing = 2048;
-static_assert(2 * kLineFeedSpacing <= CZelklexDoc::kMaxRead);
+static_assert(2 * kLineFeedSpacing <= kMaxLineRead);
 
 class CBlockScan {
 public:
     CBlockScan(const LineRules& rules, const CNeedleFinder& finder, bool countLines, CScanSink& sink, size_t windowBytes)
         : m_rules(rules), m_finder(finder), m_countLines(countLines), m_sink(sink), m_windowBytes(windowBytes),
-          m_buffer(new char[2 * CZelklexDoc::kMaxRead])
+          m_buffer(new char[2 * kMaxLineRead])
     {
     }
 
@@ -117,7 +117,7 @@ bool CBlockScan::ScanRegion(const char* data, size_t size)
         const void* eof = std::memchr(data + event.position, 0x1A, lineEnd - event.position);
         if (eof) lineEnd = static_cast<size_t>(static_cast<const char*>(eof) - data);
         size_t length = lineEnd - lineStart;
-        if (eof || event.kind == ScanEventKind::LoneCarriageReturn || length > CZelklexDoc::kMaxRead ||
+        if (eof || event.kind == ScanEventKind::LoneCarriageReturn || length > kMaxLineRead ||
             HasLoneCarriageReturn(data + lineStart, length)) {
             ScanReads(data + lineStart, length);
         } else {
@@ -140,11 +140,11 @@ bool CBlockScan::ScanRegion(const char* data, size_t size)
 void CBlockScan::ScanReads(const char* data, size_t size)
 {
     char* const line = m_buffer.get();
-    char* const scratch = line + CZelklexDoc::kMaxRead;
+    char* const scratch = line + kMaxLineRead;
     const char* next = data;
     const char* const end = data + size;
     while (next < end) {
-        const size_t n = TakeTextRead(next, end, line, CZelklexDoc::kMaxRead);
+        const size_t n = TakeTextRead(next, end, line, kMaxLineRead);
         if (n == 0) break;
         ++m_lineNumber;
         const std::string_view text = CutLine(line, n);

@@ -2,16 +2,16 @@
 
 #include "platform/text_file_reader.h"
 #include "search/file_scan.h"
-#include "search/result_document.h"
+#include "text/line_filter.h"
 
 namespace quilsk {
 
 void ScanLineByLine(CTextFileReader& reader, const LineRules& rules, CScanSink& sink, long lineNumber)
 {
-    const auto buffer = std::make_unique<char[]>(2 * CZelklexDoc::kMaxRead);
+    const auto buffer = std::make_unique<char[]>(2 * kMaxLineRead);
     char* const line = buffer.get();
-    char* const scratch = line + CZelklexDoc::kMaxRead;
-    for (size_t n; (n = reader.ReadLine(line, CZelklexDoc::kMaxRead)) > 0;) {
+    char* const scratch = line + kMaxLineRead;
+    for (size_t n; (n = reader.ReadLine(line, kMaxLineRead)) > 0;) {
         ++lineNumber;
         if (!sink.KeepGoing()) return;
         const std::string_view text = CutLine(line, n);

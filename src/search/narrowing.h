@@ -1,15 +1,16 @@
 #pragma once
 
 #include "results/result_list.h"
+#include "search/search_request.h"
 
 namespace quilsk {
 
 class CSettingsStore;
 
-// Keeps the lines that hold the narrowing keyword of section "ReSea": a plain
-// word ("Word" = 1) or the words of a word group ("Group" = 1), matched with
-// the boundary rules its flags ask for, case ignored when "IgnoreCase" is 1.
-// A group without words, or neither flag set, leaves the list as it is.
-void NarrowResults(CExStringList& lines, const CSettingsStore& store);
+// Keeps the lines that hold the narrowing keyword: a plain word or the words of
+// a word group (read from `store`), matched with the boundary rules the request
+// asks for. A group without words, or a keyword neither word nor group, leaves
+// the list as it is.
+void NarrowResults(CExStringList& lines, const NarrowRequest& request, const CSettingsStore& store);
 
 }  // namespace quilsk

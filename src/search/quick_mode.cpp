@@ -13,8 +13,6 @@ namespace quilsk {
 
 namespace {
 
-constexpr const char* kQuickSection = "Quick";
-
 // The letters a file name stands for, and the value to store under them.
 struct Recognition {
     char from = 0;
@@ -82,7 +80,7 @@ bool PutQuickFilesFirst(const CSettingsStore& store, std::string_view quickLette
 {
     bool readable = true;
     const std::vector<DictionaryFile> quick = ListDictionaryFiles(
-        ReadRegistration(store, Category::Main).dir, store.GetString(kQuickSection, quickLetter, "*.*"), readable);
+        ReadRegistration(store, Category::Main).dir, store.Get(setting::kQuickMasks(quickLetter).WithFallback("*.*")), readable);
     for (auto file = quick.rbegin(); file != quick.rend(); ++file) {
         if (auto same = std::find(files.begin(), files.end(), *file); same != files.end()) files.erase(same);
         files.insert(files.begin(), *file);
@@ -101,10 +99,10 @@ bool AutoRecognizeQuickLetters(CSettingsStore& store)
         if (!Recognize(name, r)) continue;
         for (char c = r.from; c <= r.to && c <= 'Z'; ++c) letters[c - 'A'] = r.value;
     }
-    IniValues values;
+    std::vector<SettingValue> values;
     for (int i = 0; i < 26; ++i)
-        if (!letters[i].empty()) values.emplace_back(std::string(1, static_cast<char>('A' + i)), letters[i]);
-    return values.empty() || store.WriteStrings(kQuickSection, values);
+        if (!letters[i].empty()) values.emplace_back(setting::kQuickMasks(std::string(1, static_cast<char>('A' + i))), letters[i]);
+    return values.empty() || store.Write(values);
 }
 
 }  // namespace quilsk

@@ -1,10 +1,16 @@
 #include "search/result_document.h"
 
+#include "index/index_key.h"
+#include "index/index_search.h"
+#include "index/word_lookup.h"
+#include "platform/char_case.h"
+#include "platform/cp932.h"
 #include "platform/host.h"
+#include "platform/sjis_bytes.h"
+#include "results/result_line.h"
 #include "search/app_state.h"
 #include "search/duplicate_check.h"
 #include "search/narrowing.h"
-#include "search/needle_finder.h"
 #include "search/result_sort.h"
 #include "settings/settings_store.h"
 
@@ -17,6 +23,109 @@ CZelklexDoc::CZelklexDoc(CAppState& app, CSettingsStore& store, CHost& host, std
 
 CZelklexDoc::~CZelklexDoc() = default;
 
+bool CZelklexDoc::Search(const SearchRequest& request)
+{
+    static const std::string kBusy = Cp932Literal("現在別のタスクを実行中です。もうしばらくお待ちください。");
+    static const std::string kPreparationFailed = Cp932Literal("キーワードの初期化に失敗しました(;_;)");
+
+    if (m_app.busy) {
+        m_host.Beep();
+        m_host.MessageBox(kBusy);
+        return false;
+    }
+    CDictionarySearch search(request, m_store, m_host, *this);
+    if (!search.PrepareKeywords()) {
+        m_host.Beep();
+        m_host.MessageBox(kPreparationFailed);
+        return false;
+    }
+    m_savedTitle = m_title;
+    m_app.stopRequested = false;
+    m_app.busy = true;
+
+    m_results.Clear();
+    m_modified = false;
+    m_lastTagForm = request.tagForm;
+    UpdateAllViews();
+
+    if (m_recordHistory)
+        m_app.history.Record(m_store, request.keyword1IsWord ? &request.keyword1 : nullptr,
+                             request.keyword2IsWord ? &request.keyword2 : nullptr);
+    search.Run();
+    FinishSearch(request);
+    return true;
+}
+
+void CZelklexDoc::FinishSearch(const SearchRequest& request)
+{
+    if (request.checkDuplicates) CheckDuplicates(request.tagForm);
+    if (request.sortResults) SortResults(request.tagForm);
+    m_results.UpdateLongestLength();
+    m_modified = !m_results.IsEmpty();
+    UpdateAllViews();
+
+    SetTitle(m_savedTitle);
+    m_lastStopped = m_app.stopRequested;
+    m_host.Beep();
+    m_app.busy = false;
+    m_app.stopRequested = false;
+}
+
+bool CZelklexDoc::LookUpWord(std::string_view line, size_t byteIndex)
+{
+    const std::string_view word = WordAround(line, byteIndex);
+    if (word.empty() || IsLeadByte(static_cast<unsigned char>(word.front()))) return false;
+    const std::string indexDir = m_store.Get(setting::kIndexDir);
+
+    IndexQuery query;
+    query.primary = {ToLowerA(word)};
+    query.ignoreCase = true;
+    query.skipExamples = m_store.IsSet(setting::kSkipExamples);
+    m_results.Clear();
+    m_sorted = false;
+    m_lastTagForm = m_store.IsSet(setting::kTagForm);
+    // Runs as a search does: stoppable, and no second search starts inside it.
+    m_app.stopRequested = false;
+    m_app.busy = true;
+    if (const std::optional<IndexKey> key = IndexKeyFor(query.primary.front(), query.mode)) {
+        query.walkWord = key->word;
+        query.walkByPrefix = key->byPrefix;
+        RunIndexSearch(query, indexDir, m_store, m_host, *this);
+    }
+    m_app.busy = false;
+    m_app.stopRequested = false;
+    m_modified = !m_results.IsEmpty();
+    UpdateAllViews();
+    return true;
+}
+
+void CZelklexDoc::Hit(std::string_view path, long lineNumber, std::string_view line)
+{
+    m_results.Append(m_lastTagForm ? MakeTagResultLine(path, lineNumber, line) : MakePlainResultLine(line));
+    m_modified = true;
+}
+
+void CZelklexDoc::Finish()
+{
+    m_results.UpdateLongestLength();
+    UpdateAllViews();
+}
+
+bool CZelklexDoc::StopRequested() const { return m_app.stopRequested; }
+
+void CZelklexDoc::IndexSearchStarted()
+{
+    static const std::string kIndexCaption = Cp932Literal(" <<インデックス検索中>>");
+    SetTitle(m_savedTitle + kIndexCaption);
+}
+
+void CZelklexDoc::FileScanStarted(const ScanProgress& progress)
+{
+    static const std::string kScanning = Cp932Literal(" <<検索中 ");
+    m_host.ReportScanProgress(*this, progress);
+    SetTitle(m_savedTitle + kScanning + std::string(progress.path) + " >>");
+}
+
 void CZelklexDoc::SetTitle(std::string title)
 {
     m_title = std::move(title);
@@ -25,17 +134,17 @@ void CZelklexDoc::SetTitle(std::string title)
 
 void CZelklexDoc::UpdateAllViews() { m_host.RefreshViews(*this); }
 
-void CZelklexDoc::CheckDuplicates() { RemoveDuplicateLines(m_results, m_store.GetInt("Options", "TagForm", 0) == 1); }
+void CZelklexDoc::CheckDuplicates(bool tagForm) { RemoveDuplicateLines(m_results, tagForm); }
 
-void CZelklexDoc::SortResults()
+void CZelklexDoc::SortResults(bool tagForm)
 {
-    SortByLineKind(m_results, m_store.GetInt("Options", "TagForm", 0) == 1);
+    SortByLineKind(m_results, tagForm);
     m_sorted = true;
 }
 
-void CZelklexDoc::Narrow()
+void CZelklexDoc::Narrow(const NarrowRequest& request)
 {
-    NarrowResults(m_results, m_store);
+    NarrowResults(m_results, request, m_store);
     UpdateAllViews();
 }
 

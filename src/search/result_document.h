@@ -1,36 +1,32 @@
 #pragma once
 
-#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "results/result_list.h"
+#include "search/dictionary_search.h"
 #include "search/search_request.h"
-#include "settings/dictionary_categories.h"
 
-// One result window's document: its result list and the state of its last
-// search. It reaches the user interface only through the host.
+// One result window's document: its result list, its file name and the state of
+// its last search. Its searches run as dictionary searches that put their hits
+// into its list; it reaches the user interface only through the host.
 
 namespace quilsk {
 
 class CHost;
-class CNeedleFinder;
 class CSettingsStore;
 struct CAppState;
 
-class CZelklexDoc {
+class CZelklexDoc : private CSearchSink {
 public:
-    static constexpr size_t kMaxRead = 6117;  // bytes per read of a dictionary line
-
     CZelklexDoc(CAppState& app, CSettingsStore& store, CHost& host, std::string title);
-    ~CZelklexDoc();
+    ~CZelklexDoc() override;
     CZelklexDoc(const CZelklexDoc&) = delete;
     CZelklexDoc& operator=(const CZelklexDoc&) = delete;
 
-    // Runs one search to its end with the request stored in the settings.
-    // Returns false when it was refused (busy, or no keyword to search for).
-    bool Search();
+    // Runs one search to its end. Returns false when it was refused (busy, or
+    // no keyword to search for).
+    bool Search(const SearchRequest& request);
     // Whether searches enter their keywords into the history (on by default).
     void SetRecordHistory(bool record) { m_recordHistory = record; }
 
@@ -39,10 +35,11 @@ public:
     // when there is no word to look up there.
     bool LookUpWord(std::string_view line, size_t byteIndex);
 
-    // The result window's commands on the list.
-    void CheckDuplicates();
-    void SortResults();
-    void Narrow();
+    // The result window's commands on the list; `tagForm`: the lines carry their
+    // file and line number.
+    void CheckDuplicates(bool tagForm);
+    void SortResults(bool tagForm);
+    void Narrow(const NarrowRequest& request);
     void DeleteResults();
 
     CExStringList& Results() { return m_results; }
@@ -68,25 +65,21 @@ public:
     void UpdateAllViews();
 
 private:
-    bool PrepareKeywords();
-    void AppendWords(const std::string& keyword, bool isWord, std::vector<std::string>& list) const;
-    bool TryIndexSearch();
-    void Scan();
-    void ScanPass(Pass pass, std::vector<DictionaryFile> files);
-    void ScanFile(const DictionaryFile& file, Pass pass);
-    void FinishSearch();
+    // Where the searches put their hits.
+    void Hit(std::string_view path, long lineNumber, std::string_view line) override;
+    void Refresh() override { UpdateAllViews(); }
+    void Finish() override;
+    bool StopRequested() const override;
+    void IndexSearchStarted() override;
+    void FileScanStarted(const ScanProgress& progress) override;
+
+    void FinishSearch(const SearchRequest& request);
 
     CAppState& m_app;
     CSettingsStore& m_store;
     CHost& m_host;
 
     CExStringList m_results;
-    SearchRequest m_request;
-    std::vector<std::string> m_primary;
-    std::vector<std::string> m_secondary;
-    std::vector<DictionaryFile> m_files;  // the current pass's files
-    std::unique_ptr<CNeedleFinder> m_finder;
-    std::string m_quickLetter;
     std::string m_title;
     std::string m_savedTitle;
     std::string m_pathName;

@@ -4,15 +4,6 @@
 
 namespace quilsk {
 
-namespace {
-
-bool Flag(const CSettingsStore& store, const char* section, const char* key, int defaultValue)
-{
-    return store.GetInt(section, key, defaultValue) == 1;
-}
-
-}  // namespace
-
 MatchMode DeriveMatchMode(bool wholeWord, bool prefix, bool suffix)
 {
     if (wholeWord) return MatchMode::WholeWord;
@@ -38,45 +29,62 @@ SearchMode DeriveSearchMode(int setting)
     }
 }
 
-SearchRequest ReadSearchRequest(const CSettingsStore& store)
+void DeriveRequestValues(SearchRequest& r)
 {
-    SearchRequest r;
-    r.keyword1 = store.GetString("Keyword", "Keyword1", "");
-    r.keyword2 = store.GetString("Keyword", "Keyword2", "");
-    r.keyword1IsWord = Flag(store, "Option", "KW1Word", 1);
-    r.keyword2IsWord = Flag(store, "Option", "KW2Word", 1);
-    r.keyword1IsGroup = Flag(store, "Option", "KW1Group", 0);
-    r.keyword2IsGroup = Flag(store, "Option", "KW2Group", 0);
-
-    r.andSearch = Flag(store, "Keyword", "AndSearch", 1);
-    r.notSearch = Flag(store, "Keyword", "NotSearch", 0);
-    r.orSearch = Flag(store, "Keyword", "OrSearch", 0);
-
-    r.keyword1WholeWord = Flag(store, "Options", "KW1Word", 0);
-    r.keyword1Prefix = Flag(store, "Options", "KW1Forward", 0);
-    r.keyword1Suffix = Flag(store, "Options", "KW1Back", 0);
-    r.keyword2WholeWord = Flag(store, "Options", "KW2Word", 0);
-    r.keyword2Prefix = Flag(store, "Options", "KW2Forward", 0);
-    r.keyword2Suffix = Flag(store, "Options", "KW2Back", 0);
-    r.ignoreCase = Flag(store, "Options", "IgnoreCase", 0);
-
-    r.headwordOnly = Flag(store, "Option", "Entry", 0);
-    r.skipExamples = Flag(store, "Option", "Example", 0);
-    r.tagForm = Flag(store, "Options", "TagForm", 0);
-    const int hits = LeadingInt(store.GetString("Options", "Hits", "20"));
-    r.hitsPerRefresh = hits < 1 ? 1 : hits;
-    r.sortResults = Flag(store, "Option", "Sort", 0);
-    r.checkDuplicates = Flag(store, "Options", "CheckData", 0);
-
-    r.searchModeSetting = store.GetInt("Options", "Mode", 0);
-    r.useIndex = Flag(store, "Options", "Index", 0);
-    r.indexDir = store.GetString("Index", "Dir", "");
-    r.column = store.GetString("Options", "Column", "70");
-
     r.mode1 = DeriveMatchMode(r.keyword1WholeWord, r.keyword1Prefix, r.keyword1Suffix);
     r.mode2 = DeriveMatchMode(r.keyword2WholeWord, r.keyword2Prefix, r.keyword2Suffix);
     r.combination = DeriveCombination(r.andSearch, r.notSearch, r.orSearch);
     r.searchMode = DeriveSearchMode(r.searchModeSetting);
+    if (r.hitsPerRefresh < 1) r.hitsPerRefresh = 1;
+}
+
+SearchRequest ReadSearchRequest(const CSettingsStore& store)
+{
+    using namespace setting;
+    SearchRequest r;
+    r.keyword1 = store.Get(kKeyword1);
+    r.keyword2 = store.Get(kKeyword2);
+    r.keyword1IsWord = store.IsSet(kKeyword1IsWord);
+    r.keyword2IsWord = store.IsSet(kKeyword2IsWord);
+    r.keyword1IsGroup = store.IsSet(kKeyword1IsGroup);
+    r.keyword2IsGroup = store.IsSet(kKeyword2IsGroup);
+
+    r.andSearch = store.IsSet(kAndSearch);
+    r.notSearch = store.IsSet(kNotSearch);
+    r.orSearch = store.IsSet(kOrSearch);
+
+    r.keyword1WholeWord = store.IsSet(kKeyword1WholeWord);
+    r.keyword1Prefix = store.IsSet(kKeyword1Prefix);
+    r.keyword1Suffix = store.IsSet(kKeyword1Suffix);
+    r.keyword2WholeWord = store.IsSet(kKeyword2WholeWord);
+    r.keyword2Prefix = store.IsSet(kKeyword2Prefix);
+    r.keyword2Suffix = store.IsSet(kKeyword2Suffix);
+    r.ignoreCase = store.IsSet(kIgnoreCase);
+
+    r.headwordOnly = store.IsSet(kHeadwordOnly);
+    r.skipExamples = store.IsSet(kSkipExamples);
+    r.tagForm = store.IsSet(kTagForm);
+    r.hitsPerRefresh = store.GetInt(kHitsPerRefresh);
+    r.sortResults = store.IsSet(kSortResults);
+    r.checkDuplicates = store.IsSet(kCheckDuplicates);
+
+    r.searchModeSetting = store.GetInt(kSearchMode);
+    r.useIndex = store.IsSet(kUseIndex);
+    r.indexDir = store.Get(kIndexDir);
+    r.column = store.Get(kColumn);
+    DeriveRequestValues(r);
+    return r;
+}
+
+NarrowRequest ReadNarrowRequest(const CSettingsStore& store)
+{
+    using namespace setting;
+    NarrowRequest r;
+    r.keyword = store.Get(kNarrowKeyword);
+    r.keywordIsWord = store.IsSet(kNarrowIsWord);
+    r.keywordIsGroup = store.IsSet(kNarrowIsGroup);
+    r.ignoreCase = store.IsSet(kNarrowIgnoreCase);
+    r.mode = DeriveMatchMode(store.IsSet(kNarrowWholeWord), store.IsSet(kNarrowPrefix), store.IsSet(kNarrowSuffix));
     return r;
 }
 

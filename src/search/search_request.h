@@ -2,16 +2,17 @@
 
 #include <string>
 
+#include "text/match_mode.h"
+
 namespace quilsk {
 
 class CSettingsStore;
 
-enum class MatchMode { Substring = 0, WholeWord = 1, Prefix = 2, Suffix = 3 };
-// None: the dialogs never store it; with a second keyword no line is a hit.
-enum class Combination { Or, And, Not, None };
 enum class SearchMode { Normal = 0, Quick = 1, SuperQuick = 2 };
 
-// The settings of one search, read afresh from the settings file when it starts.
+// The settings of one search: the desktop application reads them from the
+// settings file after the search dialog closes, the command line builds them
+// from the stored settings and its options.
 struct SearchRequest {
     std::string keyword1;
     std::string keyword2;
@@ -44,7 +45,7 @@ struct SearchRequest {
     std::string indexDir;
     std::string column = "70";
 
-    // Derived once per search.
+    // Derived from the fields above by DeriveRequestValues.
     MatchMode mode1 = MatchMode::Substring;
     MatchMode mode2 = MatchMode::Substring;
     Combination combination = Combination::And;
@@ -56,6 +57,21 @@ Combination DeriveCombination(bool andSearch, bool notSearch, bool orSearch);
 // Modes other than 0, 1 and 2 count as Normal.
 SearchMode DeriveSearchMode(int setting);
 
+// Computes the derived values and keeps the hits per refresh at 1 or more.
+void DeriveRequestValues(SearchRequest& request);
 SearchRequest ReadSearchRequest(const CSettingsStore& store);
+
+// The keyword one narrowing keeps the result lines of.
+struct NarrowRequest {
+    std::string keyword;
+    // A plain word when keywordIsWord, else the name of a word group when
+    // keywordIsGroup; with neither, narrowing leaves the list as it is.
+    bool keywordIsWord = true;
+    bool keywordIsGroup = false;
+    bool ignoreCase = false;
+    MatchMode mode = MatchMode::Substring;
+};
+
+NarrowRequest ReadNarrowRequest(const CSettingsStore& store);
 
 }  // namespace quilsk

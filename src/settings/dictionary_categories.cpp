@@ -8,18 +8,18 @@ namespace quilsk {
 
 namespace {
 
-// Section names and masks are cp932 bytes; the comments give their text.
+// Masks are cp932 bytes; the comments give their text. The sections are the schema's.
 constexpr std::array<CategoryInfo, 10> kCategories = {{
-    {Category::Main, "ZELK\x93\x64\x8E\x71\x8E\xAB\x8F\x91", "ZELK5*.*", "main"},  // ZELK電子辞書, ZELK5*.*
-    {Category::Supplement, "\x95\xE2\x88\xE2", "ZELK-HOI.*", "supplement"},  // 補遺
-    {Category::Technical, "\x90\xEA\x96\xE5\x8E\xAB\x8F\x91", "ZELTEC5*.*", "technical"},  // 専門辞書
-    {Category::Abbreviations, "\x97\xAA\x8C\xEA\x8E\xAB\x8F\x91", "ZELK\x97\xAA\x8C\xEA.*", "abbreviations"},  // 略語辞書, ZELK略語.*
-    {Category::ProperNouns, "\x8C\xC5\x97\x4C\x96\xBC\x8E\xAB\x8F\x91", "ZELK\x8C\xC5\x96\xBC.*", "proper-nouns"},  // 固有名辞書, ZELK固名.*
-    {Category::Corpus, "\xCA\xDE\xB2\xD8\xDD\xB6\xDE\xD9\xA5\xBA\xB0\xCA\xDF\xBD", "ZELK-BIL*.*", "corpus"},  // ﾊﾞｲﾘﾝｶﾞﾙ･ｺｰﾊﾟｽ
-    {Category::Others, "\x82\xBB\x82\xCC\x91\xBC", "", "others"},  // その他
-    {Category::Spare1, "\x97\x5C\x94\xF5\x31", "*.*", "spare1"},  // 予備1
-    {Category::Spare2, "\x97\x5C\x94\xF5\x32", "*.*", "spare2"},  // 予備2
-    {Category::Spare3, "\x97\x5C\x94\xF5\x33", "*.*", "spare3"},  // 予備3
+    {Category::Main, setting::kCategorySections[0], "ZELK5*.*", "main"},
+    {Category::Supplement, setting::kCategorySections[1], "ZELK-HOI.*", "supplement"},
+    {Category::Technical, setting::kCategorySections[2], "ZELTEC5*.*", "technical"},
+    {Category::Abbreviations, setting::kCategorySections[3], "ZELK\x97\xAA\x8C\xEA.*", "abbreviations"},  // ZELK略語.*
+    {Category::ProperNouns, setting::kCategorySections[4], "ZELK\x8C\xC5\x96\xBC.*", "proper-nouns"},  // ZELK固名.*
+    {Category::Corpus, setting::kCategorySections[5], "ZELK-BIL*.*", "corpus"},
+    {Category::Others, setting::kCategorySections[6], "", "others"},
+    {Category::Spare1, setting::kCategorySections[7], "*.*", "spare1"},
+    {Category::Spare2, setting::kCategorySections[8], "*.*", "spare2"},
+    {Category::Spare3, setting::kCategorySections[9], "*.*", "spare3"},
 }};
 
 struct PassCategories {
@@ -72,12 +72,15 @@ const CategoryInfo& InfoOf(Category category) { return kCategories[static_cast<s
 CategoryRegistration ReadRegistration(const CSettingsStore& store, Category category)
 {
     const char* section = InfoOf(category).section;
-    return {store.GetString(section, "Dir", ""), store.GetString(section, "Filename", "")};
+    return {store.Get(setting::kRegistrationDir.InSection(section)),
+            store.Get(setting::kRegistrationMask.InSection(section))};
 }
 
 bool WriteRegistration(CSettingsStore& store, Category category, const CategoryRegistration& registration)
 {
-    return store.WriteStrings(InfoOf(category).section, {{"Dir", registration.dir}, {"Filename", registration.mask}});
+    const char* section = InfoOf(category).section;
+    return store.Write({{setting::kRegistrationDir.InSection(section), registration.dir},
+                        {setting::kRegistrationMask.InSection(section), registration.mask}});
 }
 
 PassFiles BuildPassFiles(const CSettingsStore& store, Pass pass, std::string_view quickLetter)
@@ -85,7 +88,7 @@ PassFiles BuildPassFiles(const CSettingsStore& store, Pass pass, std::string_vie
     PassFiles files;
     const CategoryRegistration main = ReadRegistration(store, Category::Main);
     if (pass == Pass::QuickOnly) {
-        const std::string mask = quickLetter.empty() ? std::string() : store.GetString("Quick", quickLetter, "");
+        const std::string mask = quickLetter.empty() ? std::string() : store.Get(setting::kQuickMasks(quickLetter));
         if (main.dir.empty() || mask.empty()) return files;
         files.listingFailed = !AppendListing(main.dir, mask, files.files);
     } else {

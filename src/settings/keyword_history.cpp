@@ -9,13 +9,6 @@ namespace quilsk {
 
 namespace {
 
-constexpr const char* kSection = "History";
-
-std::string HistoryKey(int which, size_t index)
-{
-    return "Keyword" + std::to_string(which) + static_cast<char>('A' + index);
-}
-
 auto FindEntry(std::vector<std::string>& list, const std::string& text)
 {
     return std::find_if(list.begin(), list.end(), [&](const std::string& e) { return EqualsIgnoreCaseA(e, text); });
@@ -25,7 +18,7 @@ void LoadList(const CSettingsStore& store, int which, std::vector<std::string>& 
 {
     list.clear();
     for (size_t i = 0; i < CKeywordHistory::kStoredEntries; ++i) {
-        std::string value = store.GetString(kSection, HistoryKey(which, i), "");
+        std::string value = store.Get(setting::kHistory(HistoryKey(which, i)));
         if (value.empty() || FindEntry(list, value) != list.end()) continue;
         list.push_back(std::move(value));
     }
@@ -52,10 +45,10 @@ void Merge(std::vector<std::string>& stored, std::vector<std::string>& inMemory,
     inMemory = std::move(stored);
 }
 
-void AddToSave(IniValues& values, int which, const std::vector<std::string>& list)
+void AddToSave(std::vector<SettingValue>& values, int which, const std::vector<std::string>& list)
 {
     const size_t n = std::min(list.size(), CKeywordHistory::kStoredEntries);
-    for (size_t i = 0; i < n; ++i) values.emplace_back(HistoryKey(which, i), list[i]);
+    for (size_t i = 0; i < n; ++i) values.emplace_back(setting::kHistory(HistoryKey(which, i)), list[i]);
 }
 
 }  // namespace
@@ -66,21 +59,19 @@ void CKeywordHistory::Load(const CSettingsStore& store)
     LoadList(store, 2, m_keyword2);
 }
 
-bool CKeywordHistory::Record(CSettingsStore& store, bool recordKeyword1, bool recordKeyword2)
+bool CKeywordHistory::Record(CSettingsStore& store, const std::string* keyword1, const std::string* keyword2)
 {
     return store.Update([&] {
-        const std::string keyword1 = store.GetString("Keyword", "Keyword1", "");
-        const std::string keyword2 = store.GetString("Keyword", "Keyword2", "");
         std::vector<std::string> stored1;
         std::vector<std::string> stored2;
         LoadList(store, 1, stored1);
         LoadList(store, 2, stored2);
-        Merge(stored1, m_keyword1, recordKeyword1 ? &keyword1 : nullptr);
-        Merge(stored2, m_keyword2, recordKeyword2 ? &keyword2 : nullptr);
-        IniValues values;
-        if (recordKeyword1) AddToSave(values, 1, m_keyword1);
-        if (recordKeyword2) AddToSave(values, 2, m_keyword2);
-        return values.empty() || store.WriteStrings(kSection, values);
+        Merge(stored1, m_keyword1, keyword1);
+        Merge(stored2, m_keyword2, keyword2);
+        std::vector<SettingValue> values;
+        if (keyword1) AddToSave(values, 1, m_keyword1);
+        if (keyword2) AddToSave(values, 2, m_keyword2);
+        return values.empty() || store.Write(values);
     });
 }
 

@@ -1,9 +1,6 @@
 #include "settings/settings_store.h"
 
-#include <climits>
-
 #include "platform/atomic_file.h"
-#include "platform/char_case.h"
 
 namespace quilsk {
 
@@ -16,42 +13,7 @@ std::string_view SingleLine(std::string_view value)
 
 }  // namespace
 
-int LeadingInt(std::string_view text)
-{
-    size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-    long long value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;
-    }
-    if (negative) value = -value;
-    if (value > INT_MAX) return INT_MAX;
-    if (value < INT_MIN) return INT_MIN;
-    return static_cast<int>(value);
-}
-
 CSettingsStore::CSettingsStore(std::filesystem::path file) : m_file(std::move(file)) {}
-
-void CSettingsStore::SetOverride(std::string_view section, std::string_view key, std::string value)
-{
-    for (Override& o : m_overrides) {
-        if (EqualsIgnoreCaseA(o.section, section) && EqualsIgnoreCaseA(o.key, key)) {
-            o.value = std::move(value);
-            return;
-        }
-    }
-    m_overrides.push_back({std::string(section), std::string(key), std::move(value)});
-}
-
-const std::string* CSettingsStore::FindOverride(std::string_view section, std::string_view key) const
-{
-    for (const Override& o : m_overrides)
-        if (EqualsIgnoreCaseA(o.section, section) && EqualsIgnoreCaseA(o.key, key)) return &o.value;
-    return nullptr;
-}
 
 void CSettingsStore::Sync() const
 {
@@ -75,7 +37,6 @@ std::string CSettingsStore::ReadProblem() const
 
 std::optional<std::string> CSettingsStore::Lookup(std::string_view section, std::string_view key) const
 {
-    if (const std::string* value = FindOverride(section, key)) return *value;
     Sync();
     return m_document.Lookup(section, key);
 }
@@ -96,6 +57,34 @@ int CSettingsStore::GetInt(std::string_view section, std::string_view key, int d
     return LeadingInt(*stored);
 }
 
+std::string CSettingsStore::Get(const SettingKey& setting, size_t maxBytes) const
+{
+    return GetString(setting.section, setting.key, setting.fallback, maxBytes);
+}
+
+int CSettingsStore::GetInt(const SettingKey& setting) const
+{
+    if (setting.type == SettingType::Text) return LeadingInt(Get(setting));
+    return GetInt(setting.section, setting.key, LeadingInt(setting.fallback));
+}
+
+bool CSettingsStore::Write(const SettingKey& setting, std::string_view value)
+{
+    return WriteString(setting.section, setting.key, value);
+}
+
+bool CSettingsStore::Write(const SettingKey& setting, int value) { return Write(setting, std::to_string(value)); }
+
+bool CSettingsStore::Write(const std::vector<SettingValue>& values)
+{
+    std::vector<SectionValues> sections;
+    for (const SettingValue& v : values) {
+        if (sections.empty() || sections.back().section != v.section) sections.push_back({v.section, {}});
+        sections.back().values.emplace_back(v.key, v.value);
+    }
+    return WriteSections(sections);
+}
+
 bool CSettingsStore::WriteString(std::string_view section, std::string_view key, std::string_view value)
 {
     return WriteStrings(section, {{std::string(key), std::string(value)}});
@@ -108,18 +97,32 @@ bool CSettingsStore::WriteInt(std::string_view section, std::string_view key, in
 
 bool CSettingsStore::WriteStrings(std::string_view section, const IniValues& values)
 {
-    if (const IniNameFault fault = SectionNameFault(section); fault != IniNameFault::None)
-        return Fail(m_file.string() + ": cannot write section \"" + ShownName(section) + "\": " + DescribeNameFault(fault));
-    IniValues cleaned;
-    cleaned.reserve(values.size());
-    for (const auto& [key, value] : values) {
-        if (const IniNameFault fault = KeyNameFault(key); fault != IniNameFault::None)
-            return Fail(m_file.string() + ": cannot write key \"" + ShownName(key) + "\": " + DescribeNameFault(fault));
-        cleaned.emplace_back(key, std::string(SingleLine(value)));
+    return WriteSections({{std::string(section), values}});
+}
+
+bool CSettingsStore::WriteSections(const std::vector<SectionValues>& sections)
+{
+    if (sections.empty()) return true;
+    std::vector<SectionValues> cleaned;
+    cleaned.reserve(sections.size());
+    for (const SectionValues& s : sections) {
+        if (const IniNameFault fault = SectionNameFault(s.section); fault != IniNameFault::None)
+            return Fail(m_file.string() + ": cannot write section \"" + ShownName(s.section) + "\": " +
+                        DescribeNameFault(fault));
+        cleaned.push_back({s.section, {}});
+        cleaned.back().values.reserve(s.values.size());
+        for (const auto& [key, value] : s.values) {
+            if (const IniNameFault fault = KeyNameFault(key); fault != IniNameFault::None)
+                return Fail(m_file.string() + ": cannot write key \"" + ShownName(key) + "\": " +
+                            DescribeNameFault(fault));
+            cleaned.back().values.emplace_back(key, std::string(SingleLine(value)));
+        }
     }
     return Update([&] {
         if (!m_readProblem.empty()) return Fail(m_readProblem);
-        std::string content = m_document.Applied(section, cleaned);
+        std::string content = m_document.Applied(cleaned.front().section, cleaned.front().values);
+        for (size_t i = 1; i < cleaned.size(); ++i)
+            content = CIniDocument(std::move(content)).Applied(cleaned[i].section, cleaned[i].values);
         if (std::string error = WriteFileAtomically(m_file, content); !error.empty()) {
             m_watch.Forget();
             return Fail(std::move(error));

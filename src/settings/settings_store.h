@@ -11,7 +11,9 @@
 
 #include "platform/file_lock.h"
 #include "platform/file_watch.h"
+#include "platform/leading_int.h"
 #include "settings/ini_text.h"
+#include "settings/settings_schema.h"
 
 // The settings file: read and write strings and integers by section and key.
 // The file is parsed once and read again only when it changed on disk, so a
@@ -20,6 +22,19 @@
 // the settings file, and each write reads the file afresh under the lock.
 
 namespace quilsk {
+
+// One value to write to a settings entry; it keeps its own copy of the names,
+// which may have been made at run time.
+struct SettingValue {
+    SettingValue(const SettingKey& setting, std::string text)
+        : section(setting.section), key(setting.key), value(std::move(text))
+    {
+    }
+
+    std::string section;
+    std::string key;
+    std::string value;
+};
 
 class CSettingsStore {
 public:
@@ -39,6 +54,14 @@ public:
     // when the key is missing or empty.
     int GetInt(std::string_view section, std::string_view key, int defaultValue) const;
 
+    // Reads through the schema: the entry's default when the key is missing.
+    std::string Get(const SettingKey& setting, size_t maxBytes = kStringLimit) const;
+    // An Integer or Flag entry as GetInt reads it; a Text entry's leading decimal
+    // number (0 when it is empty or has none).
+    int GetInt(const SettingKey& setting) const;
+    // A Flag entry: set only when it is 1.
+    bool IsSet(const SettingKey& setting) const { return GetInt(setting) == 1; }
+
     // Why the file cannot be read (it is a directory, a FIFO, a device, or
     // unreadable), UTF-8, for display; empty when it can be or does not exist.
     // Reads of such a file give the defaults; writes to it fail.
@@ -52,19 +75,17 @@ public:
     bool WriteString(std::string_view section, std::string_view key, std::string_view value);
     bool WriteInt(std::string_view section, std::string_view key, int value);
     bool WriteStrings(std::string_view section, const IniValues& values);
+    bool Write(const SettingKey& setting, std::string_view value);
+    bool Write(const SettingKey& setting, int value);
+    // Several entries, of one section or more, in one replacement of the file;
+    // new keys are added in the order given.
+    bool Write(const std::vector<SettingValue>& values);
 
     // Runs `edit` while other writers wait, so the values it reads are still the
     // stored ones when it writes: a read-modify-write that no other process can
     // interleave with. False when the lock cannot be taken (reported as a write
     // failure) or `edit` returns false.
     bool Update(const std::function<bool()>& edit);
-
-    // A value that reads return instead of the file's, for the life of this store
-    // (the options of one command-line run). Writes still go to the file.
-    void SetOverride(std::string_view section, std::string_view key, std::string value);
-    // Reads give the file's values again (the desktop's search from its command
-    // line is over).
-    void ClearOverrides() { m_overrides.clear(); }
 
     // UTF-8, for display: the file and why the last write failed.
     const std::string& LastError() const { return m_lastError; }
@@ -75,13 +96,12 @@ public:
     std::chrono::milliseconds LockTimeout() const { return m_lockTimeout; }
 
 private:
-    struct Override {
+    struct SectionValues {
         std::string section;
-        std::string key;
-        std::string value;
+        IniValues values;
     };
 
-    const std::string* FindOverride(std::string_view section, std::string_view key) const;
+    bool WriteSections(const std::vector<SectionValues>& sections);
     std::optional<std::string> Lookup(std::string_view section, std::string_view key) const;
     // Brings the parsed file up to date with the disk.
     void Sync() const;
@@ -92,7 +112,6 @@ private:
     std::filesystem::path m_file;
     std::string m_lastError;
     std::function<void(const std::string&)> m_onFailure;
-    std::vector<Override> m_overrides;
     std::chrono::milliseconds m_lockTimeout = kLockTimeout;
     CFileLock m_lock;
     int m_lockDepth = 0;
@@ -101,9 +120,5 @@ private:
     mutable CIniDocument m_document;
     mutable std::string m_readProblem;
 };
-
-// The leading decimal number of a text (blanks, then an optional sign); 0 when
-// there is none. Clamped to the range of int.
-int LeadingInt(std::string_view text);
 
 }  // namespace quilsk

@@ -6,23 +6,15 @@
 
 namespace quilsk {
 
-namespace {
-
-constexpr const char* kRecentSection = "Recent File List";
-
-std::string RecentKey(size_t index) { return "File" + std::to_string(index + 1); }
-
-}  // namespace
-
 void CStandardProfile::Load(const CSettingsStore& store)
 {
     m_recentFiles.clear();
     m_recentFileRemoved = false;
     for (size_t i = 0; i < kRecentFiles; ++i) {
-        std::string path = store.GetString(kRecentSection, RecentKey(i), "", CSettingsStore::kWhole);
+        std::string path = store.Get(setting::kRecentFiles(RecentFileKey(i)), CSettingsStore::kWhole);
         if (!path.empty()) m_recentFiles.push_back(std::move(path));
     }
-    m_previewPages = store.GetInt("Settings", "PreviewPages", 0);
+    m_previewPages = store.GetInt(setting::kPreviewPages);
 }
 
 bool CStandardProfile::Save(CSettingsStore& store) const
@@ -31,12 +23,13 @@ bool CStandardProfile::Save(CSettingsStore& store) const
     if (!m_recentFiles.empty() || m_recentFileRemoved) {
         // Unused slots are written empty: a key cannot be removed, and a stale
         // entry would come back at the next start.
-        IniValues values;
+        std::vector<SettingValue> values;
         for (size_t i = 0; i < kRecentFiles; ++i)
-            values.emplace_back(RecentKey(i), i < m_recentFiles.size() ? m_recentFiles[i] : std::string());
-        ok = store.WriteStrings(kRecentSection, values);
+            values.emplace_back(setting::kRecentFiles(RecentFileKey(i)),
+                                i < m_recentFiles.size() ? m_recentFiles[i] : std::string());
+        ok = store.Write(values);
     }
-    if (m_previewPages != 0) ok = store.WriteInt("Settings", "PreviewPages", m_previewPages) && ok;
+    if (m_previewPages != 0) ok = store.Write(setting::kPreviewPages, m_previewPages) && ok;
     return ok;
 }
 

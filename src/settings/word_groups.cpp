@@ -10,11 +10,7 @@ namespace quilsk {
 
 namespace {
 
-constexpr const char* kNamesSection = "WordGroupNames";
-constexpr const char* kWordsSection = "WordGroup";
 constexpr size_t kNamesValueLimit = 200;
-
-std::string NamesKey(size_t index) { return index == 0 ? "Name" : "Name" + std::to_string(index); }
 
 }  // namespace
 
@@ -53,14 +49,14 @@ std::vector<std::string> SplitStoredList(std::string_view text)
 
 std::vector<std::string> ReadGroupWords(const CSettingsStore& store, std::string_view name)
 {
-    return SplitStoredList(store.GetString(kWordsSection, name, "", CSettingsStore::kWhole));
+    return SplitStoredList(store.Get(setting::kWordGroups(name), CSettingsStore::kWhole));
 }
 
 std::vector<std::string> ReadGroupNames(const CSettingsStore& store)
 {
     std::vector<std::string> names;
     for (size_t index = 0;; ++index) {
-        const std::string value = store.GetString(kNamesSection, NamesKey(index), "", CSettingsStore::kWhole);
+        const std::string value = store.Get(setting::kWordGroupNames(WordGroupNamesKey(index)), CSettingsStore::kWhole);
         if (value.empty()) break;
         for (std::string& name : SplitStoredList(value)) {
             const bool held = std::any_of(names.begin(), names.end(),
@@ -73,24 +69,24 @@ std::vector<std::string> ReadGroupNames(const CSettingsStore& store)
 
 bool WriteGroupNames(CSettingsStore& store, const std::vector<std::string>& names)
 {
-    IniValues values;
+    std::vector<SettingValue> values;
     std::string running;
     for (const std::string& name : names) {
         running += name;
         running += '|';
         if (running.size() > kNamesValueLimit) {
-            values.emplace_back(NamesKey(values.size()), std::move(running));
+            values.emplace_back(setting::kWordGroupNames(WordGroupNamesKey(values.size())), std::move(running));
             running.clear();
         }
     }
-    values.emplace_back(NamesKey(values.size()), std::move(running));
+    values.emplace_back(setting::kWordGroupNames(WordGroupNamesKey(values.size())), std::move(running));
     // The keys to empty are those stored when the names are written.
     return store.Update([&] {
         for (size_t index = values.size();; ++index) {
-            if (store.GetString(kNamesSection, NamesKey(index), "", CSettingsStore::kWhole).empty()) break;
-            values.emplace_back(NamesKey(index), "");
+            if (store.Get(setting::kWordGroupNames(WordGroupNamesKey(index)), CSettingsStore::kWhole).empty()) break;
+            values.emplace_back(setting::kWordGroupNames(WordGroupNamesKey(index)), "");
         }
-        return store.WriteStrings(kNamesSection, values);
+        return store.Write(values);
     });
 }
 
@@ -103,7 +99,7 @@ bool WriteGroupWords(CSettingsStore& store, std::string_view name, const std::ve
         value += word;
         value += '|';
     }
-    return store.WriteString(kWordsSection, name, value);
+    return store.Write(setting::kWordGroups(name), value);
 }
 
 }  // namespace quilsk

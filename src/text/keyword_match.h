@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "search/search_request.h"
+#include "text/match_mode.h"
 
 // Keyword matching over one line: the byte-wise Find, the boundary test of the
 // four match modes, case folding, and the hit decision of a search.

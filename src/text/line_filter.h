@@ -1,10 +1,14 @@
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 #include "text/keyword_match.h"
 
 namespace quilsk {
+
+// The bytes one read of a dictionary line takes: a longer line is read in pieces.
+constexpr size_t kMaxLineRead = 6117;
 
 // How a search tests one dictionary line.
 struct LineRules {

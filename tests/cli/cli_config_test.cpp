@@ -35,6 +35,26 @@ TEST_F(CliConfigTest, ReadsAnyCaseAndConvertsAtTheTerminalEdge)
     EXPECT_EQ(Config({"get-int", "N", "none", "-3"}).out, "-3\n");
 }
 
+TEST_F(CliConfigTest, GetWithoutADefaultGivesTheDefaultTheProgramReads)
+{
+    WriteBytes(ini, "[Options]\r\nColumn=60\r\n");
+    struct Case {
+        std::vector<std::string> args;
+        const char* out;
+    } cases[] = {
+        {{"get", "Options", "Column"}, "60\n"},        // stored
+        {{"get", "options", "hits"}, "20\n"},          // the search's default
+        {{"get", "Option", "KW1Word"}, "1\n"},         // a plain word by default
+        {{"get", "Options", "KW1Word"}, "0\n"},        // the other section's key
+        {{"get", "Font", "TextFontFace"}, "FixedSys\n"},
+        {{"get", "Options", "Hits", "7"}, "7\n"},      // a default given wins
+        {{"get", "Quick", "A"}, "\n"},
+        {{"get", "Unknown", "key"}, "\n"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Config(c.args).out, c.out) << c.args[1] << "/" << c.args[2];
+    EXPECT_EQ(ReadBytes(ini), "[Options]\r\nColumn=60\r\n");
+}
+
 TEST_F(CliConfigTest, SetWritesCp932AndChangesOnlyThatValue)
 {
     const std::string before = Sjis("; メモ\r\n[固有名辞書]\r\nDir=/a/\r\nextra=1\r\n");

@@ -69,6 +69,13 @@ TEST_F(CliSearchTest, OptionsLastOneRunButTheHistoryIsRecorded)
     const std::string before = ReadBytes(ini);
     EXPECT_EQ(Cli({"search", "--tag", "-i", "--no-history", "apple"}).exitCode, 0);
     EXPECT_EQ(ReadBytes(ini), before) << "--no-history leaves the file alone";
+    const auto all = Cli({"search", "--or", "--group2", "--match=word", "--match2", "prefix", "--mode=quick",
+                          "--headword-only", "--skip-examples", "--sort", "--dedupe", "--no-index", "--index-dir",
+                          dir.Path().string(), "--narrow", "APPLE", "--narrow-ignore-case", "--no-history", "apple",
+                          "fruit"});
+    EXPECT_EQ(all.exitCode, 0) << all.err;
+    EXPECT_EQ(all.out, "■apple : りんご\n");
+    EXPECT_EQ(ReadBytes(ini), before) << "the options are this run's only";
     EXPECT_EQ(Cli({"search", "--tag", "apple"}).exitCode, 0);
     EXPECT_EQ(Cli({"history"}).out, "apple\n");
     EXPECT_EQ(Cli({"config", "get", "Options", "TagForm", "unset"}).out, "unset\n");

@@ -375,7 +375,7 @@ private slots:
         Start();
         StartSearch search;
         search.requested = true;
-        search.overrides = {{"Keyword", "Keyword1", "apple"}, {"Options", "TagForm", "1"}};
+        search.changes = {[](SearchRequest& r) { r.keyword1 = "apple"; }, [](SearchRequest& r) { r.tagForm = true; }};
         app->SearchAtStart(search);
         QCOMPARE(View().Document().Results().Count(), size_t(2));
         QVERIFY(View().Document().Results().begin()->find("DICT.TXT(      1) apple : 1") != std::string::npos);

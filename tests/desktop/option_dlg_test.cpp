@@ -203,7 +203,7 @@ private slots:
         QCOMPARE(preset.family().toLower(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family().toLower());
         QCOMPARE(file.KeysOf("Font"), (std::vector<std::string>{"TextFont", "TextFontFace"}));
         CFontSetting stored;
-        QVERIFY(stored.Load(file.Store(), "Font", "Text"));
+        QVERIFY(stored.Load(file.Store()));
         QCOMPARE(stored.font.height, -QFontInfo(chosen).pixelSize());
         QCOMPARE(stored.font.weight, chosen.weight());
         QCOMPARE(stored.font.italic != 0, chosen.italic());

@@ -67,7 +67,7 @@ private slots:
             hitsWhenHandled = doc->Results().Count();
             busyWhenHandled = app->busy;
         });
-        QVERIFY(doc->Search());
+        QVERIFY(doc->Search(ReadSearchRequest(settings->Store())));
         QVERIFY(busyWhenHandled);
         // The clock is read once at construction and once per pump call: the
         // first three calls (10, 20, 30 ms) leave the event waiting, the fourth
@@ -86,7 +86,7 @@ private slots:
             captionsSeen << view.windowTitle();
             RunStopSearchCommand(view);
         });
-        QVERIFY(doc->Search());
+        QVERIFY(doc->Search(ReadSearchRequest(settings->Store())));
         // Handled 80 hits into the first file; the scan stops before the next file.
         QCOMPARE(doc->Results().Count(), size_t(kLinesPerFile));
         QVERIFY(!app->busy);

@@ -44,7 +44,7 @@ private:
     {
         settings->Store().WriteString("Keyword", "Keyword1", "apple");
         settings->Store().WriteInt("Options", "TagForm", tagForm ? 1 : 0);
-        QVERIFY(Doc().Search());
+        QVERIFY(Doc().Search(ReadSearchRequest(settings->Store())));
         QCOMPARE(Doc().Results().Count(), size_t(2));
     }
 

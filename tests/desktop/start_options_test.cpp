@@ -17,13 +17,17 @@ StartRequest Read(const QStringList& arguments)
     return ReadStartArguments(static_cast<int>(argv.size()), argv.data());
 }
 
-// The overrides as "Section/Key=value" in order.
-QStringList Overrides(const StartRequest& request)
+// A request with every field the options can change set the other way, then changed by them.
+SearchRequest Changed(const StartRequest& start)
 {
-    QStringList list;
-    for (const StartOverride& each : request.search.overrides)
-        list << QString::fromLatin1(QByteArray::fromStdString(each.section + "/" + each.key + "=" + each.value));
-    return list;
+    SearchRequest request;
+    request.keyword1 = "stored1";
+    request.keyword2 = "stored2";
+    request.keyword1WholeWord = true;
+    request.keyword1Suffix = true;
+    request.tagForm = true;
+    for (const RequestChange& change : start.search.changes) change(request);
+    return request;
 }
 
 }  // namespace
@@ -74,11 +78,17 @@ private slots:
         QCOMPARE(int(request.action), int(StartAction::OpenWindow));
         QVERIFY(request.search.requested);
         QVERIFY(!request.search.recordHistory);
-        QCOMPARE(Overrides(request),
-                 QStringList({QString::fromLatin1("Keyword/Keyword1=\x97\xD1\x8C\xE7"), "Keyword/AndSearch=0",
-                              "Keyword/NotSearch=0", "Keyword/OrSearch=1", "Options/IgnoreCase=1",
-                              "Options/KW1Word=0", "Options/KW1Forward=1", "Options/KW1Back=0", "Options/Mode=1",
-                              "Options/TagForm=0", "Keyword/Keyword2=--dash"}));
+        const SearchRequest changed = Changed(request);
+        QCOMPARE(changed.keyword1, std::string("\x97\xD1\x8C\xE7"));
+        QCOMPARE(changed.keyword2, std::string("--dash"));
+        QVERIFY(!changed.andSearch && !changed.notSearch && changed.orSearch);
+        QVERIFY(changed.ignoreCase);
+        QVERIFY(!changed.keyword1WholeWord && changed.keyword1Prefix && !changed.keyword1Suffix);
+        QCOMPARE(changed.searchModeSetting, 1);
+        QVERIFY(!changed.tagForm);
+        // Options given later win.
+        QVERIFY(!Changed(Read({"--search", "a", "--tag", "--no-tag"})).tagForm);
+        QVERIFY(Changed(Read({"--search", "a", "--match", "word", "--match2", "suffix"})).keyword2Suffix);
         QVERIFY(!Read({}).search.requested);
         // A keyword after "--" may start with '-': a third one is still too many.
         QCOMPARE(int(Read({"--search", "a", "--", "-b", "-c"}).action), int(StartAction::BadArguments));

@@ -31,7 +31,7 @@ protected:
         AddFile("d/B.TXT", DictionaryText("b", 40));
         AddFile("d/C.TXT", DictionaryText("c", 60));
         Register(Category::Main, "d", "*.TXT");
-        store.SetOverride("Options", "TagForm", "1");
+        Set("Options", "TagForm", "1");
         Set("Index", "Dir", DirOf("idx"));
         fs::create_directories(dir / "idx");
         ASSERT_EQ(BuildIndex(store).error, "");

@@ -32,37 +32,35 @@ struct Request {
     bool tagForm = false;
 };
 
-// Stores the request as overrides: many requests, no settings-file writes.
-void ApplyRequest(CSettingsStore& store, const Request& r)
+// The search request for `r`; a keyword of several words is stored as a word
+// group named after the keyword's slot.
+void ApplyRequest(CSettingsStore& store, const Request& r, SearchRequest& request)
 {
-    const auto flag = [&](const char* section, const char* key, bool on) {
-        store.SetOverride(section, key, on ? "1" : "0");
-    };
-    const auto keyword = [&](const char* key, const char* wordFlag, const char* groupFlag,
-                             const std::vector<std::string>& words) {
+    const auto keyword = [&](const char* name, const std::vector<std::string>& words, std::string& text, bool& isWord,
+                             bool& isGroup) {
         const bool group = words.size() > 1;
-        std::string stored;
-        for (const std::string& word : words) stored += word + "|";
-        store.SetOverride("WordGroup", key, stored);
-        store.SetOverride("Keyword", key, words.empty() ? "" : group ? key : words[0]);
-        flag("Option", wordFlag, !group);
-        flag("Option", groupFlag, group);
+        if (group) {
+            ASSERT_TRUE(WriteGroupWords(store, name, words));
+        }
+        text = words.empty() ? "" : group ? name : words[0];
+        isWord = !group;
+        isGroup = group;
     };
-    keyword("Keyword1", "KW1Word", "KW1Group", r.words1);
-    keyword("Keyword2", "KW2Word", "KW2Group", r.words2);
-    flag("Keyword", "AndSearch", r.combination == Combination::And);
-    flag("Keyword", "NotSearch", r.combination == Combination::Not);
-    flag("Keyword", "OrSearch", r.combination == Combination::Or);
-    flag("Options", "KW1Word", r.mode1 == MatchMode::WholeWord);
-    flag("Options", "KW1Forward", r.mode1 == MatchMode::Prefix);
-    flag("Options", "KW1Back", r.mode1 == MatchMode::Suffix);
-    flag("Options", "KW2Word", r.mode2 == MatchMode::WholeWord);
-    flag("Options", "KW2Forward", r.mode2 == MatchMode::Prefix);
-    flag("Options", "KW2Back", r.mode2 == MatchMode::Suffix);
-    flag("Options", "IgnoreCase", r.ignoreCase);
-    flag("Option", "Entry", r.headwordOnly);
-    flag("Option", "Example", r.skipExamples);
-    flag("Options", "TagForm", r.tagForm);
+    keyword("Keyword1", r.words1, request.keyword1, request.keyword1IsWord, request.keyword1IsGroup);
+    keyword("Keyword2", r.words2, request.keyword2, request.keyword2IsWord, request.keyword2IsGroup);
+    request.andSearch = r.combination == Combination::And;
+    request.notSearch = r.combination == Combination::Not;
+    request.orSearch = r.combination == Combination::Or;
+    request.keyword1WholeWord = r.mode1 == MatchMode::WholeWord;
+    request.keyword1Prefix = r.mode1 == MatchMode::Prefix;
+    request.keyword1Suffix = r.mode1 == MatchMode::Suffix;
+    request.keyword2WholeWord = r.mode2 == MatchMode::WholeWord;
+    request.keyword2Prefix = r.mode2 == MatchMode::Prefix;
+    request.keyword2Suffix = r.mode2 == MatchMode::Suffix;
+    request.ignoreCase = r.ignoreCase;
+    request.headwordOnly = r.headwordOnly;
+    request.skipExamples = r.skipExamples;
+    request.tagForm = r.tagForm;
 }
 
 class IndexBuilderTest : public test::SearchFixture {
@@ -72,6 +70,7 @@ protected:
         Register(Category::Main, "d", "ZELK5*.*");
         Register(Category::Corpus, "c", "BIL.TXT");
         Set("Index", "Dir", DirOf("idx"));
+        request.indexDir = DirOf("idx");
         std::filesystem::create_directories(dir / "idx");
     }
 
@@ -85,9 +84,9 @@ protected:
     BothWays SearchBothWays()
     {
         BothWays result;
-        store.SetOverride("Options", "Index", "0");
+        request.useIndex = false;
         result.scanned = Search();
-        store.SetOverride("Options", "Index", "1");
+        request.useIndex = true;
         host.scannedFiles.clear();
         result.indexed = Search();
         result.indexUsed = host.scannedFiles.empty();
@@ -102,7 +101,7 @@ protected:
         request.mode1 = mode;
         request.ignoreCase = ignoreCase;
         request.headwordOnly = true;
-        ApplyRequest(store, request);
+        ApplyRequest(store, request, this->request);
     }
 
     // Every posting the index holds for a word, as found by an exact walk.
@@ -325,7 +324,7 @@ TEST_F(IndexBuilderTest, ScanReferenceAndIndexGiveTheSameLines)
                         for (size_t i = 0; i < test::kByteRanges; ++i) coveredIgnoringCase[i] |= ranges[i];
                     }
             }
-            ApplyRequest(store, r);
+            ApplyRequest(store, r, request);
             const std::vector<std::string> expected = LineByLineResults(store, r);
             const std::string why = WhyNotIndexed(r);
             withHits += !expected.empty();
@@ -343,11 +342,7 @@ TEST_F(IndexBuilderTest, ScanReferenceAndIndexGiveTheSameLines)
                 const std::string keyword = random.Keyword(lines);
                 const bool ignoreCase = random.OneIn(2);
                 const auto mode = static_cast<MatchMode>(random.Below(4));
-                store.SetOverride("ReSea", "Keyword", keyword);
-                store.SetOverride("ReSea", "IgnoreCase", ignoreCase ? "1" : "0");
-                store.SetOverride("ReSea", "WordSearch", mode == MatchMode::WholeWord ? "1" : "0");
-                store.SetOverride("ReSea", "Before", mode == MatchMode::Prefix ? "1" : "0");
-                store.SetOverride("ReSea", "Back", mode == MatchMode::Suffix ? "1" : "0");
+
                 std::string folded = keyword;
                 if (ignoreCase) FoldKeyword(folded);
                 std::vector<std::string> kept;
@@ -356,7 +351,7 @@ TEST_F(IndexBuilderTest, ScanReferenceAndIndexGiveTheSameLines)
                     if (ignoreCase) FoldLine(work);
                     if (HasValidOccurrence(work, folded, mode)) kept.push_back(line);
                 }
-                doc.Narrow();
+                doc.Narrow({keyword, true, false, ignoreCase, mode});
                 ASSERT_TRUE(Lines() == kept)
                     << what << ", narrowed by \"" << keyword << "\": " << Difference(Lines(), kept);
                 narrowed += kept.size() != expected.size();

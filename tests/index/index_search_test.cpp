@@ -27,9 +27,10 @@ protected:
         // "apple" is spelled lower case in its node, "london" too: the walks must not care.
         Index({{"apple", 1}, {"Apple", 2}, {"pie", 2}, {"apple", 3}, {"day", 3}, {"application", 4}, {"london", 5}});
         AddFile("idx/vrnindex.ini", "[FileID]\r\n0=" + path + "\r\n");
-        Set("Index", "Dir", DirOf("idx"));
-        Set("Options", "Index", "1");
-        Set("Option", "Entry", "1");
+        Set("Index", "Dir", DirOf("idx"));  // for the word look-up
+        request.indexDir = DirOf("idx");
+        request.useIndex = true;
+        request.headwordOnly = true;
         Register(Category::Main, "d", "*.TXT");
     }
 
@@ -51,20 +52,15 @@ protected:
                                         const std::string& keyword2 = "", const char* combination = "AndSearch")
     {
         SetKeywords(keyword, keyword2);
-        ASSERT_TRUE_OR_EMPTY(store.WriteStrings("Options", {{"KW1Word", match == std::string("word") ? "1" : "0"},
-                                                            {"KW1Forward", match == std::string("prefix") ? "1" : "0"},
-                                                            {"KW1Back", match == std::string("suffix") ? "1" : "0"},
-                                                            {"IgnoreCase", ignoreCase ? "1" : "0"}}));
-        ASSERT_TRUE_OR_EMPTY(store.WriteStrings("Keyword", {{"AndSearch", "0"}, {"NotSearch", "0"}, {"OrSearch", "0"}}));
-        ASSERT_TRUE_OR_EMPTY(store.WriteString("Keyword", combination, "1"));
+        request.keyword1WholeWord = match == std::string("word");
+        request.keyword1Prefix = match == std::string("prefix");
+        request.keyword1Suffix = match == std::string("suffix");
+        request.ignoreCase = ignoreCase;
+        request.andSearch = combination == std::string("AndSearch");
+        request.notSearch = combination == std::string("NotSearch");
+        request.orSearch = combination == std::string("OrSearch");
         host.scannedFiles.clear();
         return Search();
-    }
-
-    static bool ASSERT_TRUE_OR_EMPTY(bool ok)
-    {
-        EXPECT_TRUE(ok);
-        return ok;
     }
 
     std::string path;
@@ -112,7 +108,7 @@ TEST_F(IndexSearchTest, SuffixSubstringAndJapaneseKeywordsScanInstead)
     EXPECT_EQ(SearchWith("apple", "suffix", true), (std::vector<std::string>{kApple, kApplePie, kExample}));
     EXPECT_FALSE(host.captions.empty());
     EXPECT_EQ(host.captions[0], Sjis("Zelkle1 <<インデックス検索中>>"));
-    Set("Options", "Mode", "2");
+    request.searchModeSetting = 2;
     SetKeywords(Sjis("りんご"));
     host.scannedFiles.clear();
     Search();
@@ -121,13 +117,13 @@ TEST_F(IndexSearchTest, SuffixSubstringAndJapaneseKeywordsScanInstead)
 
 TEST_F(IndexSearchTest, ExamplesTagFormAndTheLineOnce)
 {
-    Set("Option", "Example", "1");
+    request.skipExamples = true;
     EXPECT_EQ(SearchWith("apple", "word", true), (std::vector<std::string>{kApple, kApplePie}));
-    Set("Option", "Example", "0");
-    Set("Options", "TagForm", "1");
+    request.skipExamples = false;
+    request.tagForm = true;
     EXPECT_EQ(SearchWith("pie", "word", true), std::vector<std::string>{path + "(      2) " + kApplePie});
     Index({{"a", 3}, {"an", 3}, {"apple", 3}});
-    Set("Options", "TagForm", "0");
+    request.tagForm = false;
     EXPECT_EQ(SearchWith("a", "prefix", true), std::vector<std::string>{kExample}) << "three words, one line";
 }
 

@@ -54,10 +54,11 @@ TEST_F(IndexTableAndStopTest, TheStopRequestEndsTheWalkAtOnce)
     EXPECT_EQ(host.pumps, 50) << "no posting is read after the stop";
     EXPECT_FALSE(app.stopRequested) << "cleared for the next search";
 
-    store.SetOverride("Options", "Index", "1");
-    store.SetOverride("Option", "Entry", "1");
-    store.SetOverride("Options", "KW1Word", "1");
-    store.SetOverride("Keyword", "Keyword1", "apple");
+    request.useIndex = true;
+    request.indexDir = DirOf("idx");
+    request.headwordOnly = true;
+    request.keyword1WholeWord = true;
+    request.keyword1 = "apple";
     StopAtPump(120);
     EXPECT_EQ(Search().size(), 119u);
     EXPECT_EQ(host.pumps, 120);

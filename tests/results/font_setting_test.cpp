@@ -17,13 +17,13 @@ protected:
 TEST_F(FontAndColorSettingTest, FontReadsFourteenNumbersAndWritesSixteen)
 {
     CFontSetting font;
-    ASSERT_TRUE(font.Load(store, "Font", "Text"));
-    EXPECT_EQ(font.FormatNumbers(), CFontSetting::kDefaultNumbers);
+    ASSERT_TRUE(font.Load(store));
+    EXPECT_EQ(font.FormatNumbers(), setting::kTextFont.fallback);
     EXPECT_EQ(font.font.faceName, "FixedSys");
 
     store.WriteString("Font", "TextFont", "-16 0 0 0 700 1 0 257 128 1 2 1 49 255 7 7");
     store.WriteString("Font", "TextFontFace", "IPAGothic");
-    ASSERT_TRUE(font.Load(store, "Font", "Text"));
+    ASSERT_TRUE(font.Load(store));
     EXPECT_EQ(font.font.height, -16);
     EXPECT_EQ(font.font.weight, 700);
     EXPECT_EQ(font.font.italic, 1);
@@ -31,7 +31,7 @@ TEST_F(FontAndColorSettingTest, FontReadsFourteenNumbersAndWritesSixteen)
     EXPECT_EQ(font.font.pitchAndFamily, 49);
     EXPECT_EQ(font.color, 255u);
     EXPECT_EQ(font.font.faceName, "IPAGothic");
-    ASSERT_TRUE(font.Save(store, "Font", "Text"));
+    ASSERT_TRUE(font.Save(store));
     EXPECT_EQ(store.GetString("Font", "TextFont", ""), "-16 0 0 0 700 1 0 1 128 1 2 1 49 255 0 0");
 }
 
@@ -41,12 +41,12 @@ TEST_F(FontAndColorSettingTest, EmptyNumbersFailAndChangeNothingShortOnesKeepThe
     font.font.weight = 700;
     store.WriteString("Font", "TextFont", "");
     store.WriteString("Font", "TextFontFace", "Other");
-    EXPECT_FALSE(font.Load(store, "Font", "Text"));
+    EXPECT_FALSE(font.Load(store));
     EXPECT_EQ(font.font.weight, 700);
     EXPECT_EQ(font.font.faceName, "FixedSys");
 
     store.WriteString("Font", "TextFont", "-20 5 x 9");
-    ASSERT_TRUE(font.Load(store, "Font", "Text"));
+    ASSERT_TRUE(font.Load(store));
     EXPECT_EQ(font.font.height, -20);
     EXPECT_EQ(font.font.width, 5);
     EXPECT_EQ(font.font.escapement, 0);
@@ -70,20 +70,20 @@ TEST_F(FontAndColorSettingTest, ColoursReadTheirPrefixBaseOrDecimalWithTheirFall
     for (const Case& c : cases) {
         store.WriteString("Color", "BkColor", c.stored);
         CColorSetting background;
-        background.Load(store, "Color", "BkColor", 255, 255, 255);
+        background.Load(store, setting::kBackgroundColor);
         EXPECT_EQ(background.value, c.prefixBase) << c.stored;
         CColorSetting highlight;
-        highlight.Load(store, "Color", "BkColor", background);
+        highlight.Load(store, setting::kBackgroundColor, background);
         EXPECT_EQ(highlight.value, c.decimal) << c.stored;
     }
 
     CColorSetting text;
-    text.Load(store, "Color", "TxtColor", 0x12, 0x34, 0x56);
+    text.Load(store, setting::kTextColor.WithFallback(std::to_string(CColorSetting::Rgb(0x12, 0x34, 0x56))));
     EXPECT_EQ(text.value, 0x563412u);
     CColorSetting highlightText;
-    highlightText.Load(store, "Color", "HlTxtColor", text);
+    highlightText.Load(store, setting::kHighlightTextColor, text);
     EXPECT_EQ(highlightText.value, text.value);
-    ASSERT_TRUE(highlightText.Save(store, "Color", "HlTxtColor"));
+    ASSERT_TRUE(highlightText.Save(store, setting::kHighlightTextColor));
     EXPECT_EQ(store.GetString("Color", "HlTxtColor", ""), "5649426");
 }
 

@@ -12,7 +12,7 @@ protected:
     {
         AddFile("d/zelk5.txt", bytes);
         Register(Category::Main, "d", "ZELK5*.*");
-        Set("Options", "TagForm", "1");
+        request.tagForm = true;
         SetKeywords(keyword);
         std::vector<std::string> lines = Search();
         const std::string prefix = DirOf("d") + "zelk5.txt";  // as on disk
@@ -77,7 +77,7 @@ TEST_F(DictionaryScanTest, TagLinesAndTheCaptionShowThePathAsSpeltOnDisk)
     AddFile("Dict/Zelk5.txt", "key one\r\n");
     // Registered in upper case, as earlier versions stored directories.
     ASSERT_TRUE(WriteRegistration(store, Category::Main, {ToUpperA(DirOf("Dict")), "ZELK5*.*"}));
-    Set("Options", "TagForm", "1");
+    request.tagForm = true;
     SetKeywords("key");
     const std::string real = DirOf("Dict") + "Zelk5.txt";
     EXPECT_EQ(Search(), std::vector<std::string>{real + "(      1) key one\r\n"});

@@ -31,7 +31,7 @@ protected:
 TEST_F(QuickModeTest, QuickPutsTheLettersFilesFirstWithoutScanningThemTwice)
 {
     Set("Quick", "B", "ZELK5.B");
-    Set("Options", "Mode", "1");
+    request.searchModeSetting = 1;
     SetKeywords("banana");
     Search();
     EXPECT_EQ(ScannedNames(), (std::vector<std::string>{"ZELK5.B", "ZELK5.A", "ZELK-HOI.TXT"}));
@@ -39,7 +39,7 @@ TEST_F(QuickModeTest, QuickPutsTheLettersFilesFirstWithoutScanningThemTwice)
 
 TEST_F(QuickModeTest, QuickWithoutAnEntryPutsTheWholeDirectoryFirst)
 {
-    Set("Options", "Mode", "1");
+    request.searchModeSetting = 1;
     SetKeywords("cherry");
     Search();
     EXPECT_EQ(ScannedNames(), (std::vector<std::string>{"README", "ZELK5.A", "ZELK5.B", "ZELK-HOI.TXT"}));
@@ -48,9 +48,9 @@ TEST_F(QuickModeTest, QuickWithoutAnEntryPutsTheWholeDirectoryFirst)
 TEST_F(QuickModeTest, SuperQuickReadsOnlyTheLettersFilesWithoutFilters)
 {
     AddFile("d/ZELK5.A", "* apple example\r\napple : ringo\r\n");
-    Set("Options", "Mode", "2");
-    Set("Option", "Example", "1");
-    Set("Option", "Entry", "1");
+    request.searchModeSetting = 2;
+    request.skipExamples = true;
+    request.headwordOnly = true;
     SetKeywords("apple");
     EXPECT_EQ(Search(), (std::vector<std::string>{"* apple example\r\n", "apple : ringo\r\n"}));
     EXPECT_EQ(ScannedNames(), std::vector<std::string>{"ZELK5.A"});
@@ -62,7 +62,7 @@ TEST_F(QuickModeTest, SuperQuickReadsOnlyTheLettersFilesWithoutFilters)
 
 TEST_F(QuickModeTest, AJapaneseKeywordScansInNormalMode)
 {
-    Set("Options", "Mode", "2");
+    request.searchModeSetting = 2;
     SetKeywords(Sjis("りんご"));
     Search();
     EXPECT_EQ(ScannedNames(), (std::vector<std::string>{"ZELK5.A", "ZELK5.B", "ZELK-HOI.TXT"}));

@@ -64,7 +64,7 @@ TEST_F(ResultCommandsTest, SortedFlagUntilTheResultsAreDeleted)
 {
     doc.Results().Append(std::string_view("x\r\n"));
     EXPECT_FALSE(doc.IsSorted());
-    doc.SortResults();
+    doc.SortResults(false);
     EXPECT_TRUE(doc.IsSorted());
     doc.DeleteResults();
     EXPECT_FALSE(doc.IsSorted());
@@ -74,34 +74,35 @@ TEST_F(ResultCommandsTest, SortedFlagUntilTheResultsAreDeleted)
 
 TEST_F(ResultCommandsTest, NarrowingByWordOrGroupWithBoundaries)
 {
+    const auto word = [](const char* keyword, bool ignoreCase = false, MatchMode mode = MatchMode::Substring) {
+        return NarrowRequest{keyword, true, false, ignoreCase, mode};
+    };
+    const auto group = [](const char* name) { return NarrowRequest{name, false, true, false, MatchMode::Substring}; };
     struct Case {
         const char* name;
-        IniValues resea;
+        NarrowRequest request;
         std::vector<std::string> kept;
     } cases[] = {
-        {"plain word, case respected", {{"Keyword", "Cat"}}, {"Cat food\r\n"}},
-        {"case ignored", {{"Keyword", "Cat"}, {"IgnoreCase", "1"}}, {"Cat food\r\n", "a cat\r\n", "category\r\n"}},
-        {"whole word", {{"Keyword", "cat"}, {"IgnoreCase", "1"}, {"WordSearch", "1"}}, {"Cat food\r\n", "a cat\r\n"}},
-        {"prefix", {{"Keyword", "cat"}, {"Before", "1"}}, {"a cat\r\n", "category\r\n"}},
-        {"empty keyword keeps all", {{"Keyword", ""}}, {"Cat food\r\n", "a cat\r\n", "category\r\n", "dog\r\n"}},
-        {"group", {{"Keyword", "pets"}, {"Word", "0"}, {"Group", "1"}}, {"a cat\r\n", "category\r\n", "dog\r\n"}},
-        {"group without words", {{"Keyword", "none"}, {"Word", "0"}, {"Group", "1"}},
+        {"plain word, case respected", word("Cat"), {"Cat food\r\n"}},
+        {"case ignored", word("Cat", true), {"Cat food\r\n", "a cat\r\n", "category\r\n"}},
+        {"whole word", word("cat", true, MatchMode::WholeWord), {"Cat food\r\n", "a cat\r\n"}},
+        {"prefix", word("cat", false, MatchMode::Prefix), {"a cat\r\n", "category\r\n"}},
+        {"empty keyword keeps all", word(""), {"Cat food\r\n", "a cat\r\n", "category\r\n", "dog\r\n"}},
+        {"group", group("pets"), {"a cat\r\n", "category\r\n", "dog\r\n"}},
+        {"group without words", group("none"), {"Cat food\r\n", "a cat\r\n", "category\r\n", "dog\r\n"}},
+        {"neither", {"cat", false, false, false, MatchMode::Substring},
          {"Cat food\r\n", "a cat\r\n", "category\r\n", "dog\r\n"}},
-        {"neither", {{"Keyword", "cat"}, {"Word", "0"}}, {"Cat food\r\n", "a cat\r\n", "category\r\n", "dog\r\n"}},
-        {"second byte never starts an occurrence", {{"Keyword", "@"}}, {}},
+        {"second byte never starts an occurrence", word("@"), {}},
     };
     Set("WordGroup", "pets", "cat|dog|");
     for (const Case& c : cases) {
-        ASSERT_TRUE(store.WriteStrings("ReSea", {{"Keyword", ""}, {"Word", "1"}, {"Group", "0"}, {"IgnoreCase", "0"},
-                                                 {"WordSearch", "0"}, {"Before", "0"}, {"Back", "0"}}));
-        ASSERT_TRUE(store.WriteStrings("ReSea", c.resea));
         doc.DeleteResults();
         for (const char* line : {"Cat food\r\n", "a cat\r\n", "category\r\n", "dog\r\n"}) doc.Results().Append(std::string_view(line));
         if (std::string(c.name).starts_with("second")) {
             doc.DeleteResults();
             doc.Results().Append(std::string_view("\x81\x40\r\n"));
         }
-        doc.Narrow();
+        doc.Narrow(c.request);
         EXPECT_EQ(Lines(), c.kept) << c.name;
     }
 }

@@ -43,8 +43,8 @@ TEST_F(SearchDriverTest, ScansEveryPassInCategoryAndFileOrder)
 TEST_F(SearchDriverTest, FiltersApplyToTheMainPassOnly)
 {
     SetKeywords("apple");
-    Set("Option", "Example", "1");
-    Set("Option", "Entry", "1");
+    request.skipExamples = true;
+    request.headwordOnly = true;
     EXPECT_EQ(Search(), (std::vector<std::string>{Sjis("■apple : りんご\r\n"), Sjis("apple pie : アップルパイ\r\n"),
                                                   Sjis("■crab apple : 野生りんご\r\n"),
                                                   Sjis("* An apple a day. : 一日一個のりんご。\r\n")}));
@@ -56,7 +56,7 @@ TEST_F(SearchDriverTest, FiltersApplyToTheMainPassOnly)
 TEST_F(SearchDriverTest, TagFormCarriesThePathAndLineNumber)
 {
     SetKeywords("apply");
-    Set("Options", "TagForm", "1");
+    request.tagForm = true;
     EXPECT_EQ(Search(), std::vector<std::string>{Path("dict/zelk5.a") + "(      3) " + Sjis("■apply : 適用する\r\n")});
     EXPECT_TRUE(doc.LastSearchTagForm());
 }
@@ -67,13 +67,13 @@ TEST_F(SearchDriverTest, RefusalsChangeNothing)
     Search();
     const auto before = Lines();
     app.busy = true;
-    doc.Search();
+    Search();
     EXPECT_EQ(host.messages.back(), Sjis("現在別のタスクを実行中です。もうしばらくお待ちください。"));
     app.busy = false;
 
     SetKeywords("nogroup");
-    Set("Option", "KW1Word", "0");
-    doc.Search();
+    request.keyword1IsWord = false;
+    Search();
     EXPECT_EQ(host.messages.back(), Sjis("キーワードの初期化に失敗しました(;_;)"));
     EXPECT_EQ(Lines(), before);
     EXPECT_EQ(store.GetString("History", "Keyword1A", ""), "apple") << "a refused search records nothing";
@@ -83,7 +83,7 @@ TEST_F(SearchDriverTest, GroupsExpandIntoTheirWords)
 {
     Set("WordGroup", "fruit", "banana|");
     SetKeywords("fruit");
-    Set("Option", "KW1Word", "0");
+    request.keyword1IsWord = false;
     EXPECT_EQ(Search(), (std::vector<std::string>{Sjis("■banana : バナナ\r\n"), Sjis("●go bananas : 夢中になる\r\n")}));
     EXPECT_TRUE(app.history.Entries(1).empty()) << "group names are not recorded";
 }
@@ -107,8 +107,8 @@ TEST_F(SearchDriverTest, SpareCategoriesAreNeverScanned)
 TEST_F(SearchDriverTest, StopEndsTheScanButFinishingStepsStillRun)
 {
     SetKeywords("a");
-    Set("Options", "CheckData", "1");
-    Set("Option", "Sort", "1");
+    request.checkDuplicates = true;
+    request.sortResults = true;
     host.onPump = [&] { app.stopRequested = true; };
     const auto lines = Search();
     EXPECT_EQ(lines, (std::vector<std::string>{Sjis("■apple : りんご\r\n"), Sjis("■apply : 適用する\r\n"),
@@ -127,7 +127,7 @@ TEST_F(SearchDriverTest, ViewsRefreshEveryHitsHitsAndAfterEveryFile)
     for (int i = 0; i < 10; ++i) many += "hit\r\nmiss\r\n";
     AddFile("dict/zelk5.c", many);
     SetKeywords("hit");
-    Set("Options", "Hits", "3");
+    request.hitsPerRefresh = 3;
     Search();
     // Start, 3 refreshes for 10 hits (at 3, 6, 9), one after each of the 5 files, the end.
     EXPECT_EQ(host.refreshes, 1 + 3 + 5 + 1);
@@ -139,7 +139,7 @@ TEST_F(SearchDriverTest, ASecondSearchFromAPumpIsRefused)
     test::CTestHost otherHost;
     CZelklexDoc other(app, store, otherHost, "Zelkle2");
     host.onPump = [&] {
-        other.Search();
+        other.Search(request);
         host.onPump = nullptr;
     };
     const auto lines = Search();
@@ -151,9 +151,9 @@ TEST_F(SearchDriverTest, DuplicateCheckAndSortAtTheEnd)
 {
     AddFile("dict/zelk5.d", Sjis("APPLE : りんご\r\n* apple : りんご\r\n■apple : りんご\r\n"));
     SetKeywords("apple");
-    Set("Options", "IgnoreCase", "1");
-    Set("Options", "CheckData", "1");
-    Set("Option", "Sort", "1");
+    request.ignoreCase = true;
+    request.checkDuplicates = true;
+    request.sortResults = true;
     EXPECT_EQ(Search(), (std::vector<std::string>{
                             Sjis("■apple : りんご\r\n"), Sjis("■crab apple : 野生りんご\r\n"),
                             Sjis("* I ate an apple. : りんごを食べた。\r\n"), Sjis("* apple : りんご\r\n"),
@@ -176,10 +176,10 @@ TEST_F(SearchDriverTest, IgnoringCaseFindsTwoByteCharactersWhoseSecondByteLooksL
                  {Sjis("、"), false, 1},       {"kana", true, 3}};
     for (const Case& c : cases) {
         SetKeywords(c.keyword);
-        Set("Option", "KW1Word", c.isGroup ? "0" : "1");
-        Set("Options", "IgnoreCase", "0");
+        request.keyword1IsWord = !c.isGroup;
+        request.ignoreCase = false;
         const std::vector<std::string> respected = Search();
-        Set("Options", "IgnoreCase", "1");
+        request.ignoreCase = true;
         EXPECT_EQ(Search(), respected) << c.keyword;
         EXPECT_EQ(respected.size(), c.lines) << c.keyword;
     }

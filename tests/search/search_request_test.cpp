@@ -74,5 +74,27 @@ TEST_F(SearchRequestTest, GroupDecidedByTheWordFlagAloneAndHitsNeverBelowOne)
     EXPECT_EQ(ReadSearchRequest(store).hitsPerRefresh, 1);
 }
 
+TEST_F(SearchRequestTest, NarrowRequestFromItsOwnSection)
+{
+    NarrowRequest r = ReadNarrowRequest(store);
+    EXPECT_TRUE(r.keywordIsWord);
+    EXPECT_FALSE(r.keywordIsGroup);
+    EXPECT_FALSE(r.ignoreCase);
+    EXPECT_EQ(r.mode, MatchMode::Substring);
+    EXPECT_EQ(r.keyword, "");
+
+    ASSERT_TRUE(store.WriteStrings("ReSea", {{"Word", "0"}, {"Group", "1"}, {"IgnoreCase", "1"}, {"WordSearch", "2"},
+                                             {"Before", "1"}, {"Back", "1"}, {"Keyword", "pets"}}));
+    r = ReadNarrowRequest(store);
+    EXPECT_FALSE(r.keywordIsWord);
+    EXPECT_TRUE(r.keywordIsGroup);
+    EXPECT_TRUE(r.ignoreCase);
+    EXPECT_EQ(r.mode, MatchMode::Prefix) << "a flag of 2 is not set; prefix beats suffix";
+    EXPECT_EQ(r.keyword, "pets");
+    // Keyword 1's whole-word flag lives in "Options"; narrowing reads only its own.
+    ASSERT_TRUE(store.WriteStrings("Options", {{"KW1Word", "1"}, {"IgnoreCase", "0"}}));
+    EXPECT_TRUE(ReadNarrowRequest(store).ignoreCase);
+}
+
 }  // namespace
 }  // namespace quilsk

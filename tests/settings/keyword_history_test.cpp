@@ -11,9 +11,7 @@ class KeywordHistoryTest : public ::testing::Test {
 protected:
     void Search(const std::string& keyword1, const std::string& keyword2 = "", bool record1 = true, bool record2 = false)
     {
-        ASSERT_TRUE(store.WriteString("Keyword", "Keyword1", keyword1));
-        ASSERT_TRUE(store.WriteString("Keyword", "Keyword2", keyword2));
-        ASSERT_TRUE(history.Record(store, record1, record2));
+        ASSERT_TRUE(history.Record(store, record1 ? &keyword1 : nullptr, record2 ? &keyword2 : nullptr));
     }
 
     test::CTempDir dir;
@@ -84,8 +82,8 @@ TEST_F(KeywordHistoryTest, AnotherProgramsSearchesAreKeptAndSeen)
     other.Load(otherStore);
     history.Load(store);
     Search("plum");
-    ASSERT_TRUE(otherStore.WriteString("Keyword", "Keyword1", "fig"));
-    ASSERT_TRUE(other.Record(otherStore, true, false));
+    const std::string fig = "fig";
+    ASSERT_TRUE(other.Record(otherStore, &fig, nullptr));
     EXPECT_EQ(other.Entries(1), (std::vector<std::string>{"fig", "plum", "pear"}));
     Search("PEAR");
     EXPECT_EQ(history.Entries(1), (std::vector<std::string>{"pear", "fig", "plum"}));

@@ -152,13 +152,53 @@ TEST_F(SettingsStoreTest, WritesKeepPermissionsAndLeaveNoTemporaryFiles)
     EXPECT_EQ(names, (std::set<std::string>{"quilsk.ini", "quilsk.ini.lock"})) << "the lock file stays, nothing else";
 }
 
-TEST_F(SettingsStoreTest, OverridesAnswerReadsButWritesGoToTheFile)
+TEST_F(SettingsStoreTest, AGroupOfEntriesIsOneWriteWithTheBytesOfOneWritePerSection)
 {
-    ASSERT_TRUE(store.WriteString("Keyword", "Keyword1", "stored"));
-    store.SetOverride("keyword", "KEYWORD1", "override");
-    EXPECT_EQ(store.GetString("Keyword", "Keyword1", ""), "override");
-    ASSERT_TRUE(store.WriteString("Keyword", "Keyword1", "written"));
-    EXPECT_EQ(CSettingsStore(file).GetString("Keyword", "Keyword1", ""), "written");
+    const std::string start = "[Options]\r\nKW1Word=0\r\n\r\n[Index]\r\nDir=/old/\r\n";
+    WriteBytes(file, start);
+    ASSERT_TRUE(store.WriteStrings("Options", {{"KW1Word", "1"}, {"Column", "60"}}));
+    ASSERT_TRUE(store.WriteStrings("WindowSize", {{"Save", "1"}}));
+    ASSERT_TRUE(store.WriteStrings("Options", {{"Mode", "2"}}));
+    ASSERT_TRUE(store.WriteStrings("Index", {{"Dir", "/new/"}}));
+    const std::string oneWritePerSection = test::ReadBytes(file);
+
+    WriteBytes(file, start);
+    std::vector<std::string> contents;
+    store.SetWriteFailureHandler([&](const std::string& why) { contents.push_back(why); });
+    ASSERT_TRUE(store.Write({{setting::kKeyword1WholeWord, "1"},
+                             {setting::kColumn, "60"},
+                             {setting::kSavePlacement, "1"},
+                             {setting::kSearchMode, "2"},
+                             {setting::kIndexDir, "/new/"}}));
+    EXPECT_EQ(test::ReadBytes(file), oneWritePerSection);
+    EXPECT_TRUE(contents.empty());
+
+    // A bad name anywhere in the group writes nothing.
+    EXPECT_FALSE(store.Write({{setting::kColumn, "50"}, {setting::kWordGroups("bad=name"), "x"}}));
+    EXPECT_EQ(test::ReadBytes(file), oneWritePerSection);
+    EXPECT_EQ(contents.size(), 1u);
+}
+
+TEST_F(SettingsStoreTest, TypedReadsTakeTheSchemaDefaultAsTheUntypedReadsDid)
+{
+    struct Case {
+        const char* stored;  // nullptr: the key is missing
+        int hits;            // a Text entry: its leading number
+        int mode;            // an Integer entry: the default when missing or empty
+        bool ignoreCase;     // a Flag entry: set only when 1
+    } cases[] = {
+        {nullptr, 20, 0, false}, {"", 0, 0, false}, {"1", 1, 1, true},
+        {"2", 2, 2, false},      {"1x", 1, 1, true}, {"abc", 0, 0, false},
+    };
+    for (const Case& c : cases) {
+        WriteBytes(file, c.stored ? std::string("[Options]\nHits=") + c.stored + "\nMode=" + c.stored +
+                                        "\nIgnoreCase=" + c.stored + "\n"
+                                  : std::string());
+        EXPECT_EQ(store.GetInt(setting::kHitsPerRefresh), c.hits) << (c.stored ? c.stored : "missing");
+        EXPECT_EQ(store.GetInt(setting::kSearchMode), c.mode) << (c.stored ? c.stored : "missing");
+        EXPECT_EQ(store.IsSet(setting::kIgnoreCase), c.ignoreCase) << (c.stored ? c.stored : "missing");
+        EXPECT_EQ(store.Get(setting::kHitsPerRefresh), c.stored ? c.stored : "20");
+    }
 }
 
 TEST_F(SettingsStoreTest, EachLineEndStyleIsReadAndKept)

@@ -18,12 +18,14 @@ void SearchFixture::Register(Category category, const std::string& relativeDir, 
 
 void SearchFixture::SetKeywords(const std::string& keyword1, const std::string& keyword2)
 {
-    ASSERT_TRUE(store.WriteStrings("Keyword", {{"Keyword1", keyword1}, {"Keyword2", keyword2}}));
+    request.keyword1 = keyword1;
+    request.keyword2 = keyword2;
 }
 
 std::vector<std::string> SearchFixture::Search()
 {
-    doc.Search();
+    DeriveRequestValues(request);
+    doc.Search(request);
     return Lines();
 }
 

@@ -15,7 +15,8 @@
 
 namespace quilsk::test {
 
-// A settings file, dictionary files in a temporary directory and one document.
+// A settings file, dictionary files in a temporary directory, one document and
+// the request its searches run with (the defaults of an empty settings file).
 class SearchFixture : public ::testing::Test {
 protected:
     // Writes a dictionary file (cp932 bytes) under the temporary directory.
@@ -26,7 +27,7 @@ protected:
     void Set(const char* section, const char* key, const std::string& value) { ASSERT_TRUE(store.WriteString(section, key, value)); }
     void SetKeywords(const std::string& keyword1, const std::string& keyword2 = "");
 
-    // Runs a search and returns the result lines.
+    // Runs a search with `request` and returns the result lines.
     std::vector<std::string> Search();
     std::vector<std::string> Lines() const;
 
@@ -35,6 +36,7 @@ protected:
     CAppState app;
     CTestHost host;
     CZelklexDoc doc{app, store, host, "Zelkle1"};
+    SearchRequest request;
 };
 
 }  // namespace quilsk::test

@@ -76,8 +76,10 @@ CWindowSearch::~CWindowSearch() = default;
 
 void CWindowSearch::SetKeyword(const std::string& keyword)
 {
-    m_app->Store().SetOverride("Keyword", "Keyword1", keyword);
-    m_app->Store().SetOverride("Keyword", "Keyword2", "");
+    m_request = ReadSearchRequest(m_app->Store());
+    m_request.keyword1 = keyword;
+    m_request.keyword2.clear();
+    DeriveRequestValues(m_request);
 }
 
 TimedSearch CWindowSearch::SearchInWindow()
@@ -87,7 +89,7 @@ TimedSearch CWindowSearch::SearchInWindow()
     view.Document().DeleteResults();
     LetEventsRun();
     const TimedSearch timed = Time([&] {
-        SearchInView(view);
+        SearchInView(view, m_request);
         return view.Document().Results().Count();
     });
     LetEventsRun();
@@ -100,7 +102,7 @@ std::optional<TimedSearch> CWindowSearch::SearchEngineOnly()
     CZelklexDoc doc(m_app->State(), m_app->Store(), host, "engine");
     doc.SetRecordHistory(false);
     const TimedSearch timed = Time([&] {
-        doc.Search();
+        doc.Search(m_request);
         return doc.Results().Count();
     });
     if (host.Complained()) return std::nullopt;

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "search/search_request.h"
+
 // Runs searches in the desktop application's result window as its search
 // command does once the dialog is confirmed, for the README's picture and for
 // the benchmark of the window's overhead. The settings file is only read.
@@ -28,7 +30,7 @@ public:
     ~CWindowSearch();
 
     // Keyword 1 for the following searches (cp932), with no keyword 2; every
-    // other option comes from the settings file.
+    // other option comes from the settings file as it is now.
     void SetKeyword(const std::string& keyword);
 
     // The search in the result window, through the application's host; the
@@ -45,6 +47,7 @@ public:
 
 private:
     std::unique_ptr<CZelklexApp> m_app;
+    SearchRequest m_request;
 };
 
 }  // namespace quilsk

@@ -5,7 +5,7 @@
 
 #include "platform/ui/message_box.h"
 #include "platform/ui/qt_text.h"
-#include "settings/settings_store.h"
+#include "platform/leading_int.h"
 
 namespace quilsk {
 

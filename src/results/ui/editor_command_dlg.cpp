@@ -17,8 +17,6 @@ namespace quilsk {
 
 namespace {
 
-constexpr const char* kSection = "Editor";
-constexpr const char* kKey = "CmdLine";
 const char* const kAllFiles = "すべてのファイル (*)";
 const char* const kExecutables = "実行ファイル (*)";
 
@@ -29,7 +27,7 @@ CSetEditDlg::CSetEditDlg(CSettingsStore& store, QWidget* parent)
 {
     setWindowTitle(Ui("エディタ指定"));
     m_commandLine->setObjectName("commandLine");
-    m_commandLine->setText(ToQString(m_store.GetString(kSection, kKey, "")));
+    m_commandLine->setText(ToQString(m_store.Get(setting::kEditorCommand)));
     m_commandLine->setMinimumWidth(360);
     auto* explanation = new QLabel(
         Ui("検索結果をエディタに渡すときのための指定です。コマンドライン・パラミタには以下のマクロが利用できます。"), this);
@@ -77,7 +75,7 @@ void CSetEditDlg::OnOk()
 {
     const auto commandLine = FieldToCp932(this, m_commandLine->text(), Ui("エディタ"));
     if (!commandLine) return;
-    if (m_store.WriteString(kSection, kKey, *commandLine)) accept();
+    if (m_store.Write(setting::kEditorCommand, *commandLine)) accept();
 }
 
 }  // namespace quilsk

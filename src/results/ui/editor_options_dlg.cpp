@@ -27,7 +27,7 @@ CEditOptDlg::CEditOptDlg(CSettingsStore& store, QWidget* parent)
     boxes->addWidget(m_tag);
     LinkExactlyOne({m_resultFile, m_tag});
 
-    const bool callEditor = m_store.GetInt("Options", "CallEditor", 0) != 0;
+    const bool callEditor = m_store.GetInt(setting::kCallEditor) != 0;
     m_resultFile->setChecked(callEditor);
     m_tag->setChecked(!callEditor);
 
@@ -40,7 +40,7 @@ CEditOptDlg::CEditOptDlg(CSettingsStore& store, QWidget* parent)
 
 void CEditOptDlg::OnOk()
 {
-    if (m_store.WriteInt("Options", "CallEditor", m_resultFile->isChecked() ? 1 : 0)) accept();
+    if (m_store.Write(setting::kCallEditor, m_resultFile->isChecked() ? 1 : 0)) accept();
 }
 
 }  // namespace quilsk

@@ -15,21 +15,18 @@ namespace quilsk {
 
 namespace {
 
-constexpr const char* kSection = "PrintOpt";
-
 struct Field {
-    const char* key;
-    const char* fallback;
+    const SettingKey& setting;
     const char* label;
     NumberLimit below;
 };
 
 const Field kFields[] = {
-    {"Line", "30", "1ﾍﾟｰｼﾞあたりの行数", {10, "行数が少なすぎます!!", "10"}},
-    {"Column", "70", "1行あたりの桁数", {20, "桁数が少なすぎます!!", "20"}},
-    {"Page", "10", "最大印刷ﾍﾟｰｼﾞ数", {1, "ページ数が少なすぎます!!", "1"}},
-    {"Top", "0", "上部", {0, "０以上の整数で指定してください!!", "0"}},
-    {"Left", "0", "左側", {0, "０以上の整数で指定してください!!", "0"}},
+    {setting::kPrintLines, "1ﾍﾟｰｼﾞあたりの行数", {10, "行数が少なすぎます!!", "10"}},
+    {setting::kPrintColumns, "1行あたりの桁数", {20, "桁数が少なすぎます!!", "20"}},
+    {setting::kPrintPages, "最大印刷ﾍﾟｰｼﾞ数", {1, "ページ数が少なすぎます!!", "1"}},
+    {setting::kPrintTop, "上部", {0, "０以上の整数で指定してください!!", "0"}},
+    {setting::kPrintLeft, "左側", {0, "０以上の整数で指定してください!!", "0"}},
 };
 
 // The fields in the order their keys are written.
@@ -43,8 +40,8 @@ CPrintOptDlg::CPrintOptDlg(CSettingsStore& store, QWidget* parent) : QDialog(par
     auto* form = new QFormLayout;
     for (size_t i = 0; i < m_fields.size(); ++i) {
         const Field& field = kFields[i];
-        auto* edit = new QLineEdit(ToQString(m_store.GetString(kSection, field.key, field.fallback)), this);
-        edit->setObjectName(field.key);
+        auto* edit = new QLineEdit(ToQString(m_store.Get(field.setting)), this);
+        edit->setObjectName(QString::fromLatin1(field.setting.key.data(), static_cast<qsizetype>(field.setting.key.size())));
         form->addRow(Ui(field.label), edit);
         CheckNumberOnEveryChange(edit, {field.below, std::nullopt, true, false});
         m_fields[i] = edit;
@@ -59,13 +56,13 @@ CPrintOptDlg::CPrintOptDlg(CSettingsStore& store, QWidget* parent) : QDialog(par
 
 void CPrintOptDlg::OnOk()
 {
-    IniValues values;
+    std::vector<SettingValue> values;
     for (size_t i : kWriteOrder) {
         const auto text = FieldToCp932(this, m_fields[i]->text(), Ui(kFields[i].label));
         if (!text) return;
-        values.emplace_back(kFields[i].key, *text);
+        values.emplace_back(kFields[i].setting, *text);
     }
-    if (m_store.WriteStrings(kSection, values)) accept();
+    if (m_store.Write(values)) accept();
 }
 
 }  // namespace quilsk

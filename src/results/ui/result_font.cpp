@@ -8,7 +8,7 @@ namespace quilsk {
 QFont ReadResultFont(const CSettingsStore& store)
 {
     CFontSetting setting;
-    setting.Load(store, "Font", "Text");
+    setting.Load(store);
     return ToQFont(setting);
 }
 

@@ -19,8 +19,6 @@ namespace quilsk {
 
 namespace {
 
-constexpr const char* kSection = "ReSea";
-
 QCheckBox* NewCheckBox(QWidget* parent, const char* text, const char* name)
 {
     auto* box = new QCheckBox(Ui(text), parent);
@@ -96,24 +94,24 @@ CReseaDlg::CReseaDlg(CSettingsStore& store, CAppState& appState, QWidget* parent
 
 void CReseaDlg::Load()
 {
-    const auto flag = [this](const char* key, int fallback) { return m_store.GetInt(kSection, key, fallback) == 1; };
-    bool word = flag("Word", 1);
-    bool group = flag("Group", 0);
+    using namespace setting;
+    bool word = m_store.IsSet(kNarrowIsWord);
+    bool group = m_store.IsSet(kNarrowIsGroup);
     if (word == group) {
         word = true;
         group = false;
     }
-    bool wordSearch = flag("WordSearch", 0);
-    bool before = flag("Before", 0);
-    bool back = flag("Back", 0);
+    bool wordSearch = m_store.IsSet(kNarrowWholeWord);
+    bool before = m_store.IsSet(kNarrowPrefix);
+    bool back = m_store.IsSet(kNarrowSuffix);
     if (int(wordSearch) + int(before) + int(back) > 1) wordSearch = before = back = false;
     m_word->setChecked(word);
     m_group->setChecked(group);
-    m_ignoreCase->setChecked(flag("IgnoreCase", 0));
+    m_ignoreCase->setChecked(m_store.IsSet(kNarrowIgnoreCase));
     m_wordSearch->setChecked(wordSearch);
     m_before->setChecked(before);
     m_back->setChecked(back);
-    m_keyword->setText(ToQString(m_store.GetString(kSection, "Keyword", "")));
+    m_keyword->setText(ToQString(m_store.Get(kNarrowKeyword)));
 }
 
 void CReseaDlg::ChooseFromHistory()
@@ -126,13 +124,14 @@ void CReseaDlg::OnOk()
 {
     const auto keyword = FieldToCp932(this, m_keyword->text(), Ui("絞込み用ｷｰﾜｰﾄﾞ"));
     if (!keyword) return;
-    const bool written = m_store.WriteStrings(kSection, {{"Word", Flag(m_word)},
-                                                         {"Group", Flag(m_group)},
-                                                         {"IgnoreCase", Flag(m_ignoreCase)},
-                                                         {"WordSearch", Flag(m_wordSearch)},
-                                                         {"Before", Flag(m_before)},
-                                                         {"Back", Flag(m_back)},
-                                                         {"Keyword", *keyword}});
+    using namespace setting;
+    const bool written = m_store.Write({{kNarrowIsWord, Flag(m_word)},
+                                        {kNarrowIsGroup, Flag(m_group)},
+                                        {kNarrowIgnoreCase, Flag(m_ignoreCase)},
+                                        {kNarrowWholeWord, Flag(m_wordSearch)},
+                                        {kNarrowPrefix, Flag(m_before)},
+                                        {kNarrowSuffix, Flag(m_back)},
+                                        {kNarrowKeyword, *keyword}});
     if (written) accept();
 }
 

@@ -22,8 +22,6 @@ namespace quilsk {
 
 namespace {
 
-constexpr const char* kSection = "Quick";
-
 QString Heading(int index) { return QChar(0xFF21 + index) + Ui("で始まる単語"); }
 
 QPushButton* NewButton(QWidget* parent, const char* text, const char* name)
@@ -108,7 +106,7 @@ void CQuickDlg::ChooseLetter(int index)
 
 void CQuickDlg::ShowStoredFile()
 {
-    m_storedFile = m_store.GetString(kSection, std::string(1, m_letter), "");
+    m_storedFile = m_store.Get(setting::kQuickMasks(std::string(1, m_letter)));
     const QSignalBlocker quiet(m_file);
     m_file->setText(ToQString(m_storedFile));
 }
@@ -121,7 +119,7 @@ void CQuickDlg::StoreFile(const QString& text)
         m_file->setText(ToQString(m_storedFile));
         return;
     }
-    if (m_store.WriteString(kSection, std::string(1, m_letter), *cp932)) m_storedFile = *cp932;
+    if (m_store.Write(setting::kQuickMasks(std::string(1, m_letter)), *cp932)) m_storedFile = *cp932;
 }
 
 void CQuickDlg::Browse()

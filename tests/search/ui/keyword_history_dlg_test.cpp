@@ -43,7 +43,8 @@ private slots:
         store.WriteString("WordGroupNames", "Name1", "animals|fruit|");
         CKeywordHistory history;
         history.Load(store);
-        history.Record(store, false, true);  // "Keyword"/"Keyword2" is empty: an empty entry at the head
+        const std::string noKeyword;
+        history.Record(store, nullptr, &noKeyword);  // an empty entry at the head
         CHistoryDlg dlg(store, history, static_cast<HistoryMode>(mode), QStringLiteral("preset"));
         QCOMPARE(dlg.findChild<QLabel*>("label")->text(), label);
         QCOMPARE(RowTexts(dlg.findChild<QListWidget*>("list")), entries);

@@ -12,7 +12,7 @@
 // result line, then one summary object. Lines are cp932; everything written is
 // UTF-8.
 
-namespace quilsk::cli {
+namespace quilsk {
 
 // A JSON string literal: quotes, backslashes and every control character
 // escaped; other UTF-8 text as it is.
@@ -66,4 +66,4 @@ struct JsonSummary {
 };
 void AppendJsonSummary(std::string& out, const JsonSummary& summary);
 
-}  // namespace quilsk::cli
+}  // namespace quilsk

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "cli/progress_bar.h"
+#include "terminal/progress_bar.h"
 #include "platform/cp932.h"
 
-namespace quilsk::cli {
+namespace quilsk {
 namespace {
 
 TEST(ProgressBarTest, LineShowsFilesBytesTimeLeftAndTheItem)
@@ -87,4 +87,4 @@ TEST(ProgressBarTest, RedrawsAreThrottledButANewFileShowsAtOnce)
 }
 
 }  // namespace
-}  // namespace quilsk::cli
+}  // namespace quilsk

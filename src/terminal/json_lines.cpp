@@ -1,4 +1,4 @@
-#include "cli/json_lines.h"
+#include "terminal/json_lines.h"
 
 #include <algorithm>
 #include <charconv>
@@ -8,7 +8,7 @@
 #include "text/keyword_match.h"
 #include "text/sjis_text.h"
 
-namespace quilsk::cli {
+namespace quilsk {
 
 namespace {
 
@@ -241,4 +241,4 @@ void AppendJsonSummary(std::string& out, const JsonSummary& summary)
            ",\"stopped_early\":" + (summary.stoppedEarly ? "true" : "false") + "}\n";
 }
 
-}  // namespace quilsk::cli
+}  // namespace quilsk

@@ -1,4 +1,4 @@
-#include "cli/progress_bar.h"
+#include "terminal/progress_bar.h"
 
 #include <algorithm>
 #include <chrono>
@@ -10,7 +10,7 @@
 
 #include "platform/cp932.h"
 
-namespace quilsk::cli {
+namespace quilsk {
 
 namespace {
 
@@ -177,4 +177,4 @@ void CProgressBar::Clear()
     m_shown = false;
 }
 
-}  // namespace quilsk::cli
+}  // namespace quilsk

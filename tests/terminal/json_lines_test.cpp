@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "cli/json_lines.h"
+#include "terminal/json_lines.h"
 #include "platform/cp932.h"
 #include "support/random_text.h"
 #include "support/test_support.h"
 #include "text/keyword_match.h"
 
-namespace quilsk::cli {
+namespace quilsk {
 namespace {
 
 using test::Sjis;
@@ -164,4 +164,4 @@ TEST(JsonLinesTest, WordSpansAgreeWithTheHitTest)
 }
 
 }  // namespace
-}  // namespace quilsk::cli
+}  // namespace quilsk

@@ -11,7 +11,7 @@
 // a long piece of work runs, and only when stderr is a terminal: files, bytes,
 // the estimated time left and what is being worked on.
 
-namespace quilsk::cli {
+namespace quilsk {
 
 // The bar's text for a terminal `width` columns wide, without the carriage
 // return that starts it: a bar of the bytes done (of the files when no size is
@@ -54,4 +54,4 @@ private:
     size_t m_lastFiles = 0;
 };
 
-}  // namespace quilsk::cli
+}  // namespace quilsk

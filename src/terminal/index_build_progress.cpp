@@ -1,8 +1,8 @@
-#include "cli/index_build_progress.h"
+#include "terminal/index_build_progress.h"
 
 #include "platform/file_system.h"
 
-namespace quilsk::cli {
+namespace quilsk {
 
 void ShowIndexBuildProgress(CProgressBar& bar, const IndexBuildProgress& p)
 {
@@ -22,4 +22,4 @@ void ShowIndexBuildProgress(CProgressBar& bar, const IndexBuildProgress& p)
     }
 }
 
-}  // namespace quilsk::cli
+}  // namespace quilsk

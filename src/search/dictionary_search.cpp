@@ -1,0 +1,172 @@
+#include "search/dictionary_search.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "index/index_key.h"
+#include "index/index_search.h"
+#include "platform/cp932.h"
+#include "search/file_scan.h"
+#include "search/needle_finder.h"
+#include "search/quick_mode.h"
+#include "settings/settings_store.h"
+#include "settings/word_groups.h"
+#include "text/keyword_match.h"
+
+namespace quilsk {
+
+CDictionarySearch::CDictionarySearch(const SearchRequest& request, const CSettingsStore& store, CHost& host,
+                                     CSearchSink& sink)
+    : m_request(request), m_store(store), m_host(host), m_sink(sink)
+{
+}
+
+CDictionarySearch::~CDictionarySearch() = default;
+
+bool CDictionarySearch::PrepareKeywords()
+{
+    m_primary.clear();
+    m_secondary.clear();
+    if (!m_request.keyword1.empty()) AppendWords(m_request.keyword1, m_request.keyword1IsWord, m_primary);
+    if (!m_request.keyword2.empty())
+        AppendWords(m_request.keyword2, m_request.keyword2IsWord, m_request.orSearch ? m_primary : m_secondary);
+    return !m_primary.empty();
+}
+
+void CDictionarySearch::AppendWords(const std::string& keyword, bool isWord, std::vector<std::string>& list) const
+{
+    std::vector<std::string> words = isWord ? std::vector<std::string>{keyword} : ReadGroupWords(m_store, keyword);
+    for (std::string& word : words) {
+        if (m_request.ignoreCase) FoldKeyword(word);
+        list.push_back(std::move(word));
+    }
+}
+
+void CDictionarySearch::Run()
+{
+    const bool indexed = m_request.useIndex && m_request.headwordOnly && m_primary.size() == 1 && TryIndexSearch();
+    if (!indexed) Scan();
+}
+
+bool CDictionarySearch::TryIndexSearch()
+{
+    const std::string& keyword = m_primary.front();
+    if (!HasNoDoubleByte(keyword)) return false;
+    m_sink.IndexSearchStarted();
+    // Suffix and substring matches, and keywords without a run the index holds, are scanned.
+    const std::optional<IndexKey> key = IndexKeyFor(keyword, m_request.mode1);
+    if (!key) return false;
+
+    IndexQuery query;
+    query.walkWord = key->word;
+    query.walkByPrefix = key->byPrefix;
+    query.primary = {keyword};
+    query.mode = m_request.mode1;
+    query.ignoreCase = m_request.ignoreCase;
+    query.secondary = m_secondary;
+    query.secondaryMode = m_request.mode2;
+    query.combination = m_request.combination;
+    query.skipExamples = m_request.skipExamples;
+    RunIndexSearch(query, m_request.indexDir, m_store, m_host, m_sink);
+    return true;
+}
+
+void CDictionarySearch::Scan()
+{
+    static const std::string kListingFailed = Cp932Literal("失敗しました(/_;)");
+
+    m_finder = std::make_unique<CNeedleFinder>(m_primary, m_request.ignoreCase);
+    SearchMode mode = m_request.searchMode;
+    if (!HasNoDoubleByte(m_primary.front())) mode = SearchMode::Normal;
+    m_quickLetter = m_primary.front().substr(0, 1);
+
+    if (mode == SearchMode::SuperQuick) {
+        PassFiles files = BuildPassFiles(m_store, Pass::QuickOnly, m_quickLetter);
+        if (files.listingFailed) {
+            m_host.Beep();
+            m_host.MessageBox(kListingFailed);
+        }
+        ScanPass(Pass::QuickOnly, files.files);
+        return;
+    }
+    const bool mainRegistered = ReadRegistration(m_store, Category::Main).IsRegistered();
+    for (Pass pass : {Pass::Main, Pass::Corpus, Pass::Other}) {
+        PassFiles files = BuildPassFiles(m_store, pass);
+        if (pass == Pass::Main && mode == SearchMode::Quick && mainRegistered && !files.listingFailed &&
+            !PutQuickFilesFirst(m_store, m_quickLetter, files.files)) {
+            files.listingFailed = true;
+            files.files.clear();
+        }
+        if (files.listingFailed) {
+            m_host.Beep();
+            m_host.MessageBox(kListingFailed);
+        }
+        ScanPass(pass, files.files);
+        if (m_sink.StopRequested()) return;
+    }
+}
+
+void CDictionarySearch::ScanPass(Pass pass, const std::vector<DictionaryFile>& files)
+{
+    // Sizes for the host's progress report; a file that cannot be asked counts as empty.
+    std::vector<uint64_t> sizes(files.size(), 0);
+    uint64_t byteCount = 0;
+    for (size_t i = 0; i < files.size(); ++i) {
+        std::error_code ec;
+        const auto size = std::filesystem::file_size(files[i].native, ec);
+        sizes[i] = ec ? 0 : size;
+        byteCount += sizes[i];
+    }
+    uint64_t bytesDone = 0;
+    for (size_t i = 0; i < files.size(); ++i) {
+        m_sink.FileScanStarted({files[i].path, i, files.size(), m_hits, bytesDone, byteCount});
+        ScanFile(files[i], pass);
+        bytesDone += sizes[i];
+        m_sink.Refresh();
+        if (m_sink.StopRequested()) return;
+    }
+}
+
+void CDictionarySearch::ScanFile(const DictionaryFile& file, Pass pass)
+{
+    // Hands the hits on, and keeps the window alive and stoppable.
+    class CFileSink : public CScanSink {
+    public:
+        CFileSink(CDictionarySearch& search, const std::string& path) : m_search(search), m_path(path) {}
+
+        void Hit(std::string_view line, long lineNumber) override
+        {
+            m_search.m_sink.Hit(m_path, lineNumber, line);
+            if (++m_search.m_hits % static_cast<size_t>(m_search.m_request.hitsPerRefresh) == 0) {
+                m_search.m_host.PumpOneMessage();
+                m_search.m_sink.Refresh();
+            }
+        }
+
+        bool KeepGoing() override
+        {
+            if (m_search.m_sink.StopRequested()) {
+                m_search.m_sink.Refresh();
+                return false;
+            }
+            m_search.m_host.PumpOneMessage();
+            return true;
+        }
+
+    private:
+        CDictionarySearch& m_search;
+        const std::string& m_path;
+    };
+
+    LineRules rules;
+    rules.hit = {&m_primary, &m_secondary, m_request.mode1, m_request.mode2, m_request.combination};
+    rules.ignoreCase = m_request.ignoreCase;
+    rules.skipExamples = pass == Pass::Main && m_request.skipExamples;
+    rules.headwordOnly = pass == Pass::Main && m_request.headwordOnly;
+    CFileSink sink(*this, file.path);
+    ScanBlocks(file.native, rules, *m_finder, m_request.tagForm, sink);
+}
+
+}  // namespace quilsk
