@@ -91,19 +91,21 @@ private slots:
     {
         CDictionaryTree tree;
         const std::string main = InfoOf(Category::Main).section;
-        tree.file.Store().WriteStrings(main, {{"Dir", *ToCp932(tree.dicText)}, {"Filename", "*.*"}});
+        // Stored upper-cased, as earlier versions did: shown as spelt on disk.
+        tree.file.Store().WriteStrings(main, {{"Dir", *ToCp932(tree.dicText.toUpper())}, {"Filename", "*.*"}});
         CFileSelDlg dlg(tree.file.Store(), main);
         dlg.show();
         auto* directory = Child<QLineEdit>(dlg, "directory");
         auto* directories = Child<QListWidget>(dlg, "directories");
         auto* files = Child<QListWidget>(dlg, "files");
+        QCOMPARE(directory->text(), tree.dicText);
 
         DoubleClickRow(directories, 1);  // [Sub]
-        QCOMPARE(directory->text(), tree.dicText.toUpper() + "SUB/");
+        QCOMPARE(directory->text(), tree.dicText + "Sub/");
         QCOMPARE(RowTexts(files), QStringList{"ZELK-HOI.1"});
         QCOMPARE(RowTexts(directories), QStringList{"[..]"});
         DoubleClickRow(directories, 0);  // [..]
-        QCOMPARE(directory->text(), tree.dicText.toUpper());
+        QCOMPARE(directory->text(), tree.dicText);
         QCOMPARE(files->count(), 3);
 
         TypeOver(Child<QLineEdit>(dlg, "fileName"), QStringLiteral("*.b"));
