@@ -200,12 +200,12 @@ def main():
 
         # Narrowing sees the lines as the form asked for holds them: without
         # --tag the path is no part of a line.
-        # (Paths in tag form are upper-cased, as registered.)
-        code, out, _ = run(ini, "search", "--json", "--narrow", "DICT", "apple")
-        check(code == 1 and json.loads(out)["lines"] == 0, f"--narrow DICT without --tag: {out!r}")
+        # (Paths in tag form are spelt as on disk.)
+        code, out, _ = run(ini, "search", "--json", "--narrow", "Dict", "apple")
+        check(code == 1 and json.loads(out)["lines"] == 0, f"--narrow Dict without --tag: {out!r}")
         _, count, _ = run(ini, "search", "-c", "apple")
-        code, out, _ = run(ini, "search", "--json", "--tag", "--narrow", "DICT", "apple")
-        check(code == 0 and len(out.splitlines()) == int(count) + 1, f"--narrow DICT with --tag: {out!r}")
+        code, out, _ = run(ini, "search", "--json", "--tag", "--narrow", "Dict", "apple")
+        check(code == 0 and len(out.splitlines()) == int(count) + 1, f"--narrow Dict with --tag: {out!r}")
 
         # The file of --save is the one the same search without --json saves.
         for form in ([], ["--tag"]):
