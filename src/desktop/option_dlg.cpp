@@ -26,13 +26,6 @@ namespace quilsk {
 
 namespace {
 
-QCheckBox* NewCheckBox(QWidget* parent, const char* text, const char* name)
-{
-    auto* box = new QCheckBox(Ui(text), parent);
-    box->setObjectName(name);
-    return box;
-}
-
 QLineEdit* NewEdit(QWidget* parent, const char* name)
 {
     auto* edit = new QLineEdit(parent);

@@ -42,13 +42,6 @@ constexpr CategoryButton kCategoryButtons[] = {
 const char* const kRegistered = "登録済";
 const char* const kUnregistered = "未登録";
 
-QCheckBox* NewCheckBox(QWidget* parent, const char* text, const QString& name)
-{
-    auto* box = new QCheckBox(Ui(text), parent);
-    box->setObjectName(name);
-    return box;
-}
-
 QPushButton* NewButton(QWidget* parent, const char* text, const QString& name)
 {
     auto* button = new QPushButton(Ui(text), parent);

@@ -1,6 +1,7 @@
 #include "platform/ui/dialog_support.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -48,6 +49,13 @@ void FocusFirstInput(QWidget* dialog)
         if (auto* field = qobject_cast<QLineEdit*>(each)) field->selectAll();
         return;
     }
+}
+
+QCheckBox* NewCheckBox(QWidget* parent, const char* text, const QString& name)
+{
+    auto* box = new QCheckBox(Ui(text), parent);
+    box->setObjectName(name);
+    return box;
 }
 
 QHBoxLayout* OkCancelRow(QDialog* dialog, const std::function<void()>& onOk)

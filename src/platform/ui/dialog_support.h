@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+class QCheckBox;
 class QWidget;
 
 // What the program's dialogs share: placement, warnings and the cp932 check of
@@ -23,6 +24,10 @@ void BeepAndShowMessage(QWidget* parent, const QString& text);
 // The text as cp932; when it holds a character cp932 cannot write, beeps, names
 // the field in a message box and returns nullopt.
 std::optional<std::string> FieldToCp932(QWidget* parent, const QString& text, const QString& fieldName);
+
+// A check box labelled with the source text `text` (UTF-8) and with the
+// object name the tests find it by.
+QCheckBox* NewCheckBox(QWidget* parent, const char* text, const QString& name);
 
 // Puts the keyboard focus on the first control in the dialog's tab order that
 // takes input (not a push button), its text selected when it is a line edit,

@@ -19,13 +19,6 @@ namespace quilsk {
 
 namespace {
 
-QCheckBox* NewCheckBox(QWidget* parent, const char* text, const char* name)
-{
-    auto* box = new QCheckBox(Ui(text), parent);
-    box->setObjectName(name);
-    return box;
-}
-
 QPushButton* NewButton(QWidget* parent, const char* text, const char* name)
 {
     auto* button = new QPushButton(Ui(text), parent);
