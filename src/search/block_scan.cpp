@@ -1,8 +1,9 @@
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <memory>
+#include <unistd.h>
 
-#include "platform/mapped_window.h"
 #include "platform/regular_file.h"
 #include "platform/text_file_reader.h"
 #include "search/file_scan.h"
@@ -21,9 +22,9 @@ static_assert(2 * kLineFeedSpacing <= kMaxLineRead);
 
 class CBlockScan {
 public:
-    CBlockScan(const LineRules& rules, const CNeedleFinder& finder, bool countLines, CScanSink& sink, size_t windowBytes)
-        : m_rules(rules), m_finder(finder), m_countLines(countLines), m_sink(sink), m_windowBytes(windowBytes),
-          m_buffer(new char[2 * kMaxLineRead])
+    CBlockScan(const LineRules& rules, const CNeedleFinder& finder, bool countLines, CScanSink& sink, size_t blockBytes)
+        : m_rules(rules), m_finder(finder), m_countLines(countLines), m_sink(sink), m_blockBytes(blockBytes),
+          m_buffer(new char[2 * kMaxLineRead]), m_block(new char[blockBytes])
     {
     }
 
@@ -45,32 +46,54 @@ private:
     const CNeedleFinder& m_finder;
     const bool m_countLines;
     CScanSink& m_sink;
-    const size_t m_windowBytes;
+    const size_t m_blockBytes;
     std::unique_ptr<char[]> m_buffer;
+    std::unique_ptr<char[]> m_block;
     long m_lineNumber = 0;
 };
 
+// Reads up to `size` bytes at `offset`; fewer only at the end of the file or on
+// a read error, which ends the file there as a shrunken file ends.
+size_t ReadAt(int fd, char* into, size_t size, std::uint64_t offset)
+{
+    size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::pread(fd, into + done, size - done, static_cast<off_t>(offset + done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        done += static_cast<size_t>(n);
+    }
+    return done;
+}
+
+// The file is copied block by block into one reused buffer: on some machines
+// reading page-cache pages through fresh mappings costs several times the copy.
+// A block holds whole lines; the unfinished line at its end moves to the front
+// and the next read completes it.
 void CBlockScan::Run(int fd, std::uint64_t fileSize, const std::filesystem::path& path)
 {
-    const std::uint64_t page = CMappedWindow::PageSize();
-    std::uint64_t offset = 0;  // a line start
-    while (offset < fileSize) {
-        const std::uint64_t base = offset - offset % page;
-        const size_t length = static_cast<size_t>(std::min<std::uint64_t>(fileSize - base, m_windowBytes));
-        const CMappedWindow window(fd, base, length);
-        if (!window.IsMapped()) return ReadOnLineByLine(path, offset);
-        const char* data = window.Data() + (offset - base);
-        const size_t available = length - static_cast<size_t>(offset - base);
-        const bool lastWindow = base + length == fileSize;
-        size_t region = available;
-        if (!lastWindow) {
-            const void* lastLf = ::memrchr(data, '\n', available);
-            if (!lastLf) return ReadOnLineByLine(path, offset);  // a line longer than a window
-            region = static_cast<size_t>(static_cast<const char*>(lastLf) - data) + 1;
+    char* const block = m_block.get();
+    std::uint64_t lineStart = 0;  // the file offset of block[0]
+    std::uint64_t readTo = 0;     // where the next read starts
+    size_t held = 0;              // bytes of block from lineStart not yet scanned
+    while (lineStart < fileSize) {
+        if (held == m_blockBytes) return ReadOnLineByLine(path, lineStart);  // a line longer than a block
+        const size_t wanted = static_cast<size_t>(std::min<std::uint64_t>(fileSize - readTo, m_blockBytes - held));
+        const size_t got = ReadAt(fd, block + held, wanted, readTo);
+        readTo += got;
+        held += got;
+        const bool lastBlock = readTo == fileSize || got < wanted;
+        size_t region = held;
+        if (!lastBlock) {
+            const void* lastLf = ::memrchr(block, '\n', held);
+            if (!lastLf) continue;
+            region = static_cast<size_t>(static_cast<const char*>(lastLf) - block) + 1;
         }
-        const bool endOfFile = ScanRegion(data, region) || lastWindow || window.LostPages();
+        const bool endOfFile = ScanRegion(block, region) || lastBlock;
         if (!m_sink.KeepGoing() || endOfFile) return;
-        offset += region;
+        std::memmove(block, block + region, held - region);
+        held -= region;
+        lineStart += region;
     }
 }
 
@@ -155,10 +178,10 @@ void CBlockScan::ScanReads(const char* data, size_t size)
 }  // namespace
 
 void ScanBlocks(const std::filesystem::path& file, const LineRules& rules, const CNeedleFinder& finder, bool countLines,
-                CScanSink& sink, size_t windowBytes)
+                CScanSink& sink, size_t blockBytes)
 {
     const CRegularFile input(file, CRegularFile::Match::Exactly);
-    if (input.IsOpen()) CBlockScan(rules, finder, countLines, sink, windowBytes).Run(input.Fd(), input.Size(), file);
+    if (input.IsOpen()) CBlockScan(rules, finder, countLines, sink, blockBytes).Run(input.Fd(), input.Size(), file);
 }
 
 }  // namespace quilsk

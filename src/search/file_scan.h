@@ -29,11 +29,11 @@ public:
 // Reads on from the reader's position; `lineNumber` counts the reads before it.
 void ScanLineByLine(CTextFileReader& reader, const LineRules& rules, CScanSink& sink, long lineNumber = 0);
 
-// `file` is opened as given and read in mapped windows of `windowBytes` (a
-// multiple of the page size). `finder` looks for the words of the rules' primary
-// list. Line numbers are right only when `countLines` is set.
-constexpr size_t kScanWindowBytes = 1 << 20;
+// `file` is opened as given and read in blocks of `blockBytes` (any size; lines
+// longer than a block are read line by line). `finder` looks for the words of
+// the rules' primary list. Line numbers are right only when `countLines` is set.
+constexpr size_t kScanBlockBytes = 256 << 10;
 void ScanBlocks(const std::filesystem::path& file, const LineRules& rules, const CNeedleFinder& finder, bool countLines,
-                CScanSink& sink, size_t windowBytes = kScanWindowBytes);
+                CScanSink& sink, size_t blockBytes = kScanBlockBytes);
 
 }  // namespace quilsk

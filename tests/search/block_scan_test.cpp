@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "platform/mapped_window.h"
 #include "platform/text_file_reader.h"
 #include "search/file_scan.h"
 #include "search/needle_finder.h"
@@ -25,15 +24,15 @@ public:
 };
 
 // Random dictionaries and requests over the whole character space: the block
-// scan, with and without vector instructions and in windows small enough that
-// lines cross their edges, gives the hits and line numbers of the line-by-line
-// scan.
+// scan, with and without vector instructions and in blocks small enough that
+// lines cross their edges or do not fit, gives the hits and line numbers of the
+// line-by-line scan.
 TEST(BlockScanTest, GivesTheHitsAndLineNumbersOfTheLineByLineScan)
 {
     test::CRandomText random(7);
     test::CTempDir dir;
     const auto file = dir / "dict.txt";
-    const size_t page = CMappedWindow::PageSize();
+    const size_t page = 4096;
     std::array<bool, test::kByteRanges> coveredIgnoringCase{};
     int compared = 0;
     int roundsWithHits = 0;
@@ -77,16 +76,16 @@ TEST(BlockScanTest, GivesTheHitsAndLineNumbersOfTheLineByLineScan)
 
         for (const bool vectors : {true, false}) {
             const CNeedleFinder finder(primary, rules.ignoreCase, vectors);
-            for (const size_t window : {page, 3 * page, kScanWindowBytes}) {
+            for (const size_t block : {size_t{97}, page + 7, 3 * page, kScanBlockBytes}) {
                 CRecordingSink blocks;
-                ScanBlocks(file, rules, finder, true, blocks, window);
+                ScanBlocks(file, rules, finder, true, blocks, block);
                 ASSERT_EQ(blocks.hits, reference.hits)
-                    << "round " << round << ", window " << window << ", vectors " << vectors << ", word " << primary[0];
+                    << "round " << round << ", block " << block << ", vectors " << vectors << ", word " << primary[0];
                 ++compared;
             }
         }
     }
-    EXPECT_EQ(compared, 360);
+    EXPECT_EQ(compared, 480);
     EXPECT_GT(roundsWithHits, 20) << "the requests must find something to compare";
     for (size_t r = 0; r < test::kByteRanges; ++r)
         EXPECT_TRUE(coveredIgnoringCase[r])
@@ -133,11 +132,11 @@ TEST(NeedleFinderTest, FlagsEveryOccurrenceInTheFoldedText)
     EXPECT_GT(occurrences, 1000);
 }
 
-TEST(BlockScanTest, LinesLongerThanAWindowAndFilesWithoutLineFeeds)
+TEST(BlockScanTest, LinesLongerThanABlockAndFilesWithoutLineFeeds)
 {
     test::CTempDir dir;
     const auto file = dir / "dict.txt";
-    const size_t page = CMappedWindow::PageSize();
+    const size_t page = 4096;
     const std::vector<std::string> texts = {
         "first key\r\n" + std::string(5 * page, 'x') + "key\r\nlast key\r\n",
         "key\rkey\rkey\r" + std::string(3 * page, 'y') + "key",
@@ -158,6 +157,35 @@ TEST(BlockScanTest, LinesLongerThanAWindowAndFilesWithoutLineFeeds)
         CRecordingSink blocks;
         ScanBlocks(file, rules, finder, true, blocks, page);
         EXPECT_EQ(blocks.hits, reference.hits) << text.size();
+    }
+}
+
+// A stop asked for between blocks ends the scan there: the hits of the first
+// block are given, nothing after it is read.
+TEST(BlockScanTest, StopsAfterTheBlockWhereTheStopWasAsked)
+{
+    test::CTempDir dir;
+    const auto file = dir / "dict.txt";
+    std::string text;
+    for (int i = 0; i < 200; ++i) text += "key " + std::to_string(1000 + i) + "\r\n";  // 10 bytes a line
+    test::WriteBytes(file, text);
+    const std::vector<std::string> words = {"key"};
+    const std::vector<std::string> none;
+    LineRules rules;
+    rules.hit = {&words, &none, MatchMode::Substring, MatchMode::Substring, Combination::And};
+    const CNeedleFinder finder(words, false);
+
+    class CStoppingSink : public CRecordingSink {
+    public:
+        bool KeepGoing() override { return ++asked < 2; }
+        int asked = 0;
+    };
+    for (const size_t block : {size_t{64}, size_t{105}, size_t{1000}}) {
+        CStoppingSink sink;
+        ScanBlocks(file, rules, finder, true, sink, block);
+        EXPECT_EQ(sink.asked, 2) << block;
+        ASSERT_EQ(sink.hits.size(), 2 * (block / 10)) << "the whole lines of two blocks, block " << block;
+        EXPECT_EQ(sink.hits.back(), std::make_pair("key " + std::to_string(1000 + 2 * (block / 10) - 1), long(2 * (block / 10))));
     }
 }
 
