@@ -58,7 +58,7 @@ MessageAnswer CCliHost::MessageBox(std::string_view text, MessageButtons buttons
 
 void CCliHost::RefreshViews(CZelklexDoc& doc)
 {
-    if (m_filesScanned > 0) ShowProgress(doc.Results().Count());
+    if (m_filesScanned > 0) ShowProgress(doc.HitCount());
 }
 
 void CCliHost::ReportScanProgress(CZelklexDoc&, const ScanProgress& progress)

@@ -43,7 +43,7 @@ void AppendUtf8Line(std::string& out, std::string_view line, bool highlight)
 int WriteResults(std::FILE* out, const CExStringList& lines, OutputForm form)
 {
     std::string buffer;
-    for (const std::string& line : lines) {
+    for (const std::string_view line : lines) {
         if (form == OutputForm::Raw)
             buffer += line;
         else

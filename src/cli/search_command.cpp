@@ -284,6 +284,7 @@ int RunSearchCommand(const Invocation& invocation)
     CCliHost host(options->progress);
     CZelklexDoc doc(app, store, host, "quilsk-cli");
     doc.SetRecordHistory(options->recordHistory);
+    doc.SetCountOnly(options->countOnly && options->narrowKeywords.empty() && !options->savePath);
 
     std::optional<CInterruptToStop> interrupt(app.stopRequested);
     const auto started = std::chrono::steady_clock::now();
@@ -293,7 +294,7 @@ int RunSearchCommand(const Invocation& invocation)
     host.ClearProgress();
     if (!ran) return kExitError;
     if (options->reportTime)
-        std::fprintf(stderr, "quilsk-cli: %zu lines in %.3f ms\n", doc.Results().Count(), elapsed.count());
+        std::fprintf(stderr, "quilsk-cli: %zu lines in %.3f ms\n", doc.HitCount(), elapsed.count());
 
     size_t printed = 0;
     if (options->json) {
@@ -309,10 +310,10 @@ int RunSearchCommand(const Invocation& invocation)
                 return Fail("cannot save the results: " + error);
         }
         if (options->countOnly)
-            std::printf("%zu\n", doc.Results().Count());
+            std::printf("%zu\n", doc.HitCount());
         else if (const int error = WriteResults(stdout, doc.Results(), FormOf(*options)); error != 0)
             return OutputFailed(error);
-        printed = doc.Results().Count();
+        printed = doc.HitCount();
     }
     if (CInterruptToStop::Interrupted()) return kExitInterrupted;
     if (host.ShowedMessage()) return kExitError;

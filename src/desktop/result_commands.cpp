@@ -129,7 +129,7 @@ void RunWordLookupCommand(CZelklexView& view, QPoint viewportPos)
     const std::optional<TextPosition> hit = view.HitTest(viewportPos);
     if (!hit) return;
     // The look-up replaces the list the line lives in.
-    const std::string line = *std::next(doc.Results().begin(), static_cast<std::ptrdiff_t>(hit->line));
+    const std::string line(doc.Results()[hit->line]);
     if (doc.LookUpWord(line, hit->byte)) view.ScrollToTop();
 }
 

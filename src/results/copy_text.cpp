@@ -7,7 +7,7 @@ namespace quilsk {
 CopyText BuildCopyText(const CExStringList& results)
 {
     CopyText copy;
-    for (const std::string& line : results) {
+    for (const std::string_view line : results) {
         if (copy.text.size() + line.size() >= kCopyTextLimit) {
             copy.linesLeftOut = true;
             break;

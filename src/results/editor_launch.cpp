@@ -66,7 +66,7 @@ EditorLaunchResult LaunchEditorOnRow(const CSettingsStore& store, const CExStrin
         target.lineNumber = store.GetInt(setting::kDrawText) == 1 ? "1" : std::to_string(row + 1);
     } else {
         if (row >= results.Count()) return {};
-        const std::string& line = *std::next(results.begin(), static_cast<std::ptrdiff_t>(row));
+        const std::string_view line = results[row];
         if (line.empty()) return {};
         target = ParseResultTag(line);
     }

@@ -22,10 +22,10 @@ void EndWithCrLf(std::string& line)
 std::string SaveResultFile(const CExStringList& results, std::string_view cp932Path)
 {
     size_t size = 0;
-    for (const std::string& line : results) size += line.size();
+    for (const std::string_view line : results) size += line.size();
     std::string content;
     content.reserve(size);
-    for (const std::string& line : results) content += line;
+    for (const std::string_view line : results) content += line;
     return WriteFileAtomically(ToNativePath(cp932Path), content);
 }
 

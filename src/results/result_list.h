@@ -2,51 +2,99 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <list>
-#include <string>
+#include <iterator>
 #include <string_view>
+#include <vector>
 
 // The result list of a document: cp932 lines, each ending in CR LF, in the order
-// they were appended, walked forward and backward, with removal at a walked
-// position and the length of the longest line.
+// they were appended, walked forward and backward or reached by their index,
+// with removal of any set of lines and the length of the longest line. The bytes
+// of the lines lie one after another in large blocks and each line costs one
+// view of 16 bytes more, so millions of lines fit; clearing the list gives its
+// memory back to the system.
 
 namespace quilsk {
 
 class CExStringList {
+    // Memory taken from the system in one piece and given back when destroyed.
+    class CBlock {
+    public:
+        explicit CBlock(size_t bytes);
+        ~CBlock();
+        CBlock(CBlock&& other) noexcept : m_data(other.m_data), m_bytes(other.m_bytes) { other.m_data = nullptr; }
+        CBlock& operator=(CBlock&&) = delete;
+        CBlock(const CBlock&) = delete;
+        char* Data() const { return m_data; }
+        size_t Bytes() const { return m_bytes; }
+
+    private:
+        char* m_data;
+        size_t m_bytes;
+    };
+
 public:
-    using Position = std::list<std::string>::iterator;
-    using ConstPosition = std::list<std::string>::const_iterator;
+    class ConstPosition {
+    public:
+        using iterator_category = std::random_access_iterator_tag;
+        using value_type = std::string_view;
+        using difference_type = std::ptrdiff_t;
+        using pointer = const std::string_view*;
+        using reference = const std::string_view&;
 
-    void Append(std::string line)
-    {
-        NoteLength(line.size());
-        m_lines.push_back(std::move(line));
-    }
-    void Append(std::string_view line)
-    {
-        NoteLength(line.size());
-        m_lines.emplace_back(line);
-    }
+        ConstPosition() = default;
+        reference operator*() const { return (*m_list)[m_index]; }
+        pointer operator->() const { return &(*m_list)[m_index]; }
+        reference operator[](difference_type n) const { return (*m_list)[m_index + static_cast<size_t>(n)]; }
+        ConstPosition& operator++() { return ++m_index, *this; }
+        ConstPosition operator++(int) { return {m_list, m_index++}; }
+        ConstPosition& operator--() { return --m_index, *this; }
+        ConstPosition operator--(int) { return {m_list, m_index--}; }
+        ConstPosition& operator+=(difference_type n) { return m_index += static_cast<size_t>(n), *this; }
+        ConstPosition& operator-=(difference_type n) { return m_index -= static_cast<size_t>(n), *this; }
+        friend ConstPosition operator+(ConstPosition at, difference_type n) { return at += n; }
+        friend ConstPosition operator+(difference_type n, ConstPosition at) { return at += n; }
+        friend ConstPosition operator-(ConstPosition at, difference_type n) { return at -= n; }
+        friend difference_type operator-(ConstPosition a, ConstPosition b)
+        {
+            return static_cast<difference_type>(a.m_index) - static_cast<difference_type>(b.m_index);
+        }
+        friend bool operator==(ConstPosition a, ConstPosition b) { return a.m_index == b.m_index; }
+        friend auto operator<=>(ConstPosition a, ConstPosition b) { return a.m_index <=> b.m_index; }
+        size_t Index() const { return m_index; }
+
+    private:
+        friend class CExStringList;
+        ConstPosition(const CExStringList* list, size_t index) : m_list(list), m_index(index) {}
+        const CExStringList* m_list = nullptr;
+        size_t m_index = 0;
+    };
+
+    CExStringList() = default;
+    CExStringList(CExStringList&&) noexcept;
+    CExStringList& operator=(CExStringList&&) noexcept;
+    CExStringList(const CExStringList&) = delete;
+    CExStringList& operator=(const CExStringList&) = delete;
+    ~CExStringList();
+
+    void Append(std::string_view line);
     void Clear();
-    size_t Count() const { return m_lines.size(); }
-    bool IsEmpty() const { return m_lines.empty(); }
+    size_t Count() const { return m_count; }
+    bool IsEmpty() const { return m_count == 0; }
 
-    // Forward walk: Head() .. End(); backward: from Tail(), stepping with --.
-    Position Head() { return m_lines.begin(); }
-    Position End() { return m_lines.end(); }
-    Position Tail() { return IsEmpty() ? m_lines.end() : std::prev(m_lines.end()); }
-    ConstPosition begin() const { return m_lines.begin(); }
-    ConstPosition end() const { return m_lines.end(); }
-
-    // Removes the line at `at`; the walk goes on with the line that followed it.
-    Position Remove(Position at)
+    const std::string_view& operator[](size_t index) const
     {
-        m_removedSinceClear = true;
-        ++m_generation;
-        return m_lines.erase(at);
+        return reinterpret_cast<const std::string_view*>(m_views[index / kViewsPerBlock].Data())[index % kViewsPerBlock];
     }
+    ConstPosition begin() const { return {this, 0}; }
+    ConstPosition end() const { return {this, m_count}; }
 
-    // Changes with every Clear and Remove, never with Append: a reader that kept
+    // Keeps the lines whose `keep` entry is true, in their order; `keep` has one
+    // entry a line.
+    void KeepOnly(const std::vector<bool>& keep);
+    // Puts the lines in the order of `order`, a permutation of 0 .. Count()-1.
+    void Reorder(const std::vector<std::uint32_t>& order);
+
+    // Changes with every Clear and removal, never with Append: a reader that kept
     // it and Count() knows whether the list has only grown since.
     uint64_t Generation() const { return m_generation; }
 
@@ -54,14 +102,31 @@ public:
     int UpdateLongestLength();
     int GetLongestLength();
 
+    // The memory the list holds from the system, in bytes.
+    size_t BytesHeld() const;
+
 private:
+    static constexpr size_t kBlockBytes = 1 << 20;
+    static constexpr size_t kViewsPerBlock = kBlockBytes / sizeof(std::string_view);
+
+    std::string_view& ViewAt(size_t index)
+    {
+        return reinterpret_cast<std::string_view*>(m_views[index / kViewsPerBlock].Data())[index % kViewsPerBlock];
+    }
+    // Copies `line` into the byte blocks and returns where it lies.
+    std::string_view Store(std::string_view line);
+    void Release();
     void NoteLength(size_t length)
     {
         const int n = length > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(length);
         if (n > m_longestAppended) m_longestAppended = n;
     }
 
-    std::list<std::string> m_lines;
+    std::vector<CBlock> m_bytes;   // the lines' bytes; the last block is being filled
+    size_t m_bytesUsed = 0;        // of the last byte block
+    std::vector<CBlock> m_views;   // one view a line, kViewsPerBlock a block
+    size_t m_count = 0;
+    size_t m_lineBytes = 0;        // the bytes of the lines held
     int m_longestLength = -1;
     // The longest line appended since the last Clear; while nothing has been
     // removed it is the longest line held, so no walk is needed to know it.

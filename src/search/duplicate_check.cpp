@@ -1,8 +1,37 @@
 #include "search/duplicate_check.h"
 
+#include <algorithm>
+#include <bit>
+
 #include "platform/char_case.h"
 
 namespace quilsk {
+
+namespace {
+
+// A hash of the text as CompareIgnoreCaseA sees it, so that equal keys hash alike.
+std::uint64_t FoldedHash(std::string_view text)
+{
+    constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
+    std::uint64_t hash = text.size() * kMultiplier;
+    std::uint64_t word = 0;
+    unsigned filled = 0;
+    bool second = false;
+    for (const char c : text) {
+        const auto raw = static_cast<unsigned char>(c);
+        word = word << 8 | FoldByte(raw, second);
+        second = !second && IsLeadByte(raw);
+        if (++filled == 8) {
+            hash = std::rotl((hash ^ word) * kMultiplier, 29);
+            word = 0;
+            filled = 0;
+        }
+    }
+    hash = (hash ^ word) * kMultiplier;
+    return hash ^ hash >> 32;
+}
+
+}  // namespace
 
 bool CStringTree::FoldedLess::operator()(const CNode& a, const CNode& b) const
 {
@@ -29,19 +58,68 @@ const CNode& CStringTree::Insert(std::string_view text)
     return *m_nodes.insert(CNode{std::string(text), 1}).first;
 }
 
-void RemoveDuplicateLines(CExStringList& lines, bool tagForm)
+std::string_view DuplicateKey(std::string_view line, bool tagForm)
+{
+    if (tagForm) {
+        if (const size_t tagEnd = line.find(") "); tagEnd != std::string_view::npos) line.remove_prefix(tagEnd + 2);
+    }
+    return line;
+}
+
+std::optional<std::vector<bool>> FirstCopies(const CExStringList& lines, bool tagForm, const ListPace& pace)
+{
+    // Open addressing, at most two thirds full: each slot holds a line's index
+    // + 1 (0 when free) and the upper half of its key's hash.
+    struct Slot {
+        std::uint32_t line = 0;
+        std::uint32_t hash = 0;
+    };
+    // The table is far larger than the caches: the keys of a batch are hashed
+    // first and each slot is asked for a few lines before it is needed.
+    constexpr size_t kBatch = ListPace::kLinesPerStep;
+    constexpr size_t kAhead = 16;
+    const size_t count = lines.Count();
+    std::vector<bool> first(count, false);
+    std::vector<Slot> slots(std::bit_ceil(count + count / 2 + 2));
+    const size_t mask = slots.size() - 1;
+    std::vector<std::uint64_t> hashes(std::min(count, kBatch));
+    for (size_t batch = 0; batch < count; batch += kBatch) {
+        if (!pace.Step(batch)) return std::nullopt;
+        const size_t end = std::min(count, batch + kBatch);
+        for (size_t i = batch; i < end; ++i) hashes[i - batch] = FoldedHash(DuplicateKey(lines[i], tagForm));
+        for (size_t i = batch; i < end; ++i) {
+            if (i + kAhead < end) __builtin_prefetch(&slots[static_cast<size_t>(hashes[i + kAhead - batch]) & mask]);
+            const std::uint64_t hash = hashes[i - batch];
+            const auto tag = static_cast<std::uint32_t>(hash >> 32);
+            const std::string_view key = DuplicateKey(lines[i], tagForm);
+            for (size_t at = static_cast<size_t>(hash) & mask;; at = (at + 1) & mask) {
+                Slot& slot = slots[at];
+                if (slot.line == 0) {
+                    slot = {static_cast<std::uint32_t>(i + 1), tag};
+                    first[i] = true;
+                    break;
+                }
+                if (slot.hash == tag && EqualsIgnoreCaseA(DuplicateKey(lines[slot.line - 1], tagForm), key)) break;
+            }
+        }
+    }
+    return first;
+}
+
+std::vector<bool> FirstCopiesByTree(const CExStringList& lines, bool tagForm)
 {
     CStringTree seen;
-    for (auto line = lines.Head(); line != lines.End();) {
-        std::string_view key = *line;
-        if (tagForm) {
-            if (const size_t tagEnd = key.find(") "); tagEnd != std::string_view::npos) key.remove_prefix(tagEnd + 2);
-        }
-        if (seen.Insert(key).count >= 2)
-            line = lines.Remove(line);
-        else
-            ++line;
-    }
+    std::vector<bool> first;
+    for (const std::string_view line : lines) first.push_back(seen.Insert(DuplicateKey(line, tagForm)).count == 1);
+    return first;
+}
+
+bool RemoveDuplicateLines(CExStringList& lines, bool tagForm, const ListPace& pace)
+{
+    const std::optional<std::vector<bool>> first = FirstCopies(lines, tagForm, pace);
+    if (!first) return false;
+    lines.KeepOnly(*first);
+    return true;
 }
 
 }  // namespace quilsk

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "results/result_list.h"
+#include "search/list_pace.h"
 
 namespace quilsk {
 
@@ -34,8 +37,19 @@ private:
     std::set<CNode, FoldedLess> m_nodes;
 };
 
-// Removes every line equal (case ignored) to an earlier one; in tag form
-// the path and line number before the first ") " take no part.
-void RemoveDuplicateLines(CExStringList& lines, bool tagForm);
+// What two lines are compared by: the whole line, or in tag form what follows
+// the first ") " (the path and line number take no part).
+std::string_view DuplicateKey(std::string_view line, bool tagForm);
+
+// For every line, whether it is the first of the lines equal to it (case
+// ignored). Through a hash table of the folded keys; nullopt when stopped.
+std::optional<std::vector<bool>> FirstCopies(const CExStringList& lines, bool tagForm, const ListPace& pace = {});
+// The same through the counting tree, one line after another: the plain
+// reference the hash table is held to.
+std::vector<bool> FirstCopiesByTree(const CExStringList& lines, bool tagForm);
+
+// Removes every line equal (case ignored) to an earlier one. Returns false,
+// with the list unchanged, when stopped.
+bool RemoveDuplicateLines(CExStringList& lines, bool tagForm, const ListPace& pace = {});
 
 }  // namespace quilsk

@@ -8,23 +8,24 @@
 
 namespace quilsk {
 
-void NarrowResults(CExStringList& lines, const NarrowRequest& request, const CSettingsStore& store)
+bool NarrowResults(CExStringList& lines, const NarrowRequest& request, const CSettingsStore& store, const ListPace& pace)
 {
     std::vector<std::string> words;
     if (request.keywordIsWord)
         words.push_back(request.keyword);
     else if (request.keywordIsGroup)
         words = ReadGroupWords(store, request.keyword);
-    if (words.empty()) return;
+    if (words.empty()) return true;
 
     if (request.ignoreCase)
         for (std::string& word : words) FoldKeyword(word);
-    for (auto line = lines.Head(); line != lines.End();) {
-        if (ListPresent(*line, words, request.mode, request.ignoreCase))
-            ++line;
-        else
-            line = lines.Remove(line);
+    std::vector<bool> keep(lines.Count());
+    for (size_t i = 0; i < keep.size(); ++i) {
+        if (!pace.Step(i)) return false;
+        keep[i] = ListPresent(lines[i], words, request.mode, request.ignoreCase);
     }
+    lines.KeepOnly(keep);
+    return true;
 }
 
 }  // namespace quilsk

@@ -1,5 +1,7 @@
 #include "search/result_document.h"
 
+#include <algorithm>
+
 #include "index/index_key.h"
 #include "index/index_search.h"
 #include "index/word_lookup.h"
@@ -44,6 +46,8 @@ bool CZelklexDoc::Search(const SearchRequest& request)
     m_app.busy = true;
 
     m_results.Clear();
+    m_countedOnlyHits = 0;
+    m_keepLines = !m_countOnly || request.checkDuplicates;
     m_modified = false;
     m_lastTagForm = request.tagForm;
     UpdateAllViews();
@@ -58,14 +62,14 @@ bool CZelklexDoc::Search(const SearchRequest& request)
 
 void CZelklexDoc::FinishSearch(const SearchRequest& request)
 {
+    m_lastStopped = m_app.stopRequested;
+    SetTitle(m_savedTitle);
     if (request.checkDuplicates) CheckDuplicates(request.tagForm);
-    if (request.sortResults) SortResults(request.tagForm);
+    if (request.sortResults && m_keepLines) SortResults(request.tagForm);
     m_results.UpdateLongestLength();
     m_modified = !m_results.IsEmpty();
     UpdateAllViews();
 
-    SetTitle(m_savedTitle);
-    m_lastStopped = m_app.stopRequested;
     m_host.Beep();
     m_app.busy = false;
     m_app.stopRequested = false;
@@ -82,6 +86,8 @@ bool CZelklexDoc::LookUpWord(std::string_view line, size_t byteIndex)
     query.ignoreCase = true;
     query.skipExamples = m_store.IsSet(setting::kSkipExamples);
     m_results.Clear();
+    m_countedOnlyHits = 0;
+    m_keepLines = true;
     m_sorted = false;
     m_lastTagForm = m_store.IsSet(setting::kTagForm);
     // Runs as a search does: stoppable, and no second search starts inside it.
@@ -101,7 +107,10 @@ bool CZelklexDoc::LookUpWord(std::string_view line, size_t byteIndex)
 
 void CZelklexDoc::Hit(std::string_view path, long lineNumber, std::string_view line)
 {
-    m_results.Append(m_lastTagForm ? MakeTagResultLine(path, lineNumber, line) : MakePlainResultLine(line));
+    if (m_keepLines)
+        m_results.Append(m_lastTagForm ? MakeTagResultLine(path, lineNumber, line) : MakePlainResultLine(line));
+    else
+        ++m_countedOnlyHits;
     m_modified = true;
 }
 
@@ -134,23 +143,54 @@ void CZelklexDoc::SetTitle(std::string title)
 
 void CZelklexDoc::UpdateAllViews() { m_host.RefreshViews(*this); }
 
-void CZelklexDoc::CheckDuplicates(bool tagForm) { RemoveDuplicateLines(m_results, tagForm); }
-
-void CZelklexDoc::SortResults(bool tagForm)
+bool CZelklexDoc::RunListOperation(const std::string& doing, const std::function<bool(const ListPace&)>& operation)
 {
-    SortByLineKind(m_results, tagForm);
-    m_sorted = true;
+    // At the end of a search the search's own busy flag holds; a stop that
+    // ended its scan does not stop its finishing steps.
+    const bool withinSearch = m_app.busy;
+    m_app.busy = true;
+    m_app.stopRequested = false;
+    const size_t total = std::max<size_t>(m_results.Count(), 1);
+    const ListPace pace([&](size_t done) {
+        m_host.SetCaption(*this, m_title + " <<" + doing + " " + std::to_string(done * 100 / total) + "%>>");
+        m_host.PumpOneMessage();
+        return !m_app.stopRequested;
+    });
+    const bool finished = operation(pace);
+    m_host.SetCaption(*this, m_title);
+    m_app.stopRequested = false;
+    if (!withinSearch) m_app.busy = false;
+    return finished;
 }
 
-void CZelklexDoc::Narrow(const NarrowRequest& request)
+bool CZelklexDoc::CheckDuplicates(bool tagForm)
 {
-    NarrowResults(m_results, request, m_store);
+    static const std::string kChecking = Cp932Literal("重複チェック中");
+    return RunListOperation(kChecking, [&](const ListPace& pace) { return RemoveDuplicateLines(m_results, tagForm, pace); });
+}
+
+bool CZelklexDoc::SortResults(bool tagForm)
+{
+    static const std::string kSorting = Cp932Literal("並べ替え中");
+    if (!RunListOperation(kSorting, [&](const ListPace& pace) { return SortByLineKind(m_results, tagForm, pace); }))
+        return false;
+    m_sorted = true;
+    return true;
+}
+
+bool CZelklexDoc::Narrow(const NarrowRequest& request)
+{
+    static const std::string kNarrowing = Cp932Literal("絞り込み中");
+    const bool finished = RunListOperation(
+        kNarrowing, [&](const ListPace& pace) { return NarrowResults(m_results, request, m_store, pace); });
     UpdateAllViews();
+    return finished;
 }
 
 void CZelklexDoc::DeleteResults()
 {
     m_results.Clear();
+    m_countedOnlyHits = 0;
     m_sorted = false;
     m_modified = false;
     UpdateAllViews();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,7 @@
 namespace quilsk {
 
 class CHost;
+class ListPace;
 class CSettingsStore;
 struct CAppState;
 
@@ -29,6 +31,11 @@ public:
     bool Search(const SearchRequest& request);
     // Whether searches enter their keywords into the history (on by default).
     void SetRecordHistory(bool record) { m_recordHistory = record; }
+    // For callers that want only the number of lines: the scan counts its hits
+    // without keeping them, unless the duplicate check needs the lines.
+    void SetCountOnly(bool countOnly) { m_countOnly = countOnly; }
+    // The lines the last search found: those held, or those counted only.
+    size_t HitCount() const { return m_results.Count() + m_countedOnlyHits; }
 
     // Replaces the results by the index entries of the word around a byte of a
     // result line (the right double-click of the result window). Returns false
@@ -36,10 +43,12 @@ public:
     bool LookUpWord(std::string_view line, size_t byteIndex);
 
     // The result window's commands on the list; `tagForm`: the lines carry their
-    // file and line number.
-    void CheckDuplicates(bool tagForm);
-    void SortResults(bool tagForm);
-    void Narrow(const NarrowRequest& request);
+    // file and line number. The long ones keep the window alive and show how far
+    // they are in the caption; no search can start meanwhile, and the stop
+    // request ends them with the list as it was (they return false then).
+    bool CheckDuplicates(bool tagForm);
+    bool SortResults(bool tagForm);
+    bool Narrow(const NarrowRequest& request);
     void DeleteResults();
 
     CExStringList& Results() { return m_results; }
@@ -74,6 +83,7 @@ private:
     void FileScanStarted(const ScanProgress& progress) override;
 
     void FinishSearch(const SearchRequest& request);
+    bool RunListOperation(const std::string& doing, const std::function<bool(const ListPace&)>& operation);
 
     CAppState& m_app;
     CSettingsStore& m_store;
@@ -88,6 +98,9 @@ private:
     bool m_lastTagForm = false;
     bool m_lastStopped = false;
     bool m_recordHistory = true;
+    bool m_countOnly = false;
+    bool m_keepLines = true;     // the last search keeps its lines rather than counting them
+    size_t m_countedOnlyHits = 0;  // hits counted but not held
 };
 
 }  // namespace quilsk

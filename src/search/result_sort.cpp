@@ -1,6 +1,7 @@
 #include "search/result_sort.h"
 
 #include <array>
+#include <cstdint>
 #include <vector>
 
 namespace quilsk {
@@ -9,8 +10,11 @@ namespace {
 
 constexpr std::string_view kSquare = "\x81\xA1";  // ■
 constexpr std::string_view kCircle = "\x81\x9C";  // ●
+constexpr size_t kGroups = 5;
 
-size_t GroupOf(std::string_view line, bool tagForm)
+}  // namespace
+
+size_t LineKindGroup(std::string_view line, bool tagForm)
 {
     std::string_view text = line;
     if (tagForm) {
@@ -23,15 +27,23 @@ size_t GroupOf(std::string_view line, bool tagForm)
     return 4;
 }
 
-}  // namespace
-
-void SortByLineKind(CExStringList& lines, bool tagForm)
+// A counting sort: one pass finds each line's group, the second puts the lines
+// in place.
+bool SortByLineKind(CExStringList& lines, bool tagForm, const ListPace& pace)
 {
-    std::array<std::vector<std::string>, 5> groups;
-    for (auto line = lines.Head(); line != lines.End(); ++line) groups[GroupOf(*line, tagForm)].push_back(std::move(*line));
-    lines.Clear();
-    for (std::vector<std::string>& group : groups)
-        for (std::string& line : group) lines.Append(std::move(line));
+    const size_t count = lines.Count();
+    std::vector<std::uint8_t> groups(count);
+    std::array<size_t, kGroups + 1> starts{};
+    for (size_t i = 0; i < count; ++i) {
+        if (!pace.Step(i)) return false;
+        groups[i] = static_cast<std::uint8_t>(LineKindGroup(lines[i], tagForm));
+        ++starts[groups[i] + 1];
+    }
+    for (size_t g = 1; g <= kGroups; ++g) starts[g] += starts[g - 1];
+    std::vector<std::uint32_t> order(count);
+    for (size_t i = 0; i < count; ++i) order[starts[groups[i]]++] = static_cast<std::uint32_t>(i);
+    lines.Reorder(order);
+    return true;
 }
 
 }  // namespace quilsk

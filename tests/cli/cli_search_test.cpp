@@ -46,6 +46,8 @@ TEST_F(CliSearchTest, OutputFormsAndExitStatus)
         {{"search", "--or", "banana", "Inc"}, 0, "■Apple Inc. : アップル社\n■banana : バナナ\n"},
         {{"search", "--not", "apple", "an"}, 0, "■apple : りんご\n"},
         {{"search", "--narrow", "an", "apple"}, 0, "* an apple : りんご\n"},
+        {{"search", "-c", "--narrow", "an", "apple"}, 0, "1\n"},
+        {{"search", "-c", "cherry"}, 1, "0\n"},
         {{"search", "cherry"}, 1, ""},
     };
     for (const Case& c : cases) {

@@ -72,7 +72,7 @@ TEST(ViewLayoutTest, FollowsAppendsAndNoticesEveryOtherChange)
     layout.Update(lines, metrics, true, 70);
     EXPECT_EQ(layout.Height(), 1 + 3 * 18) << "cleared and refilled past the old count";
 
-    lines.Remove(lines.Head());
+    lines.KeepOnly({false, true, true});
     appendWide();
     layout.Update(lines, metrics, true, 70);
     EXPECT_EQ(layout.Height(), 1 + 2 * 18 + 34) << "a removal is noticed even when the count is back";

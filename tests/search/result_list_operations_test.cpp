@@ -1,5 +1,9 @@
+#include <algorithm>
+#include <numeric>
+
 #include "search/duplicate_check.h"
 #include "search/result_sort.h"
+#include "support/random_text.h"
 #include "support/search_fixture.h"
 
 namespace quilsk {
@@ -58,6 +62,74 @@ TEST(ResultSortTest, FiveStableGroups)
     EXPECT_EQ(Items(tagged), (std::vector<std::string>{"/P(      2) " + Sjis("■z\r\n"), "/P(      1) x : y\r\n"}));
 }
 
+// Random lines over the whole cp932 space, many of them copies of earlier ones
+// with their ASCII letters' case changed (second bytes in "A"-"Z" included),
+// with and without tags: the hash table keeps exactly the lines the counting
+// tree keeps, and the counting sort gives the order of a stable sort by group.
+TEST(ListOperationsTest, FastPathsGiveTheResultsOfThePlainOnes)
+{
+    test::CRandomText random(12);
+    size_t duplicates = 0;
+    for (int round = 0; round < 40; ++round) {
+        const bool tagForm = random.OneIn(2);
+        std::vector<std::string> lines;
+        for (size_t n = 200 + random.Below(800); n > 0; --n) {
+            std::string line;
+            if (!lines.empty() && random.OneIn(3)) {
+                line = random.Pick(lines);
+                for (char& c : line)
+                    if (random.OneIn(2) && ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))) c ^= 0x20;
+                if (tagForm) line = "/D/F(" + std::to_string(random.Below(99)) + ") " + line.substr(line.find(") ") + 2);
+            } else {
+                line = random.Line();
+                if (random.OneIn(8)) line = random.Pick(std::vector<std::string>{"\x81\xA1", "\x81\x9C", "* "}) + line;
+                if (tagForm) line = "/D/F(" + std::to_string(random.Below(99)) + ") " + line;
+                line += "\r\n";
+            }
+            lines.push_back(line);
+        }
+        CExStringList list;
+        for (const std::string& line : lines) list.Append(line);
+
+        const std::vector<bool> byTree = FirstCopiesByTree(list, tagForm);
+        const std::optional<std::vector<bool>> byHash = FirstCopies(list, tagForm);
+        ASSERT_TRUE(byHash);
+        ASSERT_EQ(*byHash, byTree) << "round " << round;
+        duplicates += static_cast<size_t>(std::count(byTree.begin(), byTree.end(), false));
+
+        std::vector<std::string> expected = lines;
+        std::stable_sort(expected.begin(), expected.end(), [&](const std::string& a, const std::string& b) {
+            return LineKindGroup(a, tagForm) < LineKindGroup(b, tagForm);
+        });
+        ASSERT_TRUE(SortByLineKind(list, tagForm));
+        ASSERT_EQ(Items(list), expected) << "round " << round;
+    }
+    EXPECT_GT(duplicates, 2000u) << "the rounds must hold duplicates to compare";
+}
+
+// Stopped at any step, an operation leaves the list as it was; it is asked
+// after every few thousand lines.
+TEST(ListOperationsTest, AStopLeavesTheListAsItWas)
+{
+    CExStringList list;
+    for (size_t i = 0; i < 3 * ListPace::kLinesPerStep; ++i) list.Append(i % 3 ? "* b\r\n" : "\x81\xA1" "a\r\n");
+    const std::vector<std::string> before = Items(list);
+    for (size_t stopAt : {ListPace::kLinesPerStep, 2 * ListPace::kLinesPerStep}) {
+        std::vector<size_t> asked;
+        const ListPace pace([&](size_t done) {
+            asked.push_back(done);
+            return done < stopAt;
+        });
+        EXPECT_FALSE(RemoveDuplicateLines(list, false, pace)) << stopAt;
+        EXPECT_FALSE(SortByLineKind(list, false, pace)) << stopAt;
+        EXPECT_EQ(Items(list), before) << stopAt;
+        EXPECT_EQ(asked.back(), stopAt);
+    }
+    EXPECT_TRUE(SortByLineKind(list, false, ListPace([](size_t) { return true; })));
+    EXPECT_EQ(list[0], "\x81\xA1" "a\r\n");
+    EXPECT_EQ(list[ListPace::kLinesPerStep], "* b\r\n");
+}
+
 class ResultCommandsTest : public test::SearchFixture {};
 
 TEST_F(ResultCommandsTest, SortedFlagUntilTheResultsAreDeleted)
@@ -105,6 +177,34 @@ TEST_F(ResultCommandsTest, NarrowingByWordOrGroupWithBoundaries)
         doc.Narrow(c.request);
         EXPECT_EQ(Lines(), c.kept) << c.name;
     }
+}
+
+// The window's duplicate check pumps and shows how far it is; the stop request
+// ends it with the list whole, and a search may start again afterwards.
+TEST_F(ResultCommandsTest, LongListOperationsPumpShowProgressAndStop)
+{
+    for (size_t i = 0; i < 3 * ListPace::kLinesPerStep; ++i) doc.Results().Append(std::string_view(i % 2 ? "a\r\n" : "b\r\n"));
+    int pumpsWhenBusy = 0;
+    host.onPump = [&] {
+        pumpsWhenBusy += app.busy;
+        if (host.pumps == 2) app.stopRequested = true;
+    };
+    EXPECT_FALSE(doc.CheckDuplicates());
+    EXPECT_EQ(doc.Results().Count(), 3 * ListPace::kLinesPerStep);
+    EXPECT_EQ(pumpsWhenBusy, 2) << "no search can start from the pump";
+    ASSERT_EQ(host.captions.size(), 3u);
+    EXPECT_EQ(host.captions[0], "Zelkle1 <<" + Sjis("重複チェック中") + " 33%>>");
+    EXPECT_EQ(host.captions[1], "Zelkle1 <<" + Sjis("重複チェック中") + " 66%>>");
+    EXPECT_EQ(host.captions.back(), "Zelkle1");
+    EXPECT_FALSE(app.busy);
+    EXPECT_FALSE(app.stopRequested);
+
+    host.onPump = nullptr;
+    EXPECT_TRUE(doc.CheckDuplicates());
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"b\r\n", "a\r\n"}));
+    EXPECT_FALSE(doc.IsSorted());
+    EXPECT_TRUE(doc.SortResults());
+    EXPECT_TRUE(doc.IsSorted());
 }
 
 }  // namespace

@@ -162,6 +162,28 @@ TEST_F(SearchDriverTest, DuplicateCheckAndSortAtTheEnd)
         << "the second ■apple line is a duplicate of the first";
 }
 
+// Counting only holds no line, unless the duplicate check needs them; either
+// way the count is the number of lines a full search keeps.
+TEST_F(SearchDriverTest, CountingOnlyGivesTheCountOfTheFullSearch)
+{
+    AddFile("dict/zelk5.d", Sjis("APPLE : りんご\r\n■apple : りんご\r\n"));
+    SetKeywords("apple");
+    Set("Options", "IgnoreCase", "1");
+    Set("Option", "Sort", "1");
+    for (const char* checkDuplicates : {"0", "1"}) {
+        Set("Options", "CheckData", checkDuplicates);
+        doc.SetCountOnly(false);
+        const size_t full = Search().size();
+        EXPECT_EQ(doc.HitCount(), full);
+        doc.SetCountOnly(true);
+        Search();
+        EXPECT_EQ(doc.HitCount(), full) << "duplicate check " << checkDuplicates;
+        EXPECT_EQ(doc.Results().Count(), checkDuplicates[0] == '1' ? full : 0u) << "duplicate check " << checkDuplicates;
+        doc.DeleteResults();
+        EXPECT_EQ(doc.HitCount(), 0u);
+    }
+}
+
 // Katakana, kana and symbols whose second byte lies in 0x41-0x5A ("A"-"Z"):
 // ignoring case must find them exactly as respecting case does.
 TEST_F(SearchDriverTest, IgnoringCaseFindsTwoByteCharactersWhoseSecondByteLooksLikeACapital)
