@@ -293,8 +293,13 @@ int RunSearchCommand(const Invocation& invocation)
     interrupt.reset();
     host.ClearProgress();
     if (!ran) return kExitError;
-    if (options->reportTime)
-        std::fprintf(stderr, "quilsk-cli: %zu lines in %.3f ms\n", doc.HitCount(), elapsed.count());
+    if (options->reportTime) {
+        std::fprintf(stderr, "quilsk-cli: %zu lines in %.3f ms", doc.HitCount(), elapsed.count());
+        if (doc.ScannedForManyPostings())
+            std::fprintf(stderr, "; scanned: the index holds more than %zu postings of the word",
+                         CDictionarySearch::kMostPostingsWorthReading);
+        std::fputc('\n', stderr);
+    }
 
     size_t printed = 0;
     if (options->json) {

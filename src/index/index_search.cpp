@@ -94,20 +94,25 @@ private:
     std::unique_ptr<char[]> m_scratch;
 };
 
-// Holds the postings of a walk by prefix, which come word by word, to hand them
-// on in the order of the files and of their lines: the order of the scan.
-class CInFileOrder : public CPostingSink {
+// Holds the postings of a walk, to know before reading a line whether they are
+// more than pay off, and hands them on: those of a walk by prefix, which come
+// word by word, in the order of the files and of their lines (the order of the
+// scan); those of one word as the index lists them.
+class CHeldPostings : public CPostingSink {
 public:
-    explicit CInFileOrder(CPostingSink& sink) : m_sink(sink) {}
+    CHeldPostings(CPostingSink& sink, size_t mostPostings) : m_sink(sink), m_mostPostings(mostPostings) {}
 
     void Add(const IndexPosting& posting) override { m_postings.push_back(posting); }
-    bool KeepGoing() override { return m_sink.KeepGoing(); }
+    // Past the most postings worth reading the walk ends: the rest are not needed.
+    bool KeepGoing() override { return !TooMany() && m_sink.KeepGoing(); }
+    bool TooMany() const { return m_postings.size() > m_mostPostings; }
 
-    void HandOn()
+    void HandOn(bool inFileOrder)
     {
-        std::stable_sort(m_postings.begin(), m_postings.end(), [](const IndexPosting& a, const IndexPosting& b) {
-            return a.fileId != b.fileId ? a.fileId < b.fileId : a.offset < b.offset;
-        });
+        if (inFileOrder)
+            std::stable_sort(m_postings.begin(), m_postings.end(), [](const IndexPosting& a, const IndexPosting& b) {
+                return a.fileId != b.fileId ? a.fileId < b.fileId : a.offset < b.offset;
+            });
         for (const IndexPosting& posting : m_postings) {
             if (!m_sink.KeepGoing()) return;
             m_sink.Add(posting);
@@ -116,6 +121,7 @@ public:
 
 private:
     CPostingSink& m_sink;
+    const size_t m_mostPostings;
     std::vector<IndexPosting> m_postings;
 };
 
@@ -169,13 +175,13 @@ IndexSearchEnd RunIndexSearch(const IndexQuery& query, const std::string& indexD
     if (table.NamesNoFile()) return IndexSearchEnd::NoIndexFile;
     index.SetPump([&host] { host.PumpOneMessage(); });
     CPostingReader reader(host, sink, query, table);
-    if (query.walkByPrefix) {
-        CInFileOrder inFileOrder(reader);
-        index.VisitPrefix(query.walkWord, inFileOrder);
-        inFileOrder.HandOn();
-    } else {
-        index.FindExact(query.walkWord, reader);
-    }
+    CHeldPostings held(reader, query.mostPostings);
+    if (query.walkByPrefix)
+        index.VisitPrefix(query.walkWord, held);
+    else
+        index.FindExact(query.walkWord, held);
+    if (held.TooMany()) return IndexSearchEnd::TooManyPostings;
+    held.HandOn(query.walkByPrefix);
     sink.Finish();
     return IndexSearchEnd::Done;
 }

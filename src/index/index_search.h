@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -27,18 +29,13 @@ struct IndexQuery {
     MatchMode secondaryMode = MatchMode::Substring;
     Combination combination = Combination::And;
     bool skipExamples = false;
+    // More postings than this cost more to read one by one than the scan costs.
+    size_t mostPostings = SIZE_MAX;
 };
 
-enum class IndexSearchEnd { Done, NoIndexFile, UnsupportedVersion, Unreadable, BeingRebuilt };
+enum class IndexSearchEnd { Done, NoIndexFile, UnsupportedVersion, Unreadable, BeingRebuilt, TooManyPostings };
 
-// Runs the search and hands its lines to the sink. Shows the version message
-// itself, except when there is a second keyword, and a message when the data
-// file or the table is there but cannot be read (a FIFO, a directory), or when
-// a build kept replacing the index's files for longer than the settings store's
-// lock timeout. Ends early, keeping what it found, when the sink asks to stop.
-// `indexDir` (cp932, ending in a separator) holds the data files and the table;
-// `store` gives the lock timeout and the file numbers when the index has no table.
-IndexSearchEnd RunIndexSearch(const IndexQuery& query, const std::string& indexDir, const CSettingsStore& store,
-                              CHost& host, CHitSink& sink);
+    // More postings than this cost more to read one by one than the scan costs.
+    size_t mostPostings = SIZE_MAX;
 
 }  // namespace quilsk

@@ -44,20 +44,23 @@ void CDictionarySearch::AppendWords(const std::string& keyword, bool isWord, std
     }
 }
 
-void CDictionarySearch::Run()
+SearchPath CDictionarySearch::Run()
 {
-    const bool indexed = m_request.useIndex && m_request.headwordOnly && m_primary.size() == 1 && TryIndexSearch();
-    if (!indexed) Scan();
+    std::optional<bool> indexed;
+    if (m_request.useIndex && m_request.headwordOnly && m_primary.size() == 1) indexed = TryIndexSearch();
+    if (indexed == true) return SearchPath::Index;
+    Scan();
+    return indexed == false ? SearchPath::ScanForManyPostings : SearchPath::Scan;
 }
 
-bool CDictionarySearch::TryIndexSearch()
+std::optional<bool> CDictionarySearch::TryIndexSearch()
 {
     const std::string& keyword = m_primary.front();
-    if (!HasNoDoubleByte(keyword)) return false;
+    if (!HasNoDoubleByte(keyword)) return std::nullopt;
     m_sink.IndexSearchStarted();
     // Suffix and substring matches, and keywords without a run the index holds, are scanned.
     const std::optional<IndexKey> key = IndexKeyFor(keyword, m_request.mode1);
-    if (!key) return false;
+    if (!key) return std::nullopt;
 
     IndexQuery query;
     query.walkWord = key->word;
@@ -69,8 +72,8 @@ bool CDictionarySearch::TryIndexSearch()
     query.secondaryMode = m_request.mode2;
     query.combination = m_request.combination;
     query.skipExamples = m_request.skipExamples;
-    RunIndexSearch(query, m_request.indexDir, m_store, m_host, m_sink);
-    return true;
+    query.mostPostings = kMostPostingsWorthReading;
+    return RunIndexSearch(query, m_request.indexDir, m_store, m_host, m_sink) != IndexSearchEnd::TooManyPostings;
 }
 
 void CDictionarySearch::Scan()

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,8 +27,22 @@ public:
     virtual void FileScanStarted(const ScanProgress& progress) = 0;
 };
 
+// How a search went through the dictionaries.
+enum class SearchPath {
+    Index,
+    Scan,
+    // The index was asked but held more postings of the word than pay off to read.
+    ScanForManyPostings,
+};
+
 class CDictionarySearch {
 public:
+    // Each posting costs a read of its line at some place of its file; past this
+    // many the scan of every file, which reads them all in one sweep, is faster
+    // (measured on 150 MB of dictionary files: 2,500 postings cost about half
+    // the scan, 9,000 more than the scan).
+    static constexpr size_t kMostPostingsWorthReading = 4000;
+
     // `store` gives the registrations, the word groups and the quick-mode letters.
     CDictionarySearch(const SearchRequest& request, const CSettingsStore& store, CHost& host, CSearchSink& sink);
     ~CDictionarySearch();
@@ -37,11 +53,12 @@ public:
     // case is ignored); false when keyword 1 gives no word to search for.
     bool PrepareKeywords();
     // Searches with the prepared lists until the end or the stop request.
-    void Run();
+    SearchPath Run();
 
 private:
     void AppendWords(const std::string& keyword, bool isWord, std::vector<std::string>& list) const;
-    bool TryIndexSearch();
+    // Whether the index served the search; nullopt when it was not tried.
+    std::optional<bool> TryIndexSearch();
     void Scan();
     void ScanPass(Pass pass, const std::vector<DictionaryFile>& files);
     void ScanFile(const DictionaryFile& file, Pass pass);

@@ -55,7 +55,7 @@ bool CZelklexDoc::Search(const SearchRequest& request)
     if (m_recordHistory)
         m_app.history.Record(m_store, request.keyword1IsWord ? &request.keyword1 : nullptr,
                              request.keyword2IsWord ? &request.keyword2 : nullptr);
-    search.Run();
+    m_lastPath = search.Run();
     FinishSearch(request);
     return true;
 }

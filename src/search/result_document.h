@@ -36,6 +36,9 @@ public:
     void SetCountOnly(bool countOnly) { m_countOnly = countOnly; }
     // The lines the last search found: those held, or those counted only.
     size_t HitCount() const { return m_results.Count() + m_countedOnlyHits; }
+    // Whether the last search would have used the index but scanned the files,
+    // because the word had more postings there than pay off.
+    bool ScannedForManyPostings() const { return m_lastPath == SearchPath::ScanForManyPostings; }
 
     // Replaces the results by the index entries of the word around a byte of a
     // result line (the right double-click of the result window). Returns false
@@ -101,6 +104,7 @@ private:
     bool m_countOnly = false;
     bool m_keepLines = true;     // the last search keeps its lines rather than counting them
     size_t m_countedOnlyHits = 0;  // hits counted but not held
+    SearchPath m_lastPath = SearchPath::Scan;
 };
 
 }  // namespace quilsk

@@ -73,6 +73,24 @@ const std::string kExample = Sjis("* an apple a day : 一日一個\r\n");
 const std::string kApplication = Sjis("■application : 応用\r\n");
 const std::string kLondon = Sjis("■London : ロンドン\r\n");
 
+// A word with more postings than pay off to read one by one is scanned, with
+// the scan's results; one with as many as pay off is looked up.
+TEST_F(IndexSearchTest, AWordWithTooManyPostingsIsScannedInstead)
+{
+    const size_t most = CDictionarySearch::kMostPostingsWorthReading;
+    for (const size_t postings : {most, most + 1}) {
+        CStringTreeIndex tree;
+        tree.Insert("london", {offsets[4], 5, 0, kHeadwordType});
+        // Postings past the file's end stand for lines of a larger file; they are never read.
+        for (size_t n = 1; n < postings; ++n)
+            tree.Insert("london", {static_cast<std::int32_t>(1000 + n), static_cast<std::int32_t>(10 + n), 0, kHeadwordType});
+        ASSERT_EQ(tree.Store(dir / "idx" / (std::string("$$TMP$$.") + IndexSelector('l'))), "");
+        EXPECT_EQ(SearchWith("london", "word", true), std::vector<std::string>{kLondon}) << postings;
+        EXPECT_EQ(doc.ScannedForManyPostings(), postings > most) << postings;
+        EXPECT_EQ(host.scannedFiles.size(), postings > most ? 1u : 0u) << postings;
+    }
+}
+
 TEST_F(IndexSearchTest, EveryRowFindsWhatAHeadwordScanFinds)
 {
     struct Case {
