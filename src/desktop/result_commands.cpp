@@ -56,9 +56,23 @@ void RunOptionsCommand(CZelklexView& view, CViewRegistry& views)
     doc.UpdateAllViews();
 }
 
+namespace {
+
+// The list operations pump while they run: none may start while a search or
+// another of them runs (the stop command ends either).
+bool RefusedWhileBusy(CZelklexView& view)
+{
+    if (!view.Document().App().busy) return false;
+    ShowBusyMessage(&view);
+    return true;
+}
+
+}  // namespace
+
 void RunNarrowCommand(CZelklexView& view)
 {
     CZelklexDoc& doc = view.Document();
+    if (RefusedWhileBusy(view)) return;
     CReseaDlg dialog(doc.Store(), doc.App(), view.window());
     if (dialog.exec() == QDialog::Accepted) doc.Narrow(ReadNarrowRequest(doc.Store()));
 }
@@ -66,10 +80,7 @@ void RunNarrowCommand(CZelklexView& view)
 void RunDeleteResultsCommand(CZelklexView& view)
 {
     CZelklexDoc& doc = view.Document();
-    if (doc.App().busy) {
-        ShowBusyMessage(&view);
-        return;
-    }
+    if (RefusedWhileBusy(view)) return;
     doc.DeleteResults();
     view.ScrollToTop();
 }
@@ -78,12 +89,14 @@ void RunStopSearchCommand(CZelklexView& view) { view.Document().App().stopReques
 
 void RunCheckDuplicatesCommand(CZelklexView& view)
 {
+    if (RefusedWhileBusy(view)) return;
     view.Document().CheckDuplicates(view.Document().Store().IsSet(setting::kTagForm));
     view.Document().UpdateAllViews();
 }
 
 void RunSortResultsCommand(CZelklexView& view)
 {
+    if (RefusedWhileBusy(view)) return;
     view.Document().SortResults(view.Document().Store().IsSet(setting::kTagForm));
     view.Document().UpdateAllViews();
 }
