@@ -44,10 +44,9 @@ CJsonResults::CJsonResults(CExStringList& taggedLines, bool tagForm) : m_tagForm
         return found->second;
     };
     m_hits.reserve(taggedLines.Count());
-    // Moved, not copied: a search may find millions of lines.
-    for (auto line = taggedLines.Head(); line != taggedLines.End(); ++line) {
+    for (const std::string_view line : taggedLines) {
         Hit& hit = m_hits.emplace_back();
-        hit.line = std::move(*line);
+        hit.line = line;
         // A file name may itself look like a tag: the first reading whose file
         // exists wins, else the first reading.
         const std::vector<TaggedLine> tags = ReadTags(hit.line);
@@ -68,6 +67,8 @@ CJsonResults::CJsonResults(CExStringList& taggedLines, bool tagForm) : m_tagForm
         hit.textBegin = static_cast<size_t>(chosen->text.data() - hit.line.data());
         hit.textLength = chosen->text.size();
     }
+    // A search may find millions of lines: they are held once, here.
+    taggedLines.Clear();
 }
 
 std::string CJsonResults::FormAsked(const Hit& hit) const

@@ -35,7 +35,16 @@ struct IndexQuery {
 
 enum class IndexSearchEnd { Done, NoIndexFile, UnsupportedVersion, Unreadable, BeingRebuilt, TooManyPostings };
 
-    // More postings than this cost more to read one by one than the scan costs.
-    size_t mostPostings = SIZE_MAX;
+// Runs the search and hands its lines to the sink. Shows the version message
+// itself, except when there is a second keyword, and a message when the data
+// file or the table is there but cannot be read (a FIFO, a directory), or when
+// a build kept replacing the index's files for longer than the settings store's
+// lock timeout. Ends early, keeping what it found, when the sink asks to stop.
+// With more postings than the query's `mostPostings` it hands on nothing and
+// ends with TooManyPostings.
+// `indexDir` (cp932, ending in a separator) holds the data files and the table;
+// `store` gives the lock timeout and the file numbers when the index has no table.
+IndexSearchEnd RunIndexSearch(const IndexQuery& query, const std::string& indexDir, const CSettingsStore& store,
+                              CHost& host, CHitSink& sink);
 
 }  // namespace quilsk

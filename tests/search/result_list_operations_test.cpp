@@ -189,7 +189,7 @@ TEST_F(ResultCommandsTest, LongListOperationsPumpShowProgressAndStop)
         pumpsWhenBusy += app.busy;
         if (host.pumps == 2) app.stopRequested = true;
     };
-    EXPECT_FALSE(doc.CheckDuplicates());
+    EXPECT_FALSE(doc.CheckDuplicates(false));
     EXPECT_EQ(doc.Results().Count(), 3 * ListPace::kLinesPerStep);
     EXPECT_EQ(pumpsWhenBusy, 2) << "no search can start from the pump";
     ASSERT_EQ(host.captions.size(), 3u);
@@ -200,10 +200,10 @@ TEST_F(ResultCommandsTest, LongListOperationsPumpShowProgressAndStop)
     EXPECT_FALSE(app.stopRequested);
 
     host.onPump = nullptr;
-    EXPECT_TRUE(doc.CheckDuplicates());
+    EXPECT_TRUE(doc.CheckDuplicates(false));
     EXPECT_EQ(Lines(), (std::vector<std::string>{"b\r\n", "a\r\n"}));
     EXPECT_FALSE(doc.IsSorted());
-    EXPECT_TRUE(doc.SortResults());
+    EXPECT_TRUE(doc.SortResults(false));
     EXPECT_TRUE(doc.IsSorted());
 }
 

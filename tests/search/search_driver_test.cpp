@@ -168,17 +168,17 @@ TEST_F(SearchDriverTest, CountingOnlyGivesTheCountOfTheFullSearch)
 {
     AddFile("dict/zelk5.d", Sjis("APPLE : りんご\r\n■apple : りんご\r\n"));
     SetKeywords("apple");
-    Set("Options", "IgnoreCase", "1");
-    Set("Option", "Sort", "1");
-    for (const char* checkDuplicates : {"0", "1"}) {
-        Set("Options", "CheckData", checkDuplicates);
+    request.ignoreCase = true;
+    request.sortResults = true;
+    for (const bool checkDuplicates : {false, true}) {
+        request.checkDuplicates = checkDuplicates;
         doc.SetCountOnly(false);
         const size_t full = Search().size();
         EXPECT_EQ(doc.HitCount(), full);
         doc.SetCountOnly(true);
         Search();
         EXPECT_EQ(doc.HitCount(), full) << "duplicate check " << checkDuplicates;
-        EXPECT_EQ(doc.Results().Count(), checkDuplicates[0] == '1' ? full : 0u) << "duplicate check " << checkDuplicates;
+        EXPECT_EQ(doc.Results().Count(), checkDuplicates ? full : 0u) << "duplicate check " << checkDuplicates;
         doc.DeleteResults();
         EXPECT_EQ(doc.HitCount(), 0u);
     }
