@@ -33,6 +33,7 @@ void PrintUsage(std::ostream& out)
                  "      --index, --no-index, --index-dir DIR\n"
                  "      --narrow KEYWORD (repeatable), --narrow-ignore-case, --narrow-match MODE\n"
                  "      --color=auto|always|never, --raw, -o/--save FILE, -c/--count, --no-history\n"
+                 "      -j, --threads N               scan with N threads (default: one a processor)\n"
                  "      --time                        how long the search took, on stderr\n"
                  "      --json                        JSON Lines: an object per line found, then a summary\n"
                  "      --progress                    a progress bar on stderr when it is a terminal\n"

@@ -1,4 +1,5 @@
 #include <array>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <optional>
@@ -31,6 +32,7 @@ struct RequestChange {
     std::array<bool, 3> match{};   // whole word, prefix, suffix
     std::optional<int> mode;       // the scan mode setting
     std::optional<std::string> indexDir;
+    std::optional<unsigned> threads;
 };
 
 struct SearchOptions {
@@ -49,6 +51,16 @@ struct SearchOptions {
     bool colorGiven = false;
     std::optional<std::string> savePath;
 };
+
+// The value of -j/--threads: 1 to 64.
+std::optional<unsigned> ThreadCountOf(std::string_view text)
+{
+    unsigned value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (ec != std::errc() || ptr != end || value < 1 || value > 64) return std::nullopt;
+    return value;
+}
 
 class COptionParser {
 public:
@@ -144,6 +156,12 @@ std::optional<SearchOptions> COptionParser::Parse()
             RequestChange change;
             change.indexDir = ArgumentToCp932(text, "--index-dir");
             m_options.changes.push_back(std::move(change));
+        } else if (TakeValue(arg, "-j", value) || TakeValue(arg, "--threads", value)) {
+            const std::optional<unsigned> threads = ThreadCountOf(value);
+            if (!threads) return Fail(arg + ": not a number of threads from 1 to 64: " + value), std::nullopt;
+            RequestChange change;
+            change.threads = threads;
+            m_options.changes.push_back(change);
         } else if (TakeValue(arg, "-o", value) || TakeValue(arg, "--save", value)) {
             if (value.empty()) return Fail(arg + ": the path is empty"), std::nullopt;
             m_options.savePath = value;
@@ -178,6 +196,7 @@ void Apply(const RequestChange& change, SearchRequest& r)
     if (change.keyword != 0) SetMatchFlags(r, change.keyword - 1, change.match);
     if (change.mode) r.searchModeSetting = *change.mode;
     if (change.indexDir) r.indexDir = *change.indexDir;
+    if (change.threads) r.scanThreads = *change.threads;
 }
 
 // The stored request with the options' changes; nothing is written.

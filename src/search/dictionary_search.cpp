@@ -10,6 +10,7 @@
 #include "platform/cp932.h"
 #include "search/file_scan.h"
 #include "search/needle_finder.h"
+#include "search/ordered_file_scan.h"
 #include "search/quick_mode.h"
 #include "settings/settings_store.h"
 #include "settings/word_groups.h"
@@ -122,31 +123,68 @@ void CDictionarySearch::ScanPass(Pass pass, const std::vector<DictionaryFile>& f
         sizes[i] = ec ? 0 : size;
         byteCount += sizes[i];
     }
+    const LineRules rules = RulesFor(pass);
+    const unsigned threads = ScanThreadCount(m_request.scanThreads, files.size());
     uint64_t bytesDone = 0;
+    if (threads > 1) {
+        OrderedScanSteps steps;
+        steps.scanFile = [&](size_t i, CScanSink& sink) {
+            ScanBlocks(files[i].native, rules, *m_finder, m_request.tagForm, sink);
+        };
+        steps.fileStarted = [&](size_t i) {
+            m_sink.FileScanStarted({files[i].path, i, files.size(), m_hits, bytesDone, byteCount});
+        };
+        steps.hit = [&](size_t i, std::string_view line, long lineNumber) {
+            return HandOn(files[i].path, line, lineNumber);
+        };
+        steps.fileFinished = [&](size_t i) {
+            bytesDone += sizes[i];
+            m_sink.Refresh();
+            return !m_sink.StopRequested();
+        };
+        steps.keepWaiting = [&] {
+            m_host.PumpOneMessage();
+            return !m_sink.StopRequested();
+        };
+        ScanFilesInOrder(files.size(), threads, steps);
+        return;
+    }
     for (size_t i = 0; i < files.size(); ++i) {
         m_sink.FileScanStarted({files[i].path, i, files.size(), m_hits, bytesDone, byteCount});
-        ScanFile(files[i], pass);
+        ScanFile(files[i], rules);
         bytesDone += sizes[i];
         m_sink.Refresh();
         if (m_sink.StopRequested()) return;
     }
 }
 
-void CDictionarySearch::ScanFile(const DictionaryFile& file, Pass pass)
+LineRules CDictionarySearch::RulesFor(Pass pass) const
+{
+    LineRules rules;
+    rules.hit = {&m_primary, &m_secondary, m_request.mode1, m_request.mode2, m_request.combination};
+    rules.ignoreCase = m_request.ignoreCase;
+    rules.skipExamples = pass == Pass::Main && m_request.skipExamples;
+    rules.headwordOnly = pass == Pass::Main && m_request.headwordOnly;
+    return rules;
+}
+
+bool CDictionarySearch::HandOn(const std::string& path, std::string_view line, long lineNumber)
+{
+    m_sink.Hit(path, lineNumber, line);
+    if (++m_hits % static_cast<size_t>(m_request.hitsPerRefresh) != 0) return true;
+    m_host.PumpOneMessage();
+    m_sink.Refresh();
+    return !m_sink.StopRequested();
+}
+
+void CDictionarySearch::ScanFile(const DictionaryFile& file, const LineRules& rules)
 {
     // Hands the hits on, and keeps the window alive and stoppable.
     class CFileSink : public CScanSink {
     public:
         CFileSink(CDictionarySearch& search, const std::string& path) : m_search(search), m_path(path) {}
 
-        void Hit(std::string_view line, long lineNumber) override
-        {
-            m_search.m_sink.Hit(m_path, lineNumber, line);
-            if (++m_search.m_hits % static_cast<size_t>(m_search.m_request.hitsPerRefresh) == 0) {
-                m_search.m_host.PumpOneMessage();
-                m_search.m_sink.Refresh();
-            }
-        }
+        void Hit(std::string_view line, long lineNumber) override { m_search.HandOn(m_path, line, lineNumber); }
 
         bool KeepGoing() override
         {
@@ -163,11 +201,6 @@ void CDictionarySearch::ScanFile(const DictionaryFile& file, Pass pass)
         const std::string& m_path;
     };
 
-    LineRules rules;
-    rules.hit = {&m_primary, &m_secondary, m_request.mode1, m_request.mode2, m_request.combination};
-    rules.ignoreCase = m_request.ignoreCase;
-    rules.skipExamples = pass == Pass::Main && m_request.skipExamples;
-    rules.headwordOnly = pass == Pass::Main && m_request.headwordOnly;
     CFileSink sink(*this, file.path);
     ScanBlocks(file.native, rules, *m_finder, m_request.tagForm, sink);
 }

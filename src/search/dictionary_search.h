@@ -10,6 +10,7 @@
 #include "results/hit_sink.h"
 #include "search/search_request.h"
 #include "settings/dictionary_categories.h"
+#include "text/line_filter.h"
 
 // One search of the registered dictionaries: the keywords made into word
 // lists, then the index search when the request allows it or else the scan of
@@ -61,7 +62,11 @@ private:
     std::optional<bool> TryIndexSearch();
     void Scan();
     void ScanPass(Pass pass, const std::vector<DictionaryFile>& files);
-    void ScanFile(const DictionaryFile& file, Pass pass);
+    LineRules RulesFor(Pass pass) const;
+    void ScanFile(const DictionaryFile& file, const LineRules& rules);
+    // Gives one hit to the sink, keeping the window alive every so many hits;
+    // false when the search is to stop.
+    bool HandOn(const std::string& path, std::string_view line, long lineNumber);
 
     const SearchRequest& m_request;
     const CSettingsStore& m_store;

@@ -44,6 +44,8 @@ struct SearchRequest {
     bool useIndex = false;
     std::string indexDir;
     std::string column = "70";
+    // How many threads scan the files of a pass: 0 for one a processor.
+    unsigned scanThreads = 0;
 
     // Derived from the fields above by DeriveRequestValues.
     MatchMode mode1 = MatchMode::Substring;

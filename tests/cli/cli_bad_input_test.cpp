@@ -72,6 +72,15 @@ TEST_F(CliBadInputTest, EmptyOrMissingPathsAreRefusedWithAMessage)
     EXPECT_NE(noIni.err.find("--ini: the path is empty"), std::string::npos) << noIni.err;
 }
 
+TEST_F(CliBadInputTest, ThreadCountsOutsideOneToSixtyFourAreRefused)
+{
+    for (const char* count : {"0", "65", "-1", "x", "2x", ""}) {
+        const auto r = Cli({"search", "--threads", count, "apple"});
+        EXPECT_EQ(r.exitCode, 2) << count;
+        EXPECT_NE(r.err.find("not a number of threads from 1 to 64"), std::string::npos) << count << ": " << r.err;
+    }
+}
+
 // Arguments that fit no command are one line on stderr, as every other error.
 TEST_F(CliBadInputTest, ArgumentsThatFitNoCommandAreOneLine)
 {

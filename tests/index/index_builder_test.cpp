@@ -74,10 +74,12 @@ protected:
         std::filesystem::create_directories(dir / "idx");
     }
 
-    // Runs the stored request twice, as a scan and with the index; `indexUsed`
-    // tells whether the second run read the index instead of scanning.
+    // Runs the stored request as a scan on one thread and on three, and with the
+    // index; `indexUsed` tells whether the last run read the index instead of
+    // scanning.
     struct BothWays {
         std::vector<std::string> scanned;
+        std::vector<std::string> scannedInParallel;
         std::vector<std::string> indexed;
         bool indexUsed = false;
     };
@@ -86,6 +88,9 @@ protected:
         BothWays result;
         request.useIndex = false;
         result.scanned = Search();
+        request.scanThreads = 3;
+        result.scannedInParallel = Search();
+        request.scanThreads = 1;
         request.useIndex = true;
         host.scannedFiles.clear();
         result.indexed = Search();
@@ -335,6 +340,8 @@ TEST_F(IndexBuilderTest, ScanReferenceAndIndexGiveTheSameLines)
 
             const BothWays result = SearchBothWays();
             ASSERT_TRUE(result.scanned == expected) << what << ", scan: " << Difference(result.scanned, expected);
+            ASSERT_TRUE(result.scannedInParallel == expected)
+                << what << ", scan on threads: " << Difference(result.scannedInParallel, expected);
             ASSERT_TRUE(result.indexed == expected) << what << ", index: " << Difference(result.indexed, expected);
             ASSERT_EQ(result.indexUsed, why.empty()) << what;
 

@@ -19,6 +19,9 @@ namespace quilsk::test {
 // the request its searches run with (the defaults of an empty settings file).
 class SearchFixture : public ::testing::Test {
 protected:
+    // One scanning thread, so that pumps and refreshes come at fixed points.
+    SearchFixture() { request.scanThreads = 1; }
+
     // Writes a dictionary file (cp932 bytes) under the temporary directory.
     void AddFile(const std::string& relative, const std::string& bytes) { WriteBytes(dir / relative, bytes); }
     // The cp932 directory string for a subdirectory, with its trailing '/'.

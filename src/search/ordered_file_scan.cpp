@@ -1,0 +1,170 @@
+#include "search/ordered_file_scan.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <exception>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace quilsk {
+
+namespace {
+
+// The hits of one file, held until their turn comes: the lines' bytes one after
+// another and a place for each.
+class CHeldHits : public CScanSink {
+public:
+    explicit CHeldHits(const std::atomic<bool>& stop) : m_stop(stop) {}
+
+    void Hit(std::string_view line, long lineNumber) override
+    {
+        m_hits.push_back({m_bytes.size(), line.size(), lineNumber});
+        m_bytes.append(line);
+    }
+    bool KeepGoing() override { return !m_stop.load(std::memory_order_relaxed); }
+
+    template <typename Visit>
+    bool HandOn(Visit&& visit) const
+    {
+        for (const HeldHit& hit : m_hits)
+            if (!visit(std::string_view(m_bytes).substr(hit.offset, hit.length), hit.lineNumber)) return false;
+        return true;
+    }
+
+private:
+    struct HeldHit {
+        size_t offset;
+        size_t length;
+        long lineNumber;
+    };
+    const std::atomic<bool>& m_stop;
+    std::string m_bytes;
+    std::vector<HeldHit> m_hits;
+};
+
+// A file scanned by a worker: its hits, or what the scan threw.
+struct ScannedFile {
+    std::unique_ptr<CHeldHits> hits;
+    std::exception_ptr failure;
+    bool done = false;
+};
+
+// Long enough not to spin, short enough that a window waiting on a large file
+// still handles its events in time.
+constexpr std::chrono::milliseconds kWaitStep{5};
+
+class COrderedScan {
+public:
+    COrderedScan(size_t fileCount, unsigned threads, const OrderedScanSteps& steps)
+        : m_steps(steps), m_files(fileCount), m_ahead(threads + 1)
+    {
+    }
+
+    void Run(unsigned threads)
+    {
+        std::vector<std::jthread> workers;
+        // Declared after the workers, so it ends them before they are joined,
+        // whether the caller's loop ends or throws.
+        struct CStopOnExit {
+            COrderedScan& scan;
+            ~CStopOnExit() { scan.Stop(); }
+        } stopOnExit{*this};
+        for (unsigned t = 0; t < threads; ++t) workers.emplace_back([this] { Work(); });
+        for (size_t i = 0; i < m_files.size() && !m_stop; ++i) {
+            m_steps.fileStarted(i);
+            ScannedFile file = WaitFor(i);
+            if (file.failure) std::rethrow_exception(file.failure);
+            if (!file.hits) return;  // stopped before a worker took it
+            const bool handedOn = file.hits->HandOn(
+                [&](std::string_view line, long lineNumber) { return m_steps.hit(i, line, lineNumber); });
+            file.hits.reset();
+            if (!m_steps.fileFinished(i) || !handedOn) return;
+        }
+    }
+
+private:
+    void Stop()
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_stop = true;
+        }
+        m_room.notify_all();
+    }
+
+    void Work()
+    {
+        for (;;) {
+            size_t index = 0;
+            {
+                std::unique_lock lock(m_mutex);
+                m_room.wait(lock, [&] { return m_stop || m_next >= m_files.size() || m_next < m_handing + m_ahead; });
+                if (m_stop || m_next >= m_files.size()) return;
+                index = m_next++;
+            }
+            ScannedFile file;
+            try {
+                file.hits = std::make_unique<CHeldHits>(m_stop);
+                m_steps.scanFile(index, *file.hits);
+            } catch (...) {
+                file.hits.reset();
+                file.failure = std::current_exception();
+            }
+            file.done = true;
+            {
+                const std::lock_guard lock(m_mutex);
+                m_files[index] = std::move(file);
+            }
+            m_ready.notify_all();
+        }
+    }
+
+    // Waits, keeping the caller's window alive, until file `index` is scanned or,
+    // after a stop, was never taken.
+    ScannedFile WaitFor(size_t index)
+    {
+        std::unique_lock lock(m_mutex);
+        const auto settled = [&] { return m_files[index].done || (m_stop && m_next <= index); };
+        while (!m_ready.wait_for(lock, kWaitStep, settled)) {
+            lock.unlock();
+            const bool keepGoing = m_steps.keepWaiting();
+            lock.lock();
+            if (!keepGoing) m_stop = true;
+        }
+        ScannedFile file = std::move(m_files[index]);
+        m_handing = index + 1;
+        lock.unlock();
+        m_room.notify_all();
+        return file;
+    }
+
+    const OrderedScanSteps& m_steps;
+    std::mutex m_mutex;
+    std::condition_variable m_ready;  // a worker finished a file
+    std::condition_variable m_room;   // a worker may take the next file
+    std::atomic<bool> m_stop = false;
+    std::vector<ScannedFile> m_files;
+    const size_t m_ahead;  // files scanned beyond the one handed on
+    size_t m_next = 0;     // the next file a worker takes
+    size_t m_handing = 0;  // the files before this one were handed on
+};
+
+}  // namespace
+
+unsigned ScanThreadCount(unsigned asked, size_t fileCount)
+{
+    const unsigned wanted = asked != 0 ? asked : std::max(1u, std::thread::hardware_concurrency());
+    return static_cast<unsigned>(std::min<size_t>(wanted, std::max<size_t>(fileCount, 1)));
+}
+
+void ScanFilesInOrder(size_t fileCount, unsigned threads, const OrderedScanSteps& steps)
+{
+    COrderedScan(fileCount, threads, steps).Run(threads);
+}
+
+}  // namespace quilsk

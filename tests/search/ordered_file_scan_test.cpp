@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "search/ordered_file_scan.h"
+
+namespace quilsk {
+namespace {
+
+// What the caller's thread saw, one entry a step: "start 0", "0:line", "end 0".
+struct Recording {
+    std::vector<std::string> steps;
+    int waits = 0;
+};
+
+OrderedScanSteps RecordingSteps(Recording& seen)
+{
+    OrderedScanSteps steps;
+    // File i has i + 1 lines, so that later files take longer and finish out of order.
+    steps.scanFile = [](size_t i, CScanSink& sink) {
+        for (size_t n = 0; n <= i * 50; ++n)
+            if (n % 50 == 0) sink.Hit("f" + std::to_string(i) + "l" + std::to_string(n / 50), static_cast<long>(n));
+    };
+    steps.fileStarted = [&](size_t i) { seen.steps.push_back("start " + std::to_string(i)); };
+    steps.hit = [&](size_t i, std::string_view line, long) {
+        seen.steps.push_back(std::to_string(i) + ":" + std::string(line));
+        return true;
+    };
+    steps.fileFinished = [&](size_t i) {
+        seen.steps.push_back("end " + std::to_string(i));
+        return true;
+    };
+    steps.keepWaiting = [&] { return ++seen.waits, true; };
+    return steps;
+}
+
+std::vector<std::string> InOrder(size_t files)
+{
+    std::vector<std::string> steps;
+    for (size_t i = 0; i < files; ++i) {
+        steps.push_back("start " + std::to_string(i));
+        for (size_t n = 0; n <= i; ++n) steps.push_back(std::to_string(i) + ":f" + std::to_string(i) + "l" + std::to_string(n));
+        steps.push_back("end " + std::to_string(i));
+    }
+    return steps;
+}
+
+TEST(OrderedFileScanTest, HitsComeInTheOrderOfTheFilesWhateverTheThreads)
+{
+    for (unsigned threads : {1u, 2u, 3u, 8u})
+        for (size_t files : {0u, 1u, 2u, 17u}) {
+            Recording seen;
+            ScanFilesInOrder(files, threads, RecordingSteps(seen));
+            EXPECT_EQ(seen.steps, InOrder(files)) << threads << " threads, " << files << " files";
+        }
+}
+
+// The file whose hit asked the stop is still finished (its window refreshed).
+TEST(OrderedFileScanTest, AStopEndsTheScanAtTheStepThatAskedIt)
+{
+    const std::vector<std::string> all = InOrder(5);
+    const auto upTo = [&](const char* step) {
+        return std::vector<std::string>(all.begin(), std::find(all.begin(), all.end(), step) + 1);
+    };
+    std::vector<std::string> stoppedAtAHit = upTo("2:f2l0");
+    stoppedAtAHit.push_back("end 2");
+    struct Case {
+        const char* stopAt;  // the step whose callback answers false
+        std::vector<std::string> expected;
+    } cases[] = {
+        {"2:f2l0", stoppedAtAHit},
+        {"end 1", upTo("end 1")},
+        {"end 4", all},
+    };
+    for (const Case& c : cases) {
+        Recording seen;
+        OrderedScanSteps steps = RecordingSteps(seen);
+        const auto hit = steps.hit;
+        steps.hit = [&](size_t i, std::string_view line, long n) {
+            return hit(i, line, n) && seen.steps.back() != c.stopAt;
+        };
+        const auto finished = steps.fileFinished;
+        steps.fileFinished = [&](size_t i) { return finished(i) && seen.steps.back() != c.stopAt; };
+        ScanFilesInOrder(5, 3, steps);
+        EXPECT_EQ(seen.steps, c.expected) << c.stopAt;
+    }
+}
+
+// A stop asked while the caller waits for a worker ends that worker's file
+// after its current block, whose hits are still handed on.
+TEST(OrderedFileScanTest, AStopWhileWaitingKeepsTheHitsScannedBeforeIt)
+{
+    Recording seen;
+    OrderedScanSteps steps = RecordingSteps(seen);
+    steps.scanFile = [](size_t i, CScanSink& sink) {
+        sink.Hit("before the stop " + std::to_string(i), 1);
+        while (sink.KeepGoing()) std::this_thread::yield();
+        // A block scan asks between blocks only: the block under way ends.
+        sink.Hit("same block " + std::to_string(i), 2);
+    };
+    steps.keepWaiting = [&] { return ++seen.waits, false; };
+    ScanFilesInOrder(4, 2, steps);
+    EXPECT_EQ(seen.steps, (std::vector<std::string>{"start 0", "0:before the stop 0", "0:same block 0", "end 0"}));
+    EXPECT_GE(seen.waits, 1);
+}
+
+TEST(OrderedFileScanTest, WhatAWorkerThrowsReachesTheCallerAfterTheFilesBefore)
+{
+    Recording seen;
+    OrderedScanSteps steps = RecordingSteps(seen);
+    const auto scan = steps.scanFile;
+    steps.scanFile = [&](size_t i, CScanSink& sink) {
+        if (i == 2) throw std::runtime_error("unreadable");
+        scan(i, sink);
+    };
+    EXPECT_THROW(ScanFilesInOrder(6, 2, steps), std::runtime_error);
+    const std::vector<std::string> firstTwo = InOrder(2);
+    std::vector<std::string> expected = firstTwo;
+    expected.push_back("start 2");
+    EXPECT_EQ(seen.steps, expected);
+}
+
+TEST(OrderedFileScanTest, ThreadCount)
+{
+    EXPECT_EQ(ScanThreadCount(3, 10), 3u);
+    EXPECT_EQ(ScanThreadCount(3, 2), 2u) << "never more threads than files";
+    EXPECT_EQ(ScanThreadCount(3, 0), 1u);
+    EXPECT_GE(ScanThreadCount(0, 100), 1u) << "one a processor";
+}
+
+}  // namespace
+}  // namespace quilsk
