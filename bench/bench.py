@@ -16,7 +16,7 @@ from timing import MeasuredRuns, hyperfine, shell_output
 
 # How the scan reads the files today: the floor of this way is the one every query is held to.
 # Change it (or pass --scan-reading) when the engine reads another way; the name is one of floor_ways.
-SCAN_READING = "pread 256 KiB buffer"
+SCAN_READING = floor_ways.threaded_scan_way(os.cpu_count() or 1)
 
 # About 2 M hits on the generated data: the result list's time and memory.
 MILLION_KEYWORD = "e"

@@ -1,6 +1,11 @@
 """The ways of reading the files that the floor program (bench/floor) is timed with."""
 
 
+def threaded_scan_way(threads):
+    """The way the scan reads on a machine of `threads` logical CPUs: one thread a CPU, each a file at a time."""
+    return "%d threads, files, pread 256 KiB" % threads if threads > 1 else "pread 256 KiB buffer"
+
+
 def ways(threads):
     """(name, read-floor options). `threads` is the machine's logical CPU count."""
     populate_seq = ["--populate", "--sequential"]
@@ -24,6 +29,7 @@ def ways(threads):
     t = str(threads)
     return one + [
         ("%s threads, files, read 256 KiB" % t, ["--threads", t, "--split", "files", "--call", "read", "--block", "256K"]),
+        (threaded_scan_way(threads), ["--threads", t, "--split", "files", "--call", "pread", "--block", "256K"]),
         ("%s threads, files, mmap 1 MiB windows, MAP_POPULATE + MADV_SEQUENTIAL" % t,
          ["--threads", t, "--split", "files", "--call", "mmap", "--block", "1M"] + populate_seq),
         ("%s threads, 256 KiB blocks, pread" % t,

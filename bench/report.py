@@ -38,7 +38,8 @@ def render(this, bench, measured, date, seconds):
                  if busy else "The machine was quiet."), "",
              "Data: %d files, %.1f MB (the generated main dictionary and corpus, cp932), in the page cache. Times "
              "are medians (minimum in brackets) of %d whole runs of each command after 2 warm-up runs, output "
-             "through a pipe; `quilsk-cli search -c` uses one thread. Ratios are of medians; ✓ marks a goal met, "
+             "through a pipe; `quilsk-cli search -c` scans with its default of one thread a processor. Ratios are "
+             "of medians; ✓ marks a goal met, "
              "✗ one missed." % (len(bench.files), bench.total_bytes / 1e6, bench.runs), ""]
     floors = dict(measured["floors"])
     scan_floor = floors[bench.args.scan_reading]
@@ -112,7 +113,7 @@ def render_tag(times, hits, size):
 
 def render_million(keyword, baseline, rows, runs):
     lines = ["### At a million hits", "",
-             "| `%s`, one thread | whole run | search alone | peak RSS | hits | lines' bytes | overhead per hit |" % keyword,
+             "| `%s` | whole run | search alone | peak RSS | hits | lines' bytes | overhead per hit |" % keyword,
              "|---|---|---|---|---|---|---|"]
     for label, m, hits, line_bytes in rows:
         overhead = (m.peak_rss - baseline - line_bytes) / max(hits, 1)
