@@ -44,14 +44,19 @@ CCliHost::CCliHost(bool showProgress) : m_bar(CProgressBar::ForStderr(showProgre
 
 CCliHost::~CCliHost() { ClearProgress(); }
 
-MessageAnswer CCliHost::MessageBox(std::string_view text, MessageButtons buttons, std::string_view)
+void CCliHost::ReportFailure(std::string_view text)
 {
     ClearProgress();
-    m_showedMessage = true;
+    m_reportedFailure = true;
     std::string line = Cp932ToUtf8(text);
     for (char& c : line)
         if (c == '\n' || c == '\r') c = ' ';
     Fail(line);
+}
+
+MessageAnswer CCliHost::MessageBox(std::string_view text, MessageButtons buttons, std::string_view)
+{
+    ReportFailure(text);
     return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ? MessageAnswer::No
                                                                                       : MessageAnswer::Ok;
 }

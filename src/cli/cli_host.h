@@ -8,8 +8,8 @@
 
 namespace quilsk::cli {
 
-// The engine's host on a terminal: every message box becomes one line on
-// stderr, a scan's progress shows on stderr when asked for and stderr is a
+// The engine's host on a terminal: every failure and message box becomes one
+// line on stderr, a scan's progress shows on stderr when asked for and stderr is a
 // terminal, nothing is pumped.
 class CCliHost : public CHost {
 public:
@@ -18,6 +18,7 @@ public:
 
     void Beep() override {}
     MessageAnswer MessageBox(std::string_view text, MessageButtons buttons, std::string_view caption) override;
+    void ReportFailure(std::string_view text) override;
     void PumpOneMessage() override {}
     void SetCaption(CZelklexDoc&, std::string_view) override {}
     void RefreshViews(CZelklexDoc& doc) override;
@@ -28,7 +29,7 @@ public:
 
     // Every message the engine shows reports a failure (an unreadable directory
     // or index, a refused request): the command then exits with kExitError.
-    bool ShowedMessage() const { return m_showedMessage; }
+    bool ReportedFailure() const { return m_reportedFailure; }
 
     // How many dictionary files the scans read (none when the index answered).
     size_t FilesScanned() const { return m_filesScanned; }
@@ -37,7 +38,7 @@ private:
     void ShowProgress(size_t hits);
 
     CProgressBar m_bar;
-    bool m_showedMessage = false;
+    bool m_reportedFailure = false;
     size_t m_filesScanned = 0;
     std::string m_file;
     WorkProgress m_work;  // the last scan progress reported; its item is m_file

@@ -41,7 +41,7 @@ int RunImportEdictCommand(const Invocation& invocation)
             bar.Show(p, p.fileCount > 0 ? "writing" : "converting");
         });
     }
-    if (!result.error.empty()) return Fail("cannot import: " + result.error);
+    if (!result.status) return Fail("cannot import: " + result.status.Reason());
     std::printf("%zu entries, %zu headword lines in %zu files in %s\n", result.entries, result.lines,
                 result.files.size(), dir.string().c_str());
     if (result.rejected > 0)

@@ -23,7 +23,7 @@ int RunIndexCommand(const Invocation& invocation)
         result = BuildIndex(CSettingsStore(invocation.iniFile),
                             [&](const IndexBuildProgress& p) { ShowIndexBuildProgress(bar, p); });
     }
-    if (!result.error.empty()) return Fail("cannot build the index: " + result.error);
+    if (!result.status) return Fail("cannot build the index: " + result.status.Reason());
     std::printf("%zu files, %zu words indexed\n", result.files, result.words);
     return kExitFound;
 }
@@ -43,7 +43,7 @@ int RunLookupCommand(const Invocation& invocation)
     const OutputForm form = isatty(STDOUT_FILENO) == 1 ? OutputForm::Utf8Highlighted : OutputForm::Utf8;
     if (const int error = WriteResults(stdout, doc.Results(), form); error != 0) return OutputFailed(error);
     if (CInterruptToStop::Interrupted()) return kExitInterrupted;
-    if (host.ShowedMessage()) return kExitError;
+    if (host.ReportedFailure()) return kExitError;
     return doc.Results().IsEmpty() ? kExitNothing : kExitFound;
 }
 

@@ -265,9 +265,8 @@ std::optional<size_t> FinishJsonSearch(CZelklexDoc& doc, const CSettingsStore& s
     const std::vector<MatchWords> marked = WordsToMark(store, request, options);
     Narrow(options, [&](const NarrowRequest& narrowing) { results.Narrow(narrowing, store); });
     if (options.savePath) {
-        if (std::string error = SaveResultFile(results.Lines(), ArgumentToCp932(*options.savePath, "FILE"));
-            !error.empty())
-            return Fail("cannot save the results: " + error), std::nullopt;
+        if (const Status saved = SaveResultFile(results.Lines(), ArgumentToCp932(*options.savePath, "FILE")); !saved)
+            return Fail("cannot save the results: " + saved.Reason()), std::nullopt;
     }
     if (const int error = results.Write(stdout, marked, summary); error != 0) return OutputFailed(error), std::nullopt;
     return results.Count();
@@ -329,9 +328,8 @@ int RunSearchCommand(const Invocation& invocation)
     } else {
         Narrow(*options, [&](const NarrowRequest& narrowing) { doc.Narrow(narrowing); });
         if (options->savePath) {
-            if (std::string error = SaveResultFile(doc.Results(), ArgumentToCp932(*options->savePath, "FILE"));
-                !error.empty())
-                return Fail("cannot save the results: " + error);
+            if (const Status saved = SaveResultFile(doc.Results(), ArgumentToCp932(*options->savePath, "FILE")); !saved)
+                return Fail("cannot save the results: " + saved.Reason());
         }
         if (options->countOnly)
             std::printf("%zu\n", doc.HitCount());
@@ -340,7 +338,7 @@ int RunSearchCommand(const Invocation& invocation)
         printed = doc.HitCount();
     }
     if (CInterruptToStop::Interrupted()) return kExitInterrupted;
-    if (host.ShowedMessage()) return kExitError;
+    if (host.ReportedFailure()) return kExitError;
     return printed == 0 ? kExitNothing : kExitFound;
 }
 

@@ -59,7 +59,7 @@ bool CDocumentFiles::SaveModified(CZelklexDoc& doc, QWidget* parent)
 
 bool CDocumentFiles::Load(const std::string& cp932Path, CZelklexDoc& doc, QWidget* parent)
 {
-    if (const std::string error = LoadResultFile(cp932Path, doc.Results()); !error.empty()) {
+    if (const std::string error = LoadResultFile(cp932Path, doc.Results()).Reason(); !error.empty()) {
         ShowMessage(parent, Ui("ファイル %1 を開けませんでした。\n%2").arg(ToQString(cp932Path), QString::fromStdString(error)));
         m_profile.RemoveRecentFile(cp932Path);
         m_recentFilesChanged();
@@ -90,7 +90,7 @@ std::optional<std::string> CDocumentFiles::AskForFileName(const CZelklexDoc& doc
 
 bool CDocumentFiles::SaveTo(CZelklexDoc& doc, const std::string& cp932Path, QWidget* parent)
 {
-    if (const std::string error = SaveResultFile(doc.Results(), cp932Path); !error.empty()) {
+    if (const std::string error = SaveResultFile(doc.Results(), cp932Path).Reason(); !error.empty()) {
         ShowMessage(parent, Ui("ファイル %1 に保存できませんでした。\n%2").arg(ToQString(cp932Path), QString::fromStdString(error)));
         return false;
     }

@@ -56,8 +56,8 @@ int Run(int argc, char** argv)
         quilsk::CProgressBar bar = quilsk::CProgressBar::ForStderr();
         result = quilsk::BuildIndex(store, [&](const auto& p) { quilsk::ShowIndexBuildProgress(bar, p); });
     }
-    if (!result.error.empty()) {
-        std::fprintf(stderr, "idxmakr: %s\n", result.error.c_str());
+    if (!result.status) {
+        std::fprintf(stderr, "idxmakr: %s\n", result.status.Reason().c_str());
         return 2;
     }
     std::fprintf(stderr, "idxmakr: %zu files, %zu words indexed\n", result.files, result.words);

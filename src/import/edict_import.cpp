@@ -136,7 +136,7 @@ EdictImportResult ImportEdict(const std::filesystem::path& edictFile, const std:
     std::string failure;
     const std::optional<std::string> content = ReadRegularFile(edictFile, failure);
     if (!content) {
-        result.error = edictFile.string() + ": " + failure;
+        result.status = Status::Failure(edictFile.string() + ": " + failure);
         return result;
     }
     Output out;
@@ -165,7 +165,7 @@ EdictImportResult ImportEdict(const std::filesystem::path& edictFile, const std:
     // Nothing is written for a file that is not EDICT: the output directory and
     // any registration of it stay as they were.
     if (out.files.empty()) {
-        result.error = edictFile.string() + ": no EDICT entry that could be converted";
+        result.status = Status::Failure(edictFile.string() + ": no EDICT entry that could be converted");
         return result;
     }
     for (auto& [suffix, lines] : out.files) {
@@ -175,17 +175,15 @@ EdictImportResult ImportEdict(const std::filesystem::path& edictFile, const std:
         for (const std::string& line : lines) bytes.append(line).append("\r\n");
         const std::string name = "EDICT." + suffix;
         if (progress) progress({name, result.files.size(), out.files.size(), content->size(), content->size()});
-        if (std::string error = WriteFileAtomically(outputDir / name, bytes); !error.empty()) {
-            result.error = std::move(error);
-            return result;
-        }
+        result.status = WriteFileAtomically(outputDir / name, bytes);
+        if (!result.status) return result;
         result.files.push_back(name);
     }
     std::error_code ignored;
     if (out.rejects.empty())
         std::filesystem::remove(outputDir / kEdictRejectsFile, ignored);
     else
-        result.error = WriteFileAtomically(outputDir / kEdictRejectsFile, out.rejects);
+        result.status = WriteFileAtomically(outputDir / kEdictRejectsFile, out.rejects);
     return result;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/host.h"
+#include "platform/status.h"
 
 // Turns the free EDICT dictionary (EUC-JP, one Japanese entry per line with its
 // English glosses) into dictionary files of our own format: cp932, CR LF, one
@@ -18,7 +19,7 @@
 namespace quilsk {
 
 struct EdictImportResult {
-    std::string error;  // UTF-8; empty on success
+    Status status;
     size_t entries = 0;
     size_t lines = 0;
     // Lines cp932 cannot write, listed (UTF-8) in the rejects file instead.

@@ -40,8 +40,8 @@ public:
     }
 
     // Writes every data file under its temporary name.
-    std::string Stage(CIndexFileSet& files, size_t& words,
-                      const std::function<void(const IndexBuildProgress&)>& progress)
+    Status Stage(CIndexFileSet& files, size_t& words,
+                 const std::function<void(const IndexBuildProgress&)>& progress)
     {
         size_t count = 0;
         for (const auto& collector : m_collectors) count += collector != nullptr;
@@ -53,9 +53,8 @@ public:
             words += m_collectors[c]->WordCount();
             const CStringTreeIndex tree = m_collectors[c]->TakeBalancedTree();
             m_collectors[c].reset();
-            if (std::string error = files.Stage(name, [&](const CIndexFileSet::Sink& sink) { tree.Write(sink); });
-                !error.empty())
-                return error;
+            if (Status staged = files.Stage(name, [&](const CIndexFileSet::Sink& sink) { tree.Write(sink); }); !staged)
+                return staged;
         }
         return {};
     }
@@ -129,18 +128,18 @@ void ForEachIndexWord(std::string_view text, Add add)
     }
 }
 
-// Returns why the file could not be indexed whole, or "".
-std::string IndexFile(const std::string& path, std::int16_t fileId, Pass pass, CSelectorCollectors& collectors)
+// Fails when the file could not be indexed whole.
+Status IndexFile(const std::string& path, std::int16_t fileId, Pass pass, CSelectorCollectors& collectors)
 {
     CTextFileReader reader;
-    if (!reader.OpenCp932(path)) return Cp932ToUtf8(path) + ": " + reader.Failure();
+    if (!reader.OpenCp932(path)) return Status::Failure(Cp932ToUtf8(path) + ": " + reader.Failure());
     auto buffer = std::make_unique<char[]>(kMaxLineRead);
     std::int32_t lineNumber = 0;
     for (;;) {
         const std::uint64_t offset = reader.Tell();
         const size_t n = reader.ReadLine(buffer.get(), kMaxLineRead);
         if (n == 0) break;
-        if (offset > 0x7FFFFFFF) return Cp932ToUtf8(path) + ": lines after the first 2 GiB cannot be indexed";
+        if (offset > 0x7FFFFFFF) return Status::Failure(Cp932ToUtf8(path) + ": lines after the first 2 GiB cannot be indexed");
         ++lineNumber;
         const std::string_view line = CutLine(buffer.get(), n);
         // The scan tests the lines of the corpus and other passes whole, examples included.
@@ -151,7 +150,7 @@ std::string IndexFile(const std::string& path, std::int16_t fileId, Pass pass, C
             if (word.size() <= kMaxIndexWordBytes) collectors.Add(word, posting);
         });
     }
-    return reader.Failure().empty() ? std::string() : Cp932ToUtf8(path) + ": " + reader.Failure();
+    return reader.Failure().empty() ? Status() : Status::Failure(Cp932ToUtf8(path) + ": " + reader.Failure());
 }
 
 }  // namespace
@@ -163,22 +162,20 @@ IndexBuildResult BuildIndex(const CSettingsStore& store, const std::function<voi
     std::error_code ec;
     const auto dir = indexDir.empty() ? std::nullopt : ResolveCaseInsensitive(ToNativePath(indexDir));
     if (!dir || !fs::is_directory(*dir, ec)) {
-        result.error = indexDir.empty() ? "no index directory is set (\"Index\"/\"Dir\")"
-                                        : "the index directory is not a directory: " + Cp932ToUtf8(indexDir);
+        result.status = Status::Failure(indexDir.empty() ? "no index directory is set (\"Index\"/\"Dir\")"
+                                                         : "the index directory is not a directory: " + Cp932ToUtf8(indexDir));
         return result;
     }
     CIndexFileSet indexFiles(*dir, store.LockTimeout());
-    if (std::string error = indexFiles.Begin(); !error.empty()) {
-        result.error = std::move(error);
-        return result;
-    }
+    result.status = indexFiles.Begin();
+    if (!result.status) return result;
     std::vector<std::pair<std::string, Pass>> files;
     std::vector<uint64_t> sizes;
     uint64_t byteCount = 0;
     for (Pass pass : {Pass::Main, Pass::Corpus, Pass::Other}) {
         PassFiles passFiles = BuildPassFiles(store, pass);
         if (passFiles.listingFailed) {
-            result.error = "a dictionary directory cannot be read (see the registered categories)";
+            result.status = Status::Failure("a dictionary directory cannot be read (see the registered categories)");
             return result;
         }
         for (DictionaryFile& file : passFiles.files) {
@@ -192,8 +189,9 @@ IndexBuildResult BuildIndex(const CSettingsStore& store, const std::function<voi
         }
     }
     if (files.size() > kMaxIndexedFiles) {
-        result.error = std::to_string(files.size()) + " dictionary files are registered; an index holds at most " +
-                       std::to_string(kMaxIndexedFiles);
+        result.status = Status::Failure(std::to_string(files.size()) +
+                                        " dictionary files are registered; an index holds at most " +
+                                        std::to_string(kMaxIndexedFiles));
         return result;
     }
 
@@ -204,20 +202,16 @@ IndexBuildResult BuildIndex(const CSettingsStore& store, const std::function<voi
         const auto& [path, pass] = files[i];
         if (progress) progress({IndexBuildProgress::Step::Reading, path, i, files.size(), bytesDone, byteCount});
         bytesDone += sizes[i];
-        if (std::string error = IndexFile(path, static_cast<std::int16_t>(i), pass, collectors); !error.empty()) {
-            result.error = "cannot index " + error;
-            return result;
-        }
+        result.status = IndexFile(path, static_cast<std::int16_t>(i), pass, collectors).Within("cannot index");
+        if (!result.status) return result;
         table.emplace_back(std::to_string(i), path);
     }
-    if (std::string error = collectors.Stage(indexFiles, result.words, progress); !error.empty()) {
-        result.error = std::move(error);
-        return result;
-    }
-    result.error = indexFiles.Publish(IniApply("", setting::kFileIds.section, table), [&](const fs::path& file) {
+    result.status = collectors.Stage(indexFiles, result.words, progress);
+    if (!result.status) return result;
+    result.status = indexFiles.Publish(IniApply("", setting::kFileIds.section, table), [&](const fs::path& file) {
         if (progress) progress({IndexBuildProgress::Step::Replacing, file.string(), 0, 0});
     });
-    if (result.error.empty()) result.files = files.size();
+    if (result.status) result.files = files.size();
     return result;
 }
 

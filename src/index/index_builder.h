@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/status.h"
+
 // Builds the index of the dictionaries a scan reads: the headword tokens of every
 // line of the main, corpus and other passes' files, one data file per selector
 // character, and the file-number table "vrnindex.ini", all in "Index"/"Dir".
@@ -33,7 +35,7 @@ struct IndexBuildProgress {
 constexpr size_t kMaxIndexedFiles = 0x7FFF;
 
 struct IndexBuildResult {
-    std::string error;  // UTF-8, for display; empty on success
+    Status status;
     size_t files = 0;
     size_t words = 0;
 };

@@ -25,7 +25,7 @@ namespace {
 // settings file's section "FileID" from being read in its place.
 constexpr std::string_view kEmptyTable = "[FileID]\r\n";
 
-std::string Describe(const fs::path& path, int error) { return path.string() + ": " + std::strerror(error); }
+Status Describe(const fs::path& path, int error) { return Status::Failure(path.string() + ": " + std::strerror(error)); }
 
 bool WriteAll(int fd, std::string_view bytes)
 {
@@ -91,19 +91,19 @@ CIndexFileSet::~CIndexFileSet()
     if (m_dirFd >= 0) ::close(m_dirFd);
 }
 
-std::string CIndexFileSet::Begin()
+Status CIndexFileSet::Begin()
 {
     m_dirFd = ::open(m_dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (m_dirFd < 0) return Describe(m_dir, errno);
     // A file system without locks builds unguarded rather than not at all.
     if (::flock(m_dirFd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK)
-        return "another index build is running in " + m_dir.string();
+        return Status::Failure("another index build is running in " + m_dir.string());
     for (const std::string& name : EntryNames(m_dirFd))
         if (IsIndexTemporary(name)) ::unlinkat(m_dirFd, name.c_str(), 0);
     return {};
 }
 
-std::string CIndexFileSet::Stage(const std::string& name, const std::function<void(const Sink&)>& write)
+Status CIndexFileSet::Stage(const std::string& name, const std::function<void(const Sink&)>& write)
 {
     std::string temp = (m_dir / ("." + name + ".XXXXXX")).string();
     const int fd = ::mkstemp(temp.data());
@@ -120,14 +120,14 @@ std::string CIndexFileSet::Stage(const std::string& name, const std::function<vo
     return {};
 }
 
-std::string CIndexFileSet::Publish(std::string_view tableContent, const StepHook& step)
+Status CIndexFileSet::Publish(std::string_view tableContent, const StepHook& step)
 {
     // As in Begin, a file system without locks is replaced unguarded.
     CFileLock searches;
-    if (!searches.Acquire(m_dir / kReplaceLockName, m_searchWait).empty() && searches.WasBusy())
-        return "searches kept the index in " + m_dir.string() + " in use; it was left as it was";
+    if (!searches.Acquire(m_dir / kReplaceLockName, m_searchWait) && searches.WasBusy())
+        return Status::Failure("searches kept the index in " + m_dir.string() + " in use; it was left as it was");
     const fs::path table = m_dir / kFileTableName;
-    if (std::string error = Replace(table, kEmptyTable, step); !error.empty()) return error;
+    if (Status emptied = Replace(table, kEmptyTable, step); !emptied) return emptied;
     while (!m_staged.empty()) {
         const Staged& staged = m_staged.back();
         if (step) step(m_dir / staged.name);
@@ -142,7 +142,7 @@ std::string CIndexFileSet::Publish(std::string_view tableContent, const StepHook
     return Replace(table, tableContent.empty() ? kEmptyTable : tableContent, step);
 }
 
-std::string CIndexFileSet::Replace(const fs::path& target, std::string_view content, const StepHook& step)
+Status CIndexFileSet::Replace(const fs::path& target, std::string_view content, const StepHook& step)
 {
     if (step) step(target);
     return WriteFileAtomically(target, content);

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/status.h"
+
 // Replaces the files of an index as one set. Every data file is first written
 // whole under a temporary name; only then is the table emptied, the data files
 // renamed into place, and the new table written last. A build that fails or
@@ -32,16 +34,16 @@ public:
     CIndexFileSet& operator=(const CIndexFileSet&) = delete;
 
     // Takes the directory for this build (one build at a time) and removes the
-    // temporaries that builds which died earlier left behind. "" or why not.
-    std::string Begin();
+    // temporaries that builds which died earlier left behind.
+    Status Begin();
 
     // Writes the data file `name` under a temporary name: `write` hands its
-    // bytes to the sink. "" or why not (UTF-8, for display).
-    std::string Stage(const std::string& name, const std::function<void(const Sink&)>& write);
+    // bytes to the sink.
+    Status Stage(const std::string& name, const std::function<void(const Sink&)>& write);
 
     // Puts the staged files in place of the old ones, removes the data files no
-    // longer staged, and writes the table. "" or why not.
-    std::string Publish(std::string_view tableContent, const StepHook& step = {});
+    // longer staged, and writes the table.
+    Status Publish(std::string_view tableContent, const StepHook& step = {});
 
 private:
     struct Staged {
@@ -49,7 +51,7 @@ private:
         std::filesystem::path temp;
     };
 
-    std::string Replace(const std::filesystem::path& target, std::string_view content, const StepHook& step);
+    Status Replace(const std::filesystem::path& target, std::string_view content, const StepHook& step);
     void RemoveStaleDataFiles(const StepHook& step);
 
     std::filesystem::path m_dir;

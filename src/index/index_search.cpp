@@ -142,7 +142,7 @@ IndexSearchEnd RunIndexSearch(const IndexQuery& query, const std::string& indexD
         if (index.OpenCp932(indexPath)) return IndexSearchEnd::Done;
         // Missing is no index; present but not a readable file is bad input.
         if (!ResolveCaseInsensitive(ToNativePath(indexPath))) return IndexSearchEnd::NoIndexFile;
-        host.MessageBox(kUnreadable + indexPath);
+        host.ReportFailure(kUnreadable + indexPath);
         return IndexSearchEnd::Unreadable;
     };
     if (const IndexSearchEnd end = open(); end != IndexSearchEnd::Done) return end;
@@ -151,23 +151,21 @@ IndexSearchEnd RunIndexSearch(const IndexQuery& query, const std::string& indexD
     // sure. The lock file is made only where an index is.
     CFileLock noBuild;
     const std::optional<std::filesystem::path> dataFile = ResolveCaseInsensitive(ToNativePath(indexPath));
-    if (dataFile &&
-        noBuild.Acquire(dataFile->parent_path() / kReplaceLockName, store.LockTimeout(), LockKind::Shared)
-            .empty()) {
+    if (dataFile && noBuild.Acquire(dataFile->parent_path() / kReplaceLockName, store.LockTimeout(), LockKind::Shared)) {
         if (const IndexSearchEnd end = open(); end != IndexSearchEnd::Done) return end;
     } else if (noBuild.WasBusy()) {
-        host.MessageBox(kBeingRebuilt);
+        host.ReportFailure(kBeingRebuilt);
         return IndexSearchEnd::BeingRebuilt;
     }
     if (!index.HasSupportedVersion()) {
-        if (query.secondary.empty()) host.MessageBox(kUnsupportedVersion);
+        if (query.secondary.empty()) host.ReportFailure(kUnsupportedVersion);
         return IndexSearchEnd::UnsupportedVersion;
     }
     const std::string tablePath = DetectFileTable(indexDir);
     CFileNumberTable table(store, tablePath);
     noBuild.Release();
     if (!table.IsReadable()) {
-        host.MessageBox(kUnreadable + tablePath);
+        host.ReportFailure(kUnreadable + tablePath);
         return IndexSearchEnd::Unreadable;
     }
     // An interrupted build leaves a table without numbers: its data files may be

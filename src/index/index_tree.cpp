@@ -184,10 +184,10 @@ void CStringTreeIndex::Write(const std::function<void(std::string_view)>& sink) 
     out.Flush();
 }
 
-std::string CStringTreeIndex::Store(const std::filesystem::path& path) const
+Status CStringTreeIndex::Store(const std::filesystem::path& path) const
 {
     CAtomicFileWriter file;
-    if (std::string error = file.Begin(path); !error.empty()) return error;
+    if (Status begun = file.Begin(path); !begun) return begun;
     Write([&file](std::string_view block) { file.Write(block); });
     return file.Commit();
 }

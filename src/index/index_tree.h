@@ -9,6 +9,7 @@
 
 #include "index/posting.h"
 #include "index/word_postings.h"
+#include "platform/status.h"
 
 // The word tree an index file is the image of: a binary tree ordered by
 // CompareIgnoreCaseA, one node per word, so the case variants of a word share a
@@ -56,7 +57,7 @@ public:
     void Write(const std::function<void(std::string_view)>& sink) const;
     // Writes the file through a temporary file renamed into place. Returns an
     // empty string on success, else why not (UTF-8, for display).
-    std::string Store(const std::filesystem::path& path) const;
+    Status Store(const std::filesystem::path& path) const;
 
     // Replaces the tree with the one `in` holds, unless its version byte is not
     // the supported one.

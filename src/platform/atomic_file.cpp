@@ -12,7 +12,7 @@ namespace quilsk {
 
 namespace {
 
-std::string Describe(const fs::path& path, const std::string& reason) { return path.string() + ": " + reason; }
+Status Describe(const fs::path& path, const std::string& reason) { return Status::Failure(path.string() + ": " + reason); }
 
 bool WriteAll(int fd, std::string_view content)
 {
@@ -36,7 +36,7 @@ mode_t DefaultMode()
 
 }  // namespace
 
-std::string FollowLinks(const fs::path& path, fs::path& target)
+Status FollowLinks(const fs::path& path, fs::path& target)
 {
     constexpr int kMaxLinks = 40;  // as the kernel allows before ELOOP
     target = path;
@@ -50,21 +50,21 @@ std::string FollowLinks(const fs::path& path, fs::path& target)
     return Describe(path, std::strerror(ELOOP));
 }
 
-std::string WriteFileAtomically(const fs::path& path, std::string_view content)
+Status WriteFileAtomically(const fs::path& path, std::string_view content)
 {
     CAtomicFileWriter writer;
-    if (std::string error = writer.Begin(path); !error.empty()) return error;
+    if (Status begun = writer.Begin(path); !begun) return begun;
     writer.Write(content);
     return writer.Commit();
 }
 
 CAtomicFileWriter::~CAtomicFileWriter() { Discard(); }
 
-std::string CAtomicFileWriter::Begin(const fs::path& requested)
+Status CAtomicFileWriter::Begin(const fs::path& requested)
 {
     Discard();
     fs::path path;
-    if (std::string error = FollowLinks(requested, path); !error.empty()) return error;
+    if (Status followed = FollowLinks(requested, path); !followed) return followed;
 
     mode_t mode = DefaultMode();
     struct stat st {};
@@ -116,7 +116,7 @@ bool CAtomicFileWriter::Flush()
     return true;
 }
 
-std::string CAtomicFileWriter::Commit()
+Status CAtomicFileWriter::Commit()
 {
     if (m_fd < 0) return Describe(m_path, "nothing is being written");
     const bool written = m_error == 0 && Flush() && ::fchmod(m_fd, m_mode) == 0 && ::fsync(m_fd) == 0;

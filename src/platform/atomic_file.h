@@ -5,20 +5,20 @@
 #include <string_view>
 #include <sys/types.h>
 
+#include "platform/status.h"
+
 namespace quilsk {
 
 // The file that writing `path` replaces: symbolic links are followed to their
 // target, a dangling link too, so a link stays a link and its target is created.
-// Returns an empty string on success, else why not (UTF-8, for display).
-std::string FollowLinks(const std::filesystem::path& path, std::filesystem::path& target);
+Status FollowLinks(const std::filesystem::path& path, std::filesystem::path& target);
 
 // Replaces `path` so that readers see either the old or the new content, never
 // a mixture: a temporary file in the same directory is written, flushed and
 // renamed over the old one, keeping its permissions. A file whose permissions
 // allow no writing is refused, as is a file that cannot be written. Creates
-// missing parent directories. Returns an empty string on success, else why not
-// (UTF-8, for display).
-std::string WriteFileAtomically(const std::filesystem::path& path, std::string_view content);
+// missing parent directories.
+Status WriteFileAtomically(const std::filesystem::path& path, std::string_view content);
 
 // The same replacement for content written piece by piece: writes are gathered
 // in a buffer, and the file replaces `path` only at Commit. A writer destroyed
@@ -32,11 +32,10 @@ public:
     CAtomicFileWriter(const CAtomicFileWriter&) = delete;
     CAtomicFileWriter& operator=(const CAtomicFileWriter&) = delete;
 
-    // Begin and Commit return an empty string on success, else why not (UTF-8,
-    // for display). A write that fails is reported by Commit.
-    std::string Begin(const std::filesystem::path& path);
+    // A write that fails is reported by Commit.
+    Status Begin(const std::filesystem::path& path);
     void Write(std::string_view bytes);
-    std::string Commit();
+    Status Commit();
 
 private:
     bool Flush();

@@ -17,7 +17,10 @@ namespace {
 
 constexpr int kLowPriorityNice = 19;
 
-std::string Describe(std::string_view program, int error) { return std::string(program) + ": " + std::strerror(error); }
+Status Describe(std::string_view program, int error)
+{
+    return Status::Failure(std::string(program) + ": " + std::strerror(error));
+}
 
 bool IsExecutableFile(const std::string& path)
 {
@@ -79,7 +82,7 @@ void ExecDetached(const char* path, char* const* argv, ProcessPriority priority,
 
 }  // namespace
 
-std::string StartDetachedProcess(const std::vector<std::string>& arguments, ProcessPriority priority)
+Status StartDetachedProcess(const std::vector<std::string>& arguments, ProcessPriority priority)
 {
     const std::string program = arguments.empty() ? std::string() : arguments.front();
     int error = 0;

@@ -19,11 +19,11 @@ void CFileLock::Release()
     m_fd = -1;
 }
 
-std::string CFileLock::Acquire(const std::filesystem::path& lockFile, std::chrono::milliseconds timeout, LockKind kind)
+Status CFileLock::Acquire(const std::filesystem::path& lockFile, std::chrono::milliseconds timeout, LockKind kind)
 {
     Release();
     m_busy = false;
-    const auto describe = [&](const std::string& reason) { return lockFile.string() + ": " + reason; };
+    const auto describe = [&](const std::string& reason) { return Status::Failure(lockFile.string() + ": " + reason); };
     if (kind == LockKind::Exclusive && lockFile.has_parent_path()) {
         std::error_code ec;
         std::filesystem::create_directories(lockFile.parent_path(), ec);

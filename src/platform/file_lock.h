@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/status.h"
+
 // An advisory lock between processes (flock) on a lock file of its own, so the
 // file it guards can be replaced by rename while the lock is held. Held alone
 // by a writer, or shared by readers that only need no writer in the middle.
@@ -21,10 +23,9 @@ public:
 
     // Takes the lock on `lockFile`, waiting up to `timeout` while another holder
     // keeps it. The lock file is created when missing, and for an exclusive lock
-    // its directory too. Returns an empty string on success, else why not
-    // (UTF-8, for display).
-    std::string Acquire(const std::filesystem::path& lockFile, std::chrono::milliseconds timeout,
-                        LockKind kind = LockKind::Exclusive);
+    // its directory too.
+    Status Acquire(const std::filesystem::path& lockFile, std::chrono::milliseconds timeout,
+                   LockKind kind = LockKind::Exclusive);
     void Release();
     bool Held() const { return m_fd >= 0; }
     // Whether the last Acquire failed only because another holder kept the lock

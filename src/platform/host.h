@@ -42,6 +42,10 @@ public:
     virtual void Beep() = 0;
     virtual MessageAnswer MessageBox(std::string_view text, MessageButtons buttons = MessageButtons::Ok,
                                      std::string_view caption = {}) = 0;
+    // A failure the user must learn of; the host decides how it shows (the
+    // desktop: a message box; the command-line tools: one line on stderr and a
+    // failing exit status).
+    virtual void ReportFailure(std::string_view text) { MessageBox(text); }
     // Handles at most one pending user-interface event and never waits.
     virtual void PumpOneMessage() = 0;
     virtual void SetCaption(CZelklexDoc& doc, std::string_view caption) = 0;

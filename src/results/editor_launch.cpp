@@ -49,8 +49,8 @@ EditorLaunchResult StartEditor(const CSettingsStore& store, const EditorTarget& 
 
     const ProcessPriority priority =
         store.IsSet(setting::kEditorPriority) ? ProcessPriority::Normal : ProcessPriority::Low;
-    if (std::string reason = StartDetachedProcess(command.words, priority); !reason.empty())
-        return {EditorLaunchStatus::Failed, std::move(reason)};
+    if (const Status started = StartDetachedProcess(command.words, priority); !started)
+        return {EditorLaunchStatus::Failed, started.Reason()};
     return {EditorLaunchStatus::Started, {}};
 }
 

@@ -19,7 +19,7 @@ void EndWithCrLf(std::string& line)
 
 }  // namespace
 
-std::string SaveResultFile(const CExStringList& results, std::string_view cp932Path)
+Status SaveResultFile(const CExStringList& results, std::string_view cp932Path)
 {
     size_t size = 0;
     for (const std::string_view line : results) size += line.size();
@@ -29,13 +29,13 @@ std::string SaveResultFile(const CExStringList& results, std::string_view cp932P
     return WriteFileAtomically(ToNativePath(cp932Path), content);
 }
 
-std::string LoadResultFile(std::string_view cp932Path, CExStringList& results)
+Status LoadResultFile(std::string_view cp932Path, CExStringList& results)
 {
     // Opened once, as every file the engine reads: what is checked is what is read.
     const std::filesystem::path path = ToNativePath(cp932Path);
     std::string failure;
     const std::optional<std::string> content = ReadRegularFile(path, failure);
-    if (!content) return path.string() + ": " + failure;
+    if (!content) return Status::Failure(path.string() + ": " + failure);
 
     CExStringList loaded;
     for (size_t start = 0; start < content->size();) {

@@ -90,7 +90,7 @@ void CDictionarySearch::Scan()
         PassFiles files = BuildPassFiles(m_store, Pass::QuickOnly, m_quickLetter);
         if (files.listingFailed) {
             m_host.Beep();
-            m_host.MessageBox(kListingFailed);
+            m_host.ReportFailure(kListingFailed);
         }
         ScanPass(Pass::QuickOnly, files.files);
         return;
@@ -105,7 +105,7 @@ void CDictionarySearch::Scan()
         }
         if (files.listingFailed) {
             m_host.Beep();
-            m_host.MessageBox(kListingFailed);
+            m_host.ReportFailure(kListingFailed);
         }
         ScanPass(pass, files.files);
         if (m_sink.StopRequested()) return;

@@ -32,13 +32,13 @@ bool CZelklexDoc::Search(const SearchRequest& request)
 
     if (m_app.busy) {
         m_host.Beep();
-        m_host.MessageBox(kBusy);
+        m_host.ReportFailure(kBusy);
         return false;
     }
     CDictionarySearch search(request, m_store, m_host, *this);
     if (!search.PrepareKeywords()) {
         m_host.Beep();
-        m_host.MessageBox(kPreparationFailed);
+        m_host.ReportFailure(kPreparationFailed);
         return false;
     }
     m_savedTitle = m_title;

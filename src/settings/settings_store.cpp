@@ -123,9 +123,9 @@ bool CSettingsStore::WriteSections(const std::vector<SectionValues>& sections)
         std::string content = m_document.Applied(cleaned.front().section, cleaned.front().values);
         for (size_t i = 1; i < cleaned.size(); ++i)
             content = CIniDocument(std::move(content)).Applied(cleaned[i].section, cleaned[i].values);
-        if (std::string error = WriteFileAtomically(m_file, content); !error.empty()) {
+        if (const Status written = WriteFileAtomically(m_file, content); !written) {
             m_watch.Forget();
-            return Fail(std::move(error));
+            return Fail(written.Reason());
         }
         // What was just written need not be read back, unless someone else changed it since.
         if (m_watch.Adopt(m_file, content.size())) m_document = CIniDocument(std::move(content));
@@ -153,12 +153,12 @@ bool CSettingsStore::Lock()
     }
     if (m_file.empty()) return Fail("no settings file was given");
     std::filesystem::path target;
-    std::string error = FollowLinks(m_file, target);
-    if (error.empty()) {
+    Status locked = FollowLinks(m_file, target);
+    if (locked) {
         // Beside the file that is replaced, so every name of that file shares one lock.
-        error = m_lock.Acquire(target.parent_path() / (target.filename().string() + ".lock"), m_lockTimeout);
+        locked = m_lock.Acquire(target.parent_path() / (target.filename().string() + ".lock"), m_lockTimeout);
     }
-    if (!error.empty()) return Fail(std::move(error));
+    if (!locked) return Fail(locked.Reason());
     m_lockDepth = 1;
     return true;
 }

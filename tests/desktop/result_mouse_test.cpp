@@ -117,7 +117,7 @@ private slots:
     {
         settings->Store().WriteString("Index", "Dir", (settings->Dir() / "idx").string() + "/");
         std::filesystem::create_directories(settings->Dir() / "idx");
-        QCOMPARE(QString::fromStdString(BuildIndex(settings->Store()).error), QString());
+        QCOMPARE(QString::fromStdString(BuildIndex(settings->Store()).status.Reason()), QString());
         Doc().Results().Append(std::string_view("I like apple\r\n"));
         Doc().UpdateAllViews();
         const QFontMetrics metrics(View().font());

@@ -53,7 +53,7 @@ TEST(EdictImportTest, ProgressHearsOfTheBytesThenOfEachFile)
         reports.push_back(p);
         items.emplace_back(p.item);
     });
-    ASSERT_EQ(result.error, "");
+    ASSERT_EQ(result.status.Reason(), "");
     ASSERT_EQ(result.files.size(), 2u);
     ASSERT_EQ(reports.size(), 4u) << "two while converting, one per file";
     for (size_t i = 0; i < 2; ++i) {
@@ -82,7 +82,7 @@ TEST(EdictImportTest, HugeTagsAndRunsOfTagsAreConverted)
     WriteBytes(dir / "edict", "x [y] /(" + longTag + ") long/\n" + "z [w] /" + groups + std::string(100000, ' ') +
                                   "many/(adj-na,n) both/(P)/\n");
     const EdictImportResult result = ImportEdict(dir / "edict", dir / "out");
-    ASSERT_EQ(result.error, "");
+    ASSERT_EQ(result.status.Reason(), "");
     EXPECT_EQ(result.entries, 2u);
     EXPECT_EQ(result.lines, 3u);
     std::string manyTags = "n";

@@ -34,14 +34,14 @@ protected:
         Set("Options", "TagForm", "1");
         Set("Index", "Dir", DirOf("idx"));
         fs::create_directories(dir / "idx");
-        ASSERT_EQ(BuildIndex(store).error, "");
+        ASSERT_EQ(BuildIndex(store).status.Reason(), "");
         oldResults = LookUpAll();
         fs::copy(dir / "idx", dir / "old-idx");
 
         AddFile("d/A.TXT", DictionaryText("a", 80));
         Set("Index", "Dir", DirOf("new-idx"));
         fs::create_directories(dir / "new-idx");
-        ASSERT_EQ(BuildIndex(store).error, "");
+        ASSERT_EQ(BuildIndex(store).status.Reason(), "");
         newResults = LookUpAll();
         for (const auto& entry : fs::directory_iterator(dir / "new-idx")) sizes.insert(entry.file_size());
         Set("Index", "Dir", DirOf("idx"));
@@ -102,7 +102,7 @@ protected:
         const pid_t pid = fork();
         if (pid == 0) {
             prepare();
-            _exit(BuildIndex(store, progress).error.empty() ? 0 : 3);
+            _exit(BuildIndex(store, progress).status ? 0 : 3);
         }
         int status = 0;
         waitpid(pid, &status, 0);
@@ -155,7 +155,7 @@ TEST_F(IndexBuildInterruptionTest, KilledBeforeAnyStep)
     RestoreOldIndex();
     std::set<IndexBuildProgress::Step> kinds;
     int steps = 0;
-    ASSERT_EQ(BuildIndex(store, [&](const IndexBuildProgress& p) { kinds.insert(p.step), ++steps; }).error, "");
+    ASSERT_EQ(BuildIndex(store, [&](const IndexBuildProgress& p) { kinds.insert(p.step), ++steps; }).status.Reason(), "");
     EXPECT_EQ(steps, step - 1) << "a kill before every step";
     EXPECT_EQ(kinds.size(), 3u) << "in every phase";
 }
@@ -169,7 +169,7 @@ TEST_F(IndexBuildInterruptionTest, TheNextBuildRemovesTheTemporariesOfOneThatDie
         setrlimit(RLIMIT_FSIZE, &fileSize);
     });
     ASSERT_FALSE(Temporaries().empty()) << "the killed build left its half-written file";
-    ASSERT_EQ(BuildIndex(store).error, "");
+    ASSERT_EQ(BuildIndex(store).status.Reason(), "");
     EXPECT_EQ(Temporaries(), std::vector<std::string>{});
     EXPECT_EQ(LookUpAll(), newResults);
 }
@@ -192,14 +192,14 @@ TEST_F(IndexBuildInterruptionTest, FailuresLeaveTheOldIndex)
     const IndexBuildResult vanished = BuildIndex(store, [&](const IndexBuildProgress& p) {
         if (p.step == IndexBuildProgress::Step::Reading && p.path.ends_with("/B.TXT")) fs::remove(dir / "d" / "B.TXT");
     });
-    EXPECT_NE(vanished.error.find("B.TXT"), std::string::npos) << vanished.error;
+    EXPECT_NE(vanished.status.Reason().find("B.TXT"), std::string::npos) << vanished.status.Reason();
     AddFile("d/B.TXT", DictionaryText("b", 40));
     EXPECT_EQ(LookUpAll(), oldResults);
 
     // A second build while one runs.
     const int lock = open((dir / "idx").c_str(), O_RDONLY | O_DIRECTORY);
     ASSERT_EQ(flock(lock, LOCK_EX), 0);
-    EXPECT_NE(BuildIndex(store).error.find("another index build is running"), std::string::npos);
+    EXPECT_NE(BuildIndex(store).status.Reason().find("another index build is running"), std::string::npos);
     close(lock);
     EXPECT_EQ(LookUpAll(), oldResults);
     EXPECT_EQ(Temporaries(), std::vector<std::string>{});
@@ -220,7 +220,7 @@ TEST_F(IndexBuildInterruptionTest, SearchesDuringTheReplacePhaseSayTheIndexIsBei
         ASSERT_EQ(host.messages.size(), 4u) << p.path;
         EXPECT_NE(host.messages.front().find(rebuilding), std::string::npos) << p.path;
     });
-    ASSERT_EQ(built.error, "");
+    ASSERT_EQ(built.status.Reason(), "");
     EXPECT_GT(replacing, 4) << "the table emptied, the renames, the new table";
     host.messages.clear();
     EXPECT_EQ(LookUpAll(), newResults);
@@ -228,7 +228,7 @@ TEST_F(IndexBuildInterruptionTest, SearchesDuringTheReplacePhaseSayTheIndexIsBei
 
     // A build in another program holds the lock the same way.
     CFileLock build;
-    ASSERT_EQ(build.Acquire(dir / "idx" / kReplaceLockName, std::chrono::milliseconds(0)), "");
+    ASSERT_EQ(build.Acquire(dir / "idx" / kReplaceLockName, std::chrono::milliseconds(0)).Reason(), "");
     doc.LookUpWord("apple", 0);
     EXPECT_EQ(Lines(), std::vector<std::string>{});
     ASSERT_EQ(host.messages.size(), 1u);
@@ -241,15 +241,15 @@ TEST_F(IndexBuildInterruptionTest, ABuildLeavesTheIndexToASearchThatOpensIt)
 {
     const std::string oldTable = test::ReadBytes(dir / "idx" / kFileTableName);
     CFileLock search;
-    ASSERT_EQ(search.Acquire(dir / "idx" / kReplaceLockName, std::chrono::milliseconds(0), LockKind::Shared), "");
+    ASSERT_EQ(search.Acquire(dir / "idx" / kReplaceLockName, std::chrono::milliseconds(0), LockKind::Shared).Reason(), "");
     store.SetLockTimeout(std::chrono::milliseconds(0));
     const IndexBuildResult built = BuildIndex(store);
-    EXPECT_NE(built.error.find("searches kept the index"), std::string::npos) << built.error;
+    EXPECT_NE(built.status.Reason().find("searches kept the index"), std::string::npos) << built.status.Reason();
     EXPECT_EQ(test::ReadBytes(dir / "idx" / kFileTableName), oldTable);
     EXPECT_EQ(Temporaries(), std::vector<std::string>{});
     search.Release();
     EXPECT_EQ(LookUpAll(), oldResults);
-    ASSERT_EQ(BuildIndex(store).error, "");
+    ASSERT_EQ(BuildIndex(store).status.Reason(), "");
     EXPECT_EQ(LookUpAll(), newResults);
 }
 

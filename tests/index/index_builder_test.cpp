@@ -127,7 +127,7 @@ TEST_F(IndexBuilderTest, WordsOffsetsLineNumbersAndTypes)
     AddFile("d/ZELK5.A", Sjis("■apple's core : 芯\r\n* an apple : りんご\r\n■x-ray : エックス線\r\n"));
     AddFile("c/BIL.TXT", "* corpus : apple\r\n");
     const IndexBuildResult result = BuildIndex(store);
-    ASSERT_EQ(result.error, "");
+    ASSERT_EQ(result.status.Reason(), "");
     EXPECT_EQ(result.files, 2u);
 
     const std::vector<IndexPosting> apple = PostingsOf("apple");
@@ -148,10 +148,10 @@ TEST_F(IndexBuilderTest, WordsOffsetsLineNumbersAndTypes)
 TEST_F(IndexBuilderTest, RebuildingRemovesDataFilesOfLettersWithoutWords)
 {
     AddFile("d/ZELK5.A", "quince : x\r\n");
-    ASSERT_EQ(BuildIndex(store).error, "");
+    ASSERT_EQ(BuildIndex(store).status.Reason(), "");
     ASSERT_TRUE(std::filesystem::exists(dir / "idx" / "$$TMP$$.q"));
     AddFile("d/ZELK5.A", "apple : x\r\n");
-    ASSERT_EQ(BuildIndex(store).error, "");
+    ASSERT_EQ(BuildIndex(store).status.Reason(), "");
     EXPECT_FALSE(std::filesystem::exists(dir / "idx" / "$$TMP$$.q"));
 }
 
@@ -168,7 +168,7 @@ TEST_F(IndexBuilderTest, ReadingReportsTheBytesOfTheFiles)
                   if (p.step == IndexBuildProgress::Step::Reading)
                       reading.emplace_back(p.fileIndex, p.fileCount, p.bytesDone, p.byteCount);
                   if (p.step == IndexBuildProgress::Step::Writing) writing.push_back(p.fileIndex);
-              }).error,
+              }).status.Reason(),
               "");
     const std::vector<std::tuple<size_t, size_t, uint64_t, uint64_t>> expected = {
         {0, 3, 0, 35}, {1, 3, 11, 35}, {2, 3, 23, 35}};
@@ -180,9 +180,9 @@ TEST_F(IndexBuilderTest, ReadingReportsTheBytesOfTheFiles)
 TEST_F(IndexBuilderTest, RefusesWithoutAnIndexDirectory)
 {
     Set("Index", "Dir", "");
-    EXPECT_NE(BuildIndex(store).error, "");
+    EXPECT_NE(BuildIndex(store).status.Reason(), "");
     Set("Index", "Dir", DirOf("missing"));
-    EXPECT_NE(BuildIndex(store).error, "");
+    EXPECT_NE(BuildIndex(store).status.Reason(), "");
 }
 
 Request DrawRequest(test::CRandomText& random, const std::vector<std::string>& lines)
@@ -318,7 +318,7 @@ TEST_F(IndexBuilderTest, ScanReferenceAndIndexGiveTheSameLines)
             AddFile(file, text);
             for (std::string& line : test::LinesOf(text)) lines.push_back(std::move(line));
         }
-        ASSERT_EQ(BuildIndex(store).error, "");
+        ASSERT_EQ(BuildIndex(store).status.Reason(), "");
 
         for (int round = 0; round < 100; ++round) {
             const Request r = DrawRequest(random, lines);
@@ -384,7 +384,7 @@ TEST_F(IndexBuilderTest, ALineAtTheSameOffsetInEachFileIsIndexedForEach)
     AddFile("d/ZELK5.A", Sjis("■apple : りんご\r\n"));
     AddFile("c/BIL.TXT", "corpus apple : x\r\n");
     AddFile("o/NOTES.TXT", Sjis("other apple : その他\r\n"));
-    ASSERT_EQ(BuildIndex(store).error, "");
+    ASSERT_EQ(BuildIndex(store).status.Reason(), "");
     EXPECT_EQ(PostingsOf("apple"), (std::vector<IndexPosting>{{0, 1, 0, kHeadwordType}, {0, 1, 1, kWholeLineType},
                                                               {0, 1, 2, kWholeLineType}}));
     doc.SetRecordHistory(false);
@@ -408,7 +408,7 @@ TEST_F(IndexBuilderTest, EveryShapeOfKeywordFindsWhatTheScanFinds)
                                        "\x92" "0abc"})
         text += Sjis("■") + headword + " : " + std::to_string(++number) + "\r\n";
     AddFile("d/ZELK5.A", text);
-    ASSERT_EQ(BuildIndex(store).error, "");
+    ASSERT_EQ(BuildIndex(store).status.Reason(), "");
     doc.SetRecordHistory(false);
     struct Case {
         const char* name;

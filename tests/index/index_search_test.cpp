@@ -45,7 +45,7 @@ protected:
             trees[selector].Insert(word, {offsets[static_cast<size_t>(line - 1)], line, 0, type});
         }
         for (const auto& [selector, tree] : trees)
-            ASSERT_EQ(tree.Store(dir / "idx" / (std::string("$$TMP$$.") + selector)), "");
+            ASSERT_EQ(tree.Store(dir / "idx" / (std::string("$$TMP$$.") + selector)).Reason(), "");
     }
 
     std::vector<std::string> SearchWith(const std::string& keyword, const char* match, bool ignoreCase,
@@ -84,7 +84,7 @@ TEST_F(IndexSearchTest, AWordWithTooManyPostingsIsScannedInstead)
         // Postings past the file's end stand for lines of a larger file; they are never read.
         for (size_t n = 1; n < postings; ++n)
             tree.Insert("london", {static_cast<std::int32_t>(1000 + n), static_cast<std::int32_t>(10 + n), 0, kHeadwordType});
-        ASSERT_EQ(tree.Store(dir / "idx" / (std::string("$$TMP$$.") + IndexSelector('l'))), "");
+        ASSERT_EQ(tree.Store(dir / "idx" / (std::string("$$TMP$$.") + IndexSelector('l'))).Reason(), "");
         EXPECT_EQ(SearchWith("london", "word", true), std::vector<std::string>{kLondon}) << postings;
         EXPECT_EQ(doc.ScannedForManyPostings(), postings > most) << postings;
         EXPECT_EQ(host.scannedFiles.size(), postings > most ? 1u : 0u) << postings;
@@ -156,7 +156,7 @@ TEST_F(IndexSearchTest, FileNumbersResolveThroughTheTableOrTheSettings)
     tree.Insert("london", {offsets[4], 5, 7, kHeadwordType});
     tree.Insert("london", {offsets[0], 1, 3, kHeadwordType});
     tree.Insert("london", {offsets[4], 5, 0, kHeadwordType});
-    ASSERT_EQ(tree.Store(dir / "idx" / "$$TMP$$.l"), "");
+    ASSERT_EQ(tree.Store(dir / "idx" / "$$TMP$$.l").Reason(), "");
     EXPECT_EQ(SearchWith("london", "word", true), std::vector<std::string>{kLondon})
         << "postings of unnamed files are skipped, the others still read";
     EXPECT_TRUE(host.messages.empty());
@@ -193,7 +193,7 @@ TEST_F(IndexSearchTest, SelectorFiles)
     for (size_t i = 0; i < 3; ++i) {
         CStringTreeIndex tree;
         tree.Insert(files[i].second, {offset(i), static_cast<std::int32_t>(i + 1), 1, kHeadwordType});
-        ASSERT_EQ(tree.Store(dir / "idx" / (std::string("$$TMP$$.") + files[i].first)), "");
+        ASSERT_EQ(tree.Store(dir / "idx" / (std::string("$$TMP$$.") + files[i].first)).Reason(), "");
     }
     EXPECT_EQ(SearchWith("3.14", "word", true), std::vector<std::string>{lines[0]});
     EXPECT_EQ(SearchWith("-x", "word", true), std::vector<std::string>{lines[1]});

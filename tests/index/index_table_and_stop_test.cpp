@@ -29,7 +29,7 @@ protected:
         Register(Category::Main, "d", "*.TXT");
         Set("Index", "Dir", DirOf("idx"));
         std::filesystem::create_directories(dir / "idx");
-        ASSERT_EQ(BuildIndex(store).error, "");
+        ASSERT_EQ(BuildIndex(store).status.Reason(), "");
         doc.SetRecordHistory(false);
     }
 
@@ -110,7 +110,7 @@ TEST_F(IndexTableAndStopTest, PostingsThatCycleThroughManyFiles)
             expected.push_back(round == 0 ? first : "apple again " + std::to_string(file) + " : y\r\n");
         }
     }
-    ASSERT_EQ(tree.Store(dir / "idx" / "$$TMP$$.a"), "");
+    ASSERT_EQ(tree.Store(dir / "idx" / "$$TMP$$.a").Reason(), "");
     test::WriteBytes(dir / "idx" / "vrnindex.ini", table);
     doc.LookUpWord("apple", 0);
     EXPECT_EQ(Lines(), expected);

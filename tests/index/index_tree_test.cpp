@@ -137,7 +137,7 @@ TEST(CStringTreeIndexTest, StoreThenLoadGivesTheSameTreeAndBytes)
     }
     const auto path = dir / "$$TMP$$.k";
     WriteBytes(path, "old content");
-    ASSERT_EQ(tree.Store(path), "");
+    ASSERT_EQ(tree.Store(path).Reason(), "");
 
     CBinaryReader in;
     ASSERT_TRUE(in.Open(path));

@@ -68,7 +68,7 @@ TEST(IndexWalkTest, WalksCompareWithoutRegardToAsciiCase)
 TEST(IndexWalkTest, StoredFileIsWalkedFromDiskAsOftenAsAsked)
 {
     const CTempDir dir;
-    ASSERT_EQ(FruitTree().Store(dir / "$$TMP$$.a"), "");
+    ASSERT_EQ(FruitTree().Store(dir / "$$TMP$$.a").Reason(), "");
     CIndexFileReader reader;
     ASSERT_TRUE(reader.OpenCp932(dir.Path().string() + "/$$tmp$$.A")) << "opened as on a case-insensitive file system";
     EXPECT_EQ(reader.Version(), 4);
@@ -190,7 +190,7 @@ TEST(IndexWalkTest, MillionDeepChainIsLoadedAndWrittenBackWithoutRecursion)
         ASSERT_TRUE(in.Open(path));
         CStringTreeIndex tree;
         ASSERT_EQ(tree.Load(in), IndexLoad::Loaded);
-        ASSERT_EQ(tree.Store(path), "");
+        ASSERT_EQ(tree.Store(path).Reason(), "");
     }
     EXPECT_TRUE(ReadBytes(path) == file) << "the chain is written back byte for byte";
 }

@@ -22,7 +22,7 @@ TEST(CAtomicFileWriterTest, PiecesOfEverySizeArriveInOrder)
     WriteBytes(path, "old");
     std::string expected;
     CAtomicFileWriter writer;
-    ASSERT_EQ(writer.Begin(path), "");
+    ASSERT_EQ(writer.Begin(path).Reason(), "");
     // Small pieces that fill the buffer, one the size of the buffer, one larger.
     for (size_t size : {1u, 7u, 40000u, 30000u, 65536u, 3u, 200000u, 11u}) {
         const std::string piece(size, static_cast<char>('a' + expected.size() % 26));
@@ -30,7 +30,7 @@ TEST(CAtomicFileWriterTest, PiecesOfEverySizeArriveInOrder)
         expected += piece;
     }
     EXPECT_EQ(ReadBytes(path), "old") << "nothing replaced before the commit";
-    ASSERT_EQ(writer.Commit(), "");
+    ASSERT_EQ(writer.Commit().Reason(), "");
     EXPECT_TRUE(ReadBytes(path) == expected);
     EXPECT_EQ(EntryCount(dir.Path()), 1u);
 }
@@ -42,7 +42,7 @@ TEST(CAtomicFileWriterTest, WriterGivenUpLeavesTheOldFile)
     WriteBytes(path, "old");
     {
         CAtomicFileWriter writer;
-        ASSERT_EQ(writer.Begin(path), "");
+        ASSERT_EQ(writer.Begin(path).Reason(), "");
         writer.Write(std::string(100000, 'x'));
     }
     EXPECT_EQ(ReadBytes(path), "old");
@@ -55,17 +55,17 @@ TEST(WriteFileAtomicallyTest, LinksAreWrittenThroughEvenWhenDangling)
     namespace fs = std::filesystem;
     fs::create_symlink("chain", dir / "settings.ini");  // a relative chain of links
     fs::create_symlink(dir / "sub" / "real.ini", dir / "chain");
-    ASSERT_EQ(WriteFileAtomically(dir / "settings.ini", "first"), "");
+    ASSERT_EQ(WriteFileAtomically(dir / "settings.ini", "first").Reason(), "");
     EXPECT_TRUE(fs::is_symlink(dir / "settings.ini"));
     EXPECT_TRUE(fs::is_symlink(dir / "chain"));
     EXPECT_EQ(ReadBytes(dir / "sub" / "real.ini"), "first");
-    ASSERT_EQ(WriteFileAtomically(dir / "settings.ini", "second"), "");
+    ASSERT_EQ(WriteFileAtomically(dir / "settings.ini", "second").Reason(), "");
     EXPECT_TRUE(fs::is_symlink(dir / "settings.ini"));
     EXPECT_EQ(ReadBytes(dir / "sub" / "real.ini"), "second");
 
     fs::create_symlink("loop-b", dir / "loop-a");
     fs::create_symlink("loop-a", dir / "loop-b");
-    EXPECT_NE(WriteFileAtomically(dir / "loop-a", "x"), "");
+    EXPECT_NE(WriteFileAtomically(dir / "loop-a", "x").Reason(), "");
     EXPECT_TRUE(fs::is_symlink(dir / "loop-a"));
 }
 

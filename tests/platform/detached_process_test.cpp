@@ -21,7 +21,7 @@ TEST(DetachedProcessTest, ArgumentsArriveExactlyAsGivenAndNoChildIsLeftToReap)
     const std::vector<std::string> arguments{"a b", "", "$HOME", "*", "'q\"", "a;b|c", "\xE6\x97\xA5\xE6\x9C\xAC"};
     std::vector<std::string> command{recorder.Program().string()};
     command.insert(command.end(), arguments.begin(), arguments.end());
-    ASSERT_EQ(StartDetachedProcess(command, ProcessPriority::Normal), "");
+    ASSERT_EQ(StartDetachedProcess(command, ProcessPriority::Normal).Reason(), "");
     const auto record = recorder.WaitForRecord();
     ASSERT_TRUE(record);
     std::vector<std::string> expected{std::to_string(::getpriority(PRIO_PROCESS, 0))};
@@ -37,7 +37,7 @@ TEST(DetachedProcessTest, LowPriorityRunsAtNiceness19AndProgramsAreFoundInPath)
 {
     CTempDir dir;
     CArgumentRecorder recorder(dir.Path());
-    ASSERT_EQ(StartDetachedProcess({"sh", recorder.Program().string(), "x"}, ProcessPriority::Low), "");
+    ASSERT_EQ(StartDetachedProcess({"sh", recorder.Program().string(), "x"}, ProcessPriority::Low).Reason(), "");
     const auto record = recorder.WaitForRecord();
     ASSERT_TRUE(record);
     EXPECT_EQ(*record, (std::vector<std::string>{"19", "x"}));
@@ -59,7 +59,7 @@ TEST(DetachedProcessTest, ProgramsThatCannotStartAreReported)
         {{}, "(no program): "},
     };
     for (const Case& c : cases) {
-        const std::string reason = StartDetachedProcess(c.command, ProcessPriority::Low);
+        const std::string reason = StartDetachedProcess(c.command, ProcessPriority::Low).Reason();
         EXPECT_TRUE(reason.starts_with(c.reasonStart)) << c.reasonStart << " -> \"" << reason << '"';
         EXPECT_GT(reason.size(), c.reasonStart.size()) << c.reasonStart;
     }

@@ -35,14 +35,14 @@ TEST(ResultFileTest, SavesEveryByteAndLoadsTheSameList)
     const std::filesystem::path file = dir / "\xE7\xB5\x90\xE6\x9E\x9C.txt";  // 結果.txt
     WriteBytes(file, "an older and much longer content that must disappear\n");
 
-    ASSERT_EQ(SaveResultFile(results, Cp932(file)), "");
+    ASSERT_EQ(SaveResultFile(results, Cp932(file)).Reason(), "");
     std::string expected;
     for (const std::string& line : lines) expected += line;
     EXPECT_EQ(ReadBytes(file), expected);
 
     CExStringList loaded;
     loaded.Append(std::string_view("stale\r\n"));
-    ASSERT_EQ(LoadResultFile(Cp932(file), loaded), "");
+    ASSERT_EQ(LoadResultFile(Cp932(file), loaded).Reason(), "");
     EXPECT_EQ(Lines(loaded), lines);
     EXPECT_EQ(loaded.GetLongestLength(), static_cast<int>(lines[1].size()));
 }
@@ -63,7 +63,7 @@ TEST(ResultFileTest, LoadedLinesAllEndWithCrLf)
     for (const Case& c : cases) {
         WriteBytes(dir / "r.txt", c.content);
         CExStringList loaded;
-        ASSERT_EQ(LoadResultFile(Cp932(dir / "r.txt"), loaded), "");
+        ASSERT_EQ(LoadResultFile(Cp932(dir / "r.txt"), loaded).Reason(), "");
         EXPECT_EQ(Lines(loaded), c.lines) << c.content;
     }
 }
@@ -75,9 +75,9 @@ TEST(ResultFileTest, FailuresAreReportedAndLeaveTheListAlone)
     CExStringList results;
     results.Append(std::string_view("kept\r\n"));
 
-    EXPECT_NE(SaveResultFile(results, Cp932(dir / "file" / "r.txt")), "");
+    EXPECT_NE(SaveResultFile(results, Cp932(dir / "file" / "r.txt")).Reason(), "");
     for (const auto& path : {dir / "missing.txt", dir.Path()}) {
-        EXPECT_NE(LoadResultFile(Cp932(path), results), "") << path;
+        EXPECT_NE(LoadResultFile(Cp932(path), results).Reason(), "") << path;
         EXPECT_EQ(Lines(results), std::vector<std::string>{"kept\r\n"}) << path;
     }
 }
@@ -89,11 +89,11 @@ TEST(ResultFileTest, LoadsAFileNamedInCp932OnDiskAndRefusesAFifo)
     const std::string name = Sjis("結果.txt");
     WriteBytes(dir / name, "a\r\nb\n");
     CExStringList results;
-    ASSERT_EQ(LoadResultFile(Cp932(dir.Path()) + "/" + name, results), "");
+    ASSERT_EQ(LoadResultFile(Cp932(dir.Path()) + "/" + name, results).Reason(), "");
     EXPECT_EQ(Lines(results), (std::vector<std::string>{"a\r\n", "b\r\n"}));
 
     ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
-    EXPECT_NE(LoadResultFile(Cp932(dir / "fifo"), results).find("not a regular file"), std::string::npos);
+    EXPECT_NE(LoadResultFile(Cp932(dir / "fifo"), results).Reason().find("not a regular file"), std::string::npos);
     EXPECT_EQ(Lines(results), (std::vector<std::string>{"a\r\n", "b\r\n"}));
 }
 

@@ -40,7 +40,7 @@ protected:
         Register(Category::Main, "d", "ZELK5*.*");
         Set("Index", "Dir", DirOf("idx"));
         std::filesystem::create_directories(dir / "idx");
-        ASSERT_EQ(BuildIndex(store).error, "");
+        ASSERT_EQ(BuildIndex(store).status.Reason(), "");
         request.keyword1 = "apple";
         request.keyword1WholeWord = true;
         request.headwordOnly = true;
