@@ -29,8 +29,10 @@ const std::string& SettingsText()
         std::string ini;
         for (int s = 0; s < kSections; ++s) {
             ini += "[Section" + std::to_string(s) + "]\r\n";
-            for (int k = 0; k < kKeysPerSection; ++k)
-                ini += "Key" + std::to_string(k) + "=C:\\dict\\value" + std::to_string(s * kKeysPerSection + k) + "\r\n";
+            for (int k = 0; k < kKeysPerSection; ++k) {
+                const int value = s * kKeysPerSection + k;
+                ini += "Key" + std::to_string(k) + "=C:\\dict\\value" + std::to_string(value) + "\r\n";
+            }
             ini += "\r\n";
         }
         return ini;
