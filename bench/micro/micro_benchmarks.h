@@ -1,0 +1,14 @@
+#pragma once
+
+// The groups of micro-benchmarks; each adds its benchmarks to the program's list.
+
+namespace quilsk::microbench {
+
+void RegisterNeedleFinderBenchmarks();
+void RegisterKeywordMatchBenchmarks();
+void RegisterCaseFoldBenchmarks();
+void RegisterWordTokenizerBenchmarks();
+void RegisterBlockScanBenchmarks();
+void RegisterSettingsLookupBenchmarks();
+
+}  // namespace quilsk::microbench
