@@ -161,7 +161,7 @@ std::string DictionaryText(size_t bytes, unsigned seed)
 
 const std::string& SharedBlock()
 {
-    static const std::string block = DictionaryText(kScanWindowBytes, 1);
+    static const std::string block = DictionaryText(kScanBlockBytes, 1);
     return block;
 }
 

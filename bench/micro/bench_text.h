@@ -17,7 +17,7 @@ namespace quilsk::microbench {
 // At least `bytes` bytes, ending after a whole line.
 std::string DictionaryText(size_t bytes, unsigned seed);
 
-// One scan window of text (1 MiB), made once and shared.
+// One scan block of text (256 KiB), made once and shared.
 const std::string& SharedBlock();
 // Its lines without their CR LF.
 const std::vector<std::string_view>& SharedLines();

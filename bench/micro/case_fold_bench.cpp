@@ -1,4 +1,4 @@
-// Case folding of one scan window: the engine's FoldLine against the plain
+// Case folding of one scan block: the engine's FoldLine against the plain
 // byte-by-byte CharLowerA it must agree with. Both fold a fresh copy each time,
 // so the copy alone is measured too.
 

@@ -1,4 +1,4 @@
-// Keyword matching over the lines of one scan window: the boundary test at the
+// Keyword matching over the lines of one scan block: the boundary test at the
 // places a word occurs, whether a line holds a valid occurrence in each match
 // mode, and the hit test of a line with and without its folded working copy.
 

@@ -1,4 +1,4 @@
-// The needle finder over one scan window of generated text, walked as the block
+// The needle finder over one scan block of generated text, walked as the block
 // scan walks it: after each place it flags, on from the next line. The scalar
 // variant is the finder's plain path, the one the vector loops must agree with.
 

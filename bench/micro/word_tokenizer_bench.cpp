@@ -1,4 +1,4 @@
-// The word tokenizer over every line of one scan window.
+// The word tokenizer over every line of one scan block.
 
 #include <benchmark/benchmark.h>
 
