@@ -51,6 +51,15 @@ private slots:
 
     void cleanup() { doc.reset(); }
 
+    // One scanning thread, so that the pumps come at fixed hits; the threaded
+    // scan's waiting and stopping are tested with the ordered file scan.
+    SearchRequest OneThreadRequest() const
+    {
+        SearchRequest request = ReadSearchRequest(settings->Store());
+        request.scanThreads = 1;
+        return request;
+    }
+
     void PumpHandlesAQueuedEventAfterABoundedNumberOfCalls()
     {
         CZelklexView view(doc, host->Views());
@@ -67,7 +76,7 @@ private slots:
             hitsWhenHandled = doc->Results().Count();
             busyWhenHandled = app->busy;
         });
-        QVERIFY(doc->Search(ReadSearchRequest(settings->Store())));
+        QVERIFY(doc->Search(OneThreadRequest()));
         QVERIFY(busyWhenHandled);
         // The clock is read once at construction and once per pump call: the
         // first three calls (10, 20, 30 ms) leave the event waiting, the fourth
@@ -86,7 +95,7 @@ private slots:
             captionsSeen << view.windowTitle();
             RunStopSearchCommand(view);
         });
-        QVERIFY(doc->Search(ReadSearchRequest(settings->Store())));
+        QVERIFY(doc->Search(OneThreadRequest()));
         // Handled 80 hits into the first file; the scan stops before the next file.
         QCOMPARE(doc->Results().Count(), size_t(kLinesPerFile));
         QVERIFY(!app->busy);
