@@ -3,7 +3,7 @@
 
 QUILSK_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 QUILSK_DEMO_INI="$QUILSK_ROOT/build/demo/quilsk.ini"
-QUILSK_PACKAGES=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev python3 qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic xvfb xauth poppler-utils)
+QUILSK_PACKAGES=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev python3 qt6-base-dev qt6-translations-l10n qt6-l10n-tools fonts-ipafont-gothic xvfb xauth poppler-utils)
 # What scripts/package needs besides: dpkg-shlibdeps and dpkg-buildflags, the file
 # type check CPack runs before dpkg-shlibdeps, and the three validators.
 QUILSK_PACKAGING_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream)

@@ -8,6 +8,7 @@
 #include "cli/commands.h"
 #include "platform/file_watch.h"
 #include "settings/settings_location.h"
+#include "terminal/message_language.h"
 
 using namespace quilsk::cli;
 
@@ -74,6 +75,8 @@ int main(int argc, char** argv)
 {
     // Every expected failure is reported where it happens; this keeps one that
     // was not from ending the program with an abort.
+    // The engine's messages in the locale's language (its usage and diagnostics are English).
+    quilsk::InstallMessageLanguage();
     try {
         return Run(argc, argv);
     } catch (const std::exception& e) {

@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 #include "platform/cp932.h"
+#include "platform/engine_text.h"
 #include "platform/sjis_bytes.h"
 #include "search/quick_mode.h"
 #include "settings/settings_store.h"
@@ -29,7 +30,7 @@ int RunQuickCommand(const Invocation& invocation)
     if (a[0] == "auto" && a.size() == 1) {
         if (AutoRecognizeQuickLetters(store)) return kExitFound;
         if (!store.LastError().empty()) return Fail("cannot write the settings file: " + store.LastError());
-        return Fail(Cp932ToUtf8(Cp932Literal("ファイルがみつかりませんでした(ｰｰ;)")));
+        return Fail(Cp932ToUtf8(Engine::tr("ファイルがみつかりませんでした(ｰｰ;)")));
     }
     return Usage();
 }

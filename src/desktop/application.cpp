@@ -31,7 +31,7 @@ std::filesystem::path CZelklexApp::SettingsFileFromArguments(const QStringList& 
 
 void CZelklexApp::InitInstance()
 {
-    m_qtJapanese = InstallQtJapanese();
+    m_translator = InstallInterfaceLanguage();
     QApplication::setWindowIcon(AppIcon());
     ApplyDialogColors();
     m_profile.Load(m_store);
@@ -52,7 +52,7 @@ void CZelklexApp::ReportUnreadableSettings()
     else if (const std::string problem = m_store.ReadProblem(); !problem.empty())
         reason = QString::fromStdString(problem);
     if (!reason.isEmpty())
-        BeepAndShowMessage(m_frame.get(), Ui("設定ファイルを読めません。既定の設定で始めます。\n") + reason);
+        BeepAndShowMessage(m_frame.get(), UiText::tr("設定ファイルを読めません。既定の設定で始めます。\n") + reason);
 }
 
 void CZelklexApp::SearchAtStart(const StartSearch& search)

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "desktop/qt_host.h"
-#include "desktop/qt_japanese.h"
+#include "desktop/interface_language.h"
 #include "desktop/start_options.h"
 #include "search/app_state.h"
 #include "settings/settings_store.h"
@@ -51,7 +51,7 @@ private:
     CAppState m_state;
     CQtHost m_host;
     CStandardProfile m_profile;
-    std::unique_ptr<QTranslator> m_qtJapanese;
+    std::unique_ptr<QTranslator> m_translator;
     std::unique_ptr<CMainFrame> m_frame;  // last: its windows use everything above
 };
 

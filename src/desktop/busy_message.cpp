@@ -5,6 +5,6 @@
 
 namespace quilsk {
 
-void ShowBusyMessage(QWidget* parent) { ShowMessage(parent, Ui("作業中です。もう少しお待ちください。")); }
+void ShowBusyMessage(QWidget* parent) { ShowMessage(parent, UiText::tr("作業中です。もう少しお待ちください。")); }
 
 }  // namespace quilsk

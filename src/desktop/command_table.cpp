@@ -9,53 +9,53 @@ namespace quilsk {
 
 namespace {
 
-CommandInfo Entry(CommandId id, const char* text, const char* shortcuts, const char* prompt)
+CommandInfo Entry(CommandId id, const QString& text, const char* shortcuts, const QString& prompt)
 {
     const QString keys = QString::fromLatin1(shortcuts);
-    return {id, Ui(text), keys.isEmpty() ? QList<QKeySequence>() : QKeySequence::listFromString(keys), Ui(prompt)};
+    return {id, text, keys.isEmpty() ? QList<QKeySequence>() : QKeySequence::listFromString(keys), prompt};
 }
 
 const std::vector<CommandInfo>& Table()
 {
     using enum CommandId;
     static const std::vector<CommandInfo> table = {
-        Entry(FileNew, "新規作成(&N)", "Ctrl+N", "新規にﾌｧｲﾙを作成"),
-        Entry(FileOpen, "開く(&O)", "Ctrl+O", "保存されているﾌｧｲﾙを開く"),
-        Entry(FileClose, "閉じる(&C)", "", "作業中のｳｨﾝﾄﾞｳを閉じる"),
-        Entry(FileSave, "上書き保存(&S)", "Ctrl+S", "作業中のﾌｧｲﾙを上書きして保存"),
-        Entry(FileSaveAs, "名前を付けて保存(&A)", "", "作業中のﾌｧｲﾙを新しい名前で保存"),
-        Entry(FilePrint, "印刷(&P)", "Ctrl+P", "作業中の文書を印刷"),
-        Entry(FilePrintPreview, "印刷プレビュー(&V)", "", "ﾍﾟｰｼﾞ全体を表示して印刷前に確認"),
-        Entry(FilePrintSetup, "プリンタの設定(&R)", "", "ﾌﾟﾘﾝﾀと印刷の設定変更"),
-        Entry(RecentFile, "最近使ったファイル", "", "指定のﾌｧｲﾙを開く"),
-        Entry(SetEditor, "エディタの指定", "", "検索結果を引き渡すエディタの指定をします。"),
-        Entry(AppExit, "終了(&X)", "", "Quillseek を終了し、文書の保存を確認"),
-        Entry(EditUndo, "元に戻す(&U)", "Ctrl+Z; Alt+Backspace", "直前に行った操作を元に戻す"),
-        Entry(EditCut, "切り取り(&T)", "Ctrl+X; Shift+Del", "選択範囲を切り取ってｸﾘｯﾌﾟﾎﾞｰﾄﾞに移動"),
-        Entry(EditCopy, "コピー(&C)", "Ctrl+C; Ctrl+Ins", "選択した範囲をｺﾋﾟｰしてｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存"),
-        Entry(EditPaste, "貼り付け(&P)", "Ctrl+V; Shift+Ins", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容を貼り付け"),
-        Entry(DeleteResults, "結果削除", "", "検索結果を削除します"),
-        Entry(StopSearch, "検索中止", "", "検索を中止します"),
-        Entry(CheckDuplicates, "重複チェック", "", "主に用例の重複をチェックします"),
-        Entry(SortResults, "結果ソート", "", "検索結果をソートします"),
-        Entry(EditGroups, "単語ｸﾞﾙｰﾌﾟ編集", "", "単語グループの編集をします"),
-        Entry(Search, "検索(&S)", "S", "ZELK辞書の検索を行います"),
-        Entry(Narrow, "絞込み", "", "検索結果からさらに絞り込みます"),
-        Entry(SearchOptions, "検索ｵﾌﾟｼｮﾝ設定", "", "検索オプション設定"),
-        Entry(EditOptions, "編集ｵﾌﾟｼｮﾝ指定", "", "左ボタンWクリックの動作指定"),
-        Entry(TextColor, "文字色", "", "文字の色を指定します"),
-        Entry(BackColor, "背景色", "", "背景色を指定します"),
-        Entry(HighlightTextColor, "反転文字色", "", "反転文字色を指定します"),
-        Entry(HighlightBackColor, "反転背景色", "", "反転背景色を指定します"),
-        Entry(ViewToolbar, "ツールバー(&T)", "", "ﾂｰﾙ ﾊﾞｰの表示/非表示"),
-        Entry(ViewStatusBar, "ステータスバー(&S)", "", "ｽﾃｰﾀｽ ﾊﾞｰの表示/非表示"),
-        Entry(WindowNew, "新しいウィンドウを開く(&N)", "", "作業中のｳｨﾝﾄﾞｳを複写して表示"),
-        Entry(WindowCascade, "重ねて表示(&C)", "", "ｳｨﾝﾄﾞｳを重ねて表示"),
-        Entry(WindowTile, "並べて表示(&T)", "", "ｳｨﾝﾄﾞｳを並べて表示"),
-        Entry(WindowArrange, "アイコンの整列(&A)", "", "ｱｲｺﾝを整列"),
-        Entry(AuthorTest, "作者のテスト用", "", "作者がテストのために使っているものです。"),
-        Entry(HelpIndex, "目次(&H)", "F1", "ヘルプを表示します"),
-        Entry(AppAbout, "バージョン情報(&A)", "", "ﾌﾟﾛｸﾞﾗﾑ情報､ﾊﾞｰｼﾞｮﾝ､版権の表示"),
+        Entry(FileNew, UiText::tr("新規作成(&N)"), "Ctrl+N", UiText::tr("新規にﾌｧｲﾙを作成")),
+        Entry(FileOpen, UiText::tr("開く(&O)"), "Ctrl+O", UiText::tr("保存されているﾌｧｲﾙを開く")),
+        Entry(FileClose, UiText::tr("閉じる(&C)"), "", UiText::tr("作業中のｳｨﾝﾄﾞｳを閉じる")),
+        Entry(FileSave, UiText::tr("上書き保存(&S)"), "Ctrl+S", UiText::tr("作業中のﾌｧｲﾙを上書きして保存")),
+        Entry(FileSaveAs, UiText::tr("名前を付けて保存(&A)"), "", UiText::tr("作業中のﾌｧｲﾙを新しい名前で保存")),
+        Entry(FilePrint, UiText::tr("印刷(&P)"), "Ctrl+P", UiText::tr("作業中の文書を印刷")),
+        Entry(FilePrintPreview, UiText::tr("印刷プレビュー(&V)"), "", UiText::tr("ﾍﾟｰｼﾞ全体を表示して印刷前に確認")),
+        Entry(FilePrintSetup, UiText::tr("プリンタの設定(&R)"), "", UiText::tr("ﾌﾟﾘﾝﾀと印刷の設定変更")),
+        Entry(RecentFile, UiText::tr("最近使ったファイル"), "", UiText::tr("指定のﾌｧｲﾙを開く")),
+        Entry(SetEditor, UiText::tr("エディタの指定"), "", UiText::tr("検索結果を引き渡すエディタの指定をします。")),
+        Entry(AppExit, UiText::tr("終了(&X)"), "", UiText::tr("Quillseek を終了し、文書の保存を確認")),
+        Entry(EditUndo, UiText::tr("元に戻す(&U)"), "Ctrl+Z; Alt+Backspace", UiText::tr("直前に行った操作を元に戻す")),
+        Entry(EditCut, UiText::tr("切り取り(&T)"), "Ctrl+X; Shift+Del", UiText::tr("選択範囲を切り取ってｸﾘｯﾌﾟﾎﾞｰﾄﾞに移動")),
+        Entry(EditCopy, UiText::tr("コピー(&C)"), "Ctrl+C; Ctrl+Ins", UiText::tr("選択した範囲をｺﾋﾟｰしてｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存")),
+        Entry(EditPaste, UiText::tr("貼り付け(&P)"), "Ctrl+V; Shift+Ins", UiText::tr("ｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容を貼り付け")),
+        Entry(DeleteResults, UiText::tr("結果削除"), "", UiText::tr("検索結果を削除します")),
+        Entry(StopSearch, UiText::tr("検索中止"), "", UiText::tr("検索を中止します")),
+        Entry(CheckDuplicates, UiText::tr("重複チェック"), "", UiText::tr("主に用例の重複をチェックします")),
+        Entry(SortResults, UiText::tr("結果ソート"), "", UiText::tr("検索結果をソートします")),
+        Entry(EditGroups, UiText::tr("単語ｸﾞﾙｰﾌﾟ編集"), "", UiText::tr("単語グループの編集をします")),
+        Entry(Search, UiText::tr("検索(&S)"), "S", UiText::tr("ZELK辞書の検索を行います")),
+        Entry(Narrow, UiText::tr("絞込み"), "", UiText::tr("検索結果からさらに絞り込みます")),
+        Entry(SearchOptions, UiText::tr("検索ｵﾌﾟｼｮﾝ設定"), "", UiText::tr("検索オプション設定")),
+        Entry(EditOptions, UiText::tr("編集ｵﾌﾟｼｮﾝ指定"), "", UiText::tr("左ボタンWクリックの動作指定")),
+        Entry(TextColor, UiText::tr("文字色"), "", UiText::tr("文字の色を指定します")),
+        Entry(BackColor, UiText::tr("背景色"), "", UiText::tr("背景色を指定します")),
+        Entry(HighlightTextColor, UiText::tr("反転文字色"), "", UiText::tr("反転文字色を指定します")),
+        Entry(HighlightBackColor, UiText::tr("反転背景色"), "", UiText::tr("反転背景色を指定します")),
+        Entry(ViewToolbar, UiText::tr("ツールバー(&T)"), "", UiText::tr("ﾂｰﾙ ﾊﾞｰの表示/非表示")),
+        Entry(ViewStatusBar, UiText::tr("ステータスバー(&S)"), "", UiText::tr("ｽﾃｰﾀｽ ﾊﾞｰの表示/非表示")),
+        Entry(WindowNew, UiText::tr("新しいウィンドウを開く(&N)"), "", UiText::tr("作業中のｳｨﾝﾄﾞｳを複写して表示")),
+        Entry(WindowCascade, UiText::tr("重ねて表示(&C)"), "", UiText::tr("ｳｨﾝﾄﾞｳを重ねて表示")),
+        Entry(WindowTile, UiText::tr("並べて表示(&T)"), "", UiText::tr("ｳｨﾝﾄﾞｳを並べて表示")),
+        Entry(WindowArrange, UiText::tr("アイコンの整列(&A)"), "", UiText::tr("ｱｲｺﾝを整列")),
+        Entry(AuthorTest, UiText::tr("作者のテスト用"), "", UiText::tr("作者がテストのために使っているものです。")),
+        Entry(HelpIndex, UiText::tr("目次(&H)"), "F1", UiText::tr("ヘルプを表示します")),
+        Entry(AppAbout, UiText::tr("バージョン情報(&A)"), "", UiText::tr("ﾌﾟﾛｸﾞﾗﾑ情報､ﾊﾞｰｼﾞｮﾝ､版権の表示")),
     };
     return table;
 }

@@ -32,10 +32,10 @@ CSelDirDlg::CSelDirDlg(const QString& directory, QWidget* parent)
       m_files(NewList(this, "files")),
       m_lists(m_directory, m_directories, m_drives, m_files, [] { return std::string("*.*"); })
 {
-    setWindowTitle(Ui("ディレクトリ選択"));
+    setWindowTitle(UiText::tr("ディレクトリ選択"));
     m_directory->setObjectName("directory");
     auto* field = new QHBoxLayout;
-    field->addWidget(new QLabel(Ui("選択されたﾃﾞｨﾚｸﾄﾘ"), this));
+    field->addWidget(new QLabel(UiText::tr("選択されたﾃﾞｨﾚｸﾄﾘ"), this));
     field->addWidget(m_directory);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(field);
@@ -69,7 +69,7 @@ QString CSelDirDlg::Directory() const
 
 void CSelDirDlg::OnOk()
 {
-    if (!FieldToCp932(this, m_directory->text(), Ui("選択されたﾃﾞｨﾚｸﾄﾘ"))) return;
+    if (!FieldToCp932(this, m_directory->text(), UiText::tr("選択されたﾃﾞｨﾚｸﾄﾘ"))) return;
     accept();
 }
 

@@ -41,11 +41,11 @@ void CDirectoryLists::SetDirectory(const std::string& cp932) { m_directory->setT
 QGridLayout* CDirectoryLists::ListsLayout(QWidget* parent) const
 {
     auto* lists = new QGridLayout;
-    lists->addWidget(new QLabel(Ui("ﾃﾞｨﾚｸﾄﾘ一覧"), parent), 0, 0);
+    lists->addWidget(new QLabel(UiText::tr("ﾃﾞｨﾚｸﾄﾘ一覧"), parent), 0, 0);
     lists->addWidget(m_directories, 1, 0);
-    lists->addWidget(new QLabel(Ui("ﾄﾞﾗｲﾌﾞ一覧"), parent), 0, 1);
+    lists->addWidget(new QLabel(UiText::tr("ﾄﾞﾗｲﾌﾞ一覧"), parent), 0, 1);
     lists->addWidget(m_drives, 1, 1);
-    lists->addWidget(new QLabel(Ui("ﾌｧｲﾙ一覧(参考)"), parent), 0, 2);
+    lists->addWidget(new QLabel(UiText::tr("ﾌｧｲﾙ一覧(参考)"), parent), 0, 2);
     lists->addWidget(m_files, 1, 2);
     return lists;
 }

@@ -49,7 +49,7 @@ bool CDocumentFiles::SaveAs(CZelklexDoc& doc, QWidget* parent)
 bool CDocumentFiles::SaveModified(CZelklexDoc& doc, QWidget* parent)
 {
     if (!doc.IsModified()) return true;
-    const QString question = Ui("%1 の検索結果は保存されていません。保存しますか?").arg(ToQString(doc.Title()));
+    const QString question = UiText::tr("%1 の検索結果は保存されていません。保存しますか?").arg(ToQString(doc.Title()));
     switch (ShowMessage(parent, question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes: return Save(doc, parent);
     case QMessageBox::No: return true;
@@ -60,7 +60,8 @@ bool CDocumentFiles::SaveModified(CZelklexDoc& doc, QWidget* parent)
 bool CDocumentFiles::Load(const std::string& cp932Path, CZelklexDoc& doc, QWidget* parent)
 {
     if (const std::string error = LoadResultFile(cp932Path, doc.Results()).Reason(); !error.empty()) {
-        ShowMessage(parent, Ui("ファイル %1 を開けませんでした。\n%2").arg(ToQString(cp932Path), QString::fromStdString(error)));
+        ShowMessage(parent, UiText::tr("ファイル %1 を開けませんでした。\n%2")
+                                .arg(ToQString(cp932Path), QString::fromStdString(error)));
         m_profile.RemoveRecentFile(cp932Path);
         m_recentFilesChanged();
         return false;
@@ -74,24 +75,27 @@ std::optional<std::string> CDocumentFiles::AskForFileName(const CZelklexDoc& doc
 {
     const QString proposed = doc.PathName().empty() ? QDir::current().filePath(ToQString(doc.Title()))
                                                     : NativeName(doc.PathName());
-    QFileDialog dialog(parent, Ui("名前を付けて保存"), proposed);
+    QFileDialog dialog(parent, UiText::tr("名前を付けて保存"), proposed);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(Ui("すべてのファイル (*)"));
+    dialog.setNameFilter(UiText::tr("すべてのファイル (*)"));
     dialog.selectFile(proposed);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     const QString chosen = dialog.selectedFiles().first();
     // The path is kept in cp932 like every other text, so it must be writable in it.
     std::optional<std::string> cp932 = FromNativePath(QFile::encodeName(chosen).toStdString());
     if (!cp932)
-        ShowMessage(parent, Ui("ファイル名 %1 には Shift-JIS で書けない文字が含まれているため、保存できません。").arg(chosen));
+        ShowMessage(
+            parent,
+            UiText::tr("ファイル名 %1 には Shift-JIS で書けない文字が含まれているため、保存できません。").arg(chosen));
     return cp932;
 }
 
 bool CDocumentFiles::SaveTo(CZelklexDoc& doc, const std::string& cp932Path, QWidget* parent)
 {
     if (const std::string error = SaveResultFile(doc.Results(), cp932Path).Reason(); !error.empty()) {
-        ShowMessage(parent, Ui("ファイル %1 に保存できませんでした。\n%2").arg(ToQString(cp932Path), QString::fromStdString(error)));
+        ShowMessage(parent, UiText::tr("ファイル %1 に保存できませんでした。\n%2")
+                                .arg(ToQString(cp932Path), QString::fromStdString(error)));
         return false;
     }
     Remember(doc, cp932Path);

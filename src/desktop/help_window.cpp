@@ -9,9 +9,10 @@ CHelpWindow::CHelpWindow(QWidget* parent) : QTextBrowser(parent)
 {
     LoadAppResources();
     setWindowFlag(Qt::Window);
-    setWindowTitle(Ui("Quillseek ヘルプ"));
+    setWindowTitle(UiText::tr("Quillseek ヘルプ"));
     setOpenExternalLinks(false);
-    setSource(QUrl(QStringLiteral("qrc:/help/index.html")));
+    // Each language has its own page; the translation names it.
+    setSource(QUrl(UiText::tr("qrc:/help/index.html")));
     resize(640, 560);
 }
 

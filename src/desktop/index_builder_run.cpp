@@ -20,17 +20,17 @@ QString LastLine(const QString& output)
 
 QString BuilderReport(bool started, int exitCode, const QString& output, qint64 elapsedMs)
 {
-    if (!started) return Ui("インデックス作成プログラムを起動できませんでした。\n") + output;
+    if (!started) return UiText::tr("インデックス作成プログラムを起動できませんでした。\n") + output;
     if (exitCode != 0) {
         const QString reason = LastLine(output);
-        return Ui("インデックスを作成できませんでした。\n") +
-               (reason.isEmpty() ? Ui("終了コード %1").arg(exitCode) : reason);
+        return UiText::tr("インデックスを作成できませんでした。\n") +
+               (reason.isEmpty() ? UiText::tr("終了コード %1").arg(exitCode) : reason);
     }
     static const QRegularExpression summary(QStringLiteral("(\\d+) files, (\\d+) words"));
     const QRegularExpressionMatch counts = summary.match(output);
     const QString seconds = QString::number(static_cast<double>(elapsedMs) / 1000.0, 'f', 1);
-    if (!counts.hasMatch()) return Ui("インデックスを作成しました (%1 秒)。").arg(seconds);
-    return Ui("インデックスを作成しました。\nファイル: %1\n単語: %2\n時間: %3 秒")
+    if (!counts.hasMatch()) return UiText::tr("インデックスを作成しました (%1 秒)。").arg(seconds);
+    return UiText::tr("インデックスを作成しました。\nファイル: %1\n単語: %2\n時間: %3 秒")
         .arg(counts.captured(1), counts.captured(2), seconds);
 }
 

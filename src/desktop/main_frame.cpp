@@ -35,7 +35,7 @@ namespace quilsk {
 namespace {
 
 const char* const kTitle = "Quillseek for Win32";
-const char* const kIdleMessage = "がんばろう! ZIVO";
+const char* const kIdleMessage = QT_TRANSLATE_NOOP("UiText", "がんばろう! ZIVO");
 
 }  // namespace
 
@@ -187,7 +187,8 @@ void CMainFrame::LaunchEditor(CZelklexView& view, QPoint viewportPos)
         return doc.PathName();
     });
     if (launch.status == EditorLaunchStatus::Failed)
-        statusBar()->showMessage(Ui("エディタを起動できませんでした: ") + QString::fromStdString(launch.reason), 15000);
+        statusBar()->showMessage(UiText::tr("エディタを起動できませんでした: ") + QString::fromStdString(launch.reason),
+                                 15000);
 }
 
 void CMainFrame::ArrangeIcons()
@@ -226,16 +227,16 @@ void CMainFrame::StartIndexBuilder()
         m_builder = new CIndexBuilderRun(this);
         connect(m_builder, &CIndexBuilderRun::finished, this, [this](bool, const QString& report) {
             statusBar()->clearMessage();
-            ShowMessage(this, report, QMessageBox::Ok, Ui("インデックス作成"));
+            ShowMessage(this, report, QMessageBox::Ok, UiText::tr("インデックス作成"));
         });
     }
     if (m_builder->IsRunning()) {
-        ShowMessage(this, Ui("インデックスを作成中です。終わるまでお待ちください。"));
+        ShowMessage(this, UiText::tr("インデックスを作成中です。終わるまでお待ちください。"));
         return;
     }
     const QByteArray programDirectory = QFile::encodeName(QCoreApplication::applicationDirPath());
     m_builder->Start(IndexBuilderCommand(programDirectory.toStdString(), m_store.Path()));
-    statusBar()->showMessage(Ui("インデックスを作成しています..."));
+    statusBar()->showMessage(UiText::tr("インデックスを作成しています..."));
 }
 
 QString CMainFrame::ResultCountShown() const { return m_resultCount->text(); }
@@ -266,13 +267,16 @@ void CMainFrame::ShowHelp()
 
 void CMainFrame::ShowAbout()
 {
-    ShowMessage(this, Ui("Quillseek バージョン %1\n\nZELK 英和・和英辞書の検索ツール").arg(QStringLiteral(QUILSK_VERSION)),
-                QMessageBox::Ok, Ui("バージョン情報"));
+    ShowMessage(
+        this,
+        UiText::tr("Quillseek バージョン %1\n\nZELK 英和・和英辞書の検索ツール").arg(QStringLiteral(QUILSK_VERSION)),
+        QMessageBox::Ok, UiText::tr("バージョン情報"));
 }
 
 void CMainFrame::ShowWriteFailure(const std::string& reason)
 {
-    statusBar()->showMessage(Ui("設定ファイルに書き込めませんでした: ") + QString::fromStdString(reason), 15000);
+    statusBar()->showMessage(UiText::tr("設定ファイルに書き込めませんでした: ") + QString::fromStdString(reason),
+                             15000);
 }
 
 void CMainFrame::UpdateTitle()
@@ -291,9 +295,9 @@ void CMainFrame::CreateStatusBar()
 {
     QStatusBar* bar = statusBar();
     connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& message) {
-        if (message.isEmpty()) bar->showMessage(Ui(kIdleMessage));
+        if (message.isEmpty()) bar->showMessage(UiText::tr(kIdleMessage));
     });
-    bar->showMessage(Ui(kIdleMessage));
+    bar->showMessage(UiText::tr(kIdleMessage));
     m_resultCount = new QLabel(bar);
     m_resultCount->setObjectName(QStringLiteral("resultCount"));
     bar->addPermanentWidget(m_resultCount);

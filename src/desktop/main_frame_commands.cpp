@@ -200,7 +200,7 @@ void CMainFrame::UpdateRecentFiles()
 void CMainFrame::CreateMenus()
 {
     auto menu = [this](const char* title, std::initializer_list<CommandId> items) {
-        auto* created = new QMenu(Ui(title), this);
+        auto* created = new QMenu(UiText::tr(title), this);
         for (const CommandId id : items) {
             if (id == RecentFile)
                 created->addActions(QList<QAction*>(m_recentFileActions.begin(), m_recentFileActions.end()));
@@ -215,20 +215,26 @@ void CMainFrame::CreateMenus()
         return target;
     };
 
-    QMenu* fileNoDocument = menu("ﾌｧｲﾙ(&F)", {FileNew, FileOpen, FilePrintSetup, RecentFile, AppExit});
+    QMenu* fileNoDocument =
+        menu(QT_TRANSLATE_NOOP("UiText", "ﾌｧｲﾙ(&F)"), {FileNew, FileOpen, FilePrintSetup, RecentFile, AppExit});
     separated(fileNoDocument, {m_actions[FilePrintSetup], m_recentFileActions.front(), m_actions[AppExit]});
-    QMenu* file = menu("ﾌｧｲﾙ(&F)", {FileNew, FileOpen, FileClose, FileSave, FileSaveAs, FilePrint, FilePrintPreview,
-                                     FilePrintSetup, SetEditor, RecentFile, AppExit});
+    QMenu* file = menu(QT_TRANSLATE_NOOP("UiText", "ﾌｧｲﾙ(&F)"),
+                       {FileNew, FileOpen, FileClose, FileSave, FileSaveAs, FilePrint, FilePrintPreview, FilePrintSetup,
+                        SetEditor, RecentFile, AppExit});
     separated(file, {m_actions[FilePrint], m_actions[SetEditor], m_recentFileActions.front(), m_actions[AppExit]});
-    QMenu* edit = menu("編集(&E)", {EditUndo, EditCut, EditCopy, EditPaste, DeleteResults, StopSearch,
-                                     CheckDuplicates, SortResults, EditGroups});
+    QMenu* edit = menu(QT_TRANSLATE_NOOP("UiText", "編集(&E)"), {EditUndo, EditCut, EditCopy, EditPaste, DeleteResults,
+                                                                 StopSearch, CheckDuplicates, SortResults, EditGroups});
     separated(edit, {m_actions[EditCut], m_actions[DeleteResults], m_actions[EditGroups]});
-    QMenu* options = menu("ｵﾌﾟｼｮﾝ(&O)", {SearchOptions, EditOptions});
-    options->addMenu(menu("色指定", {TextColor, BackColor, HighlightTextColor, HighlightBackColor}));
-    QMenu* view = menu("表示(&V)", {ViewToolbar, ViewStatusBar});
-    QMenu* window = menu("ｳｨﾝﾄﾞｳ(&W)", {WindowNew, WindowCascade, WindowTile, WindowArrange});
-    QMenu* helpNoDocument = separated(menu("ﾍﾙﾌﾟ(&H)", {HelpIndex, AppAbout}), {m_actions[AppAbout]});
-    QMenu* help = separated(menu("ﾍﾙﾌﾟ(&H)", {HelpIndex, AppAbout, AuthorTest}), {m_actions[AppAbout]});
+    QMenu* options = menu(QT_TRANSLATE_NOOP("UiText", "ｵﾌﾟｼｮﾝ(&O)"), {SearchOptions, EditOptions});
+    options->addMenu(
+        menu(QT_TRANSLATE_NOOP("UiText", "色指定"), {TextColor, BackColor, HighlightTextColor, HighlightBackColor}));
+    QMenu* view = menu(QT_TRANSLATE_NOOP("UiText", "表示(&V)"), {ViewToolbar, ViewStatusBar});
+    QMenu* window =
+        menu(QT_TRANSLATE_NOOP("UiText", "ｳｨﾝﾄﾞｳ(&W)"), {WindowNew, WindowCascade, WindowTile, WindowArrange});
+    QMenu* helpNoDocument =
+        separated(menu(QT_TRANSLATE_NOOP("UiText", "ﾍﾙﾌﾟ(&H)"), {HelpIndex, AppAbout}), {m_actions[AppAbout]});
+    QMenu* help = separated(menu(QT_TRANSLATE_NOOP("UiText", "ﾍﾙﾌﾟ(&H)"), {HelpIndex, AppAbout, AuthorTest}),
+                            {m_actions[AppAbout]});
 
     // The window menu ends with the open result windows, the active one checked.
     QAction* listSeparator = window->addSeparator();
@@ -266,27 +272,27 @@ void CMainFrame::CreateContextMenu()
     m_contextMenu = new QMenu(this);
     auto add = [this](QMenu* menu, const char* text, CommandId id) {
         // Owned by the frame, which then shows the prompt as the item is highlighted.
-        auto* action = new QAction(Ui(text), this);
+        auto* action = new QAction(UiText::tr(text), this);
         menu->addAction(action);
         action->setStatusTip(Command(id).prompt);
         connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
         m_contextActions[action] = id;
     };
-    add(m_contextMenu, "検索", Search);
-    add(m_contextMenu, "絞込み", Narrow);
-    add(m_contextMenu, "ｵﾌﾟｼｮﾝ", SearchOptions);
-    QMenu* edit = m_contextMenu->addMenu(Ui("編集"));
-    add(edit, "重複ﾁｪｯｸ", CheckDuplicates);
-    add(edit, "単語ｸﾞﾙｰﾌﾟ編集", EditGroups);
-    QMenu* colors = m_contextMenu->addMenu(Ui("色設定"));
-    add(colors, "文字色", TextColor);
-    add(colors, "背景色", BackColor);
-    add(m_contextMenu, "ﾍﾙﾌﾟ", HelpIndex);
+    add(m_contextMenu, QT_TRANSLATE_NOOP("UiText", "検索"), Search);
+    add(m_contextMenu, QT_TRANSLATE_NOOP("UiText", "絞込み"), Narrow);
+    add(m_contextMenu, QT_TRANSLATE_NOOP("UiText", "ｵﾌﾟｼｮﾝ"), SearchOptions);
+    QMenu* edit = m_contextMenu->addMenu(UiText::tr("編集"));
+    add(edit, QT_TRANSLATE_NOOP("UiText", "重複ﾁｪｯｸ"), CheckDuplicates);
+    add(edit, QT_TRANSLATE_NOOP("UiText", "単語ｸﾞﾙｰﾌﾟ編集"), EditGroups);
+    QMenu* colors = m_contextMenu->addMenu(UiText::tr("色設定"));
+    add(colors, QT_TRANSLATE_NOOP("UiText", "文字色"), TextColor);
+    add(colors, QT_TRANSLATE_NOOP("UiText", "背景色"), BackColor);
+    add(m_contextMenu, QT_TRANSLATE_NOOP("UiText", "ﾍﾙﾌﾟ"), HelpIndex);
 }
 
 void CMainFrame::CreateToolBar()
 {
-    m_toolBar = addToolBar(Ui("ツールバー"));
+    m_toolBar = addToolBar(UiText::tr("ツールバー"));
     m_toolBar->setObjectName(QStringLiteral("toolBar"));
     m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     const struct {

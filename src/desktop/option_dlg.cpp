@@ -35,14 +35,14 @@ QLineEdit* NewEdit(QWidget* parent, const char* name)
 
 QPushButton* NewButton(QWidget* parent, const char* text, const char* name)
 {
-    auto* button = new QPushButton(Ui(text), parent);
+    auto* button = new QPushButton(UiText::tr(text), parent);
     button->setObjectName(name);
     return button;
 }
 
 QGroupBox* MatchGroup(QWidget* parent, const char* title, QCheckBox* word, QCheckBox* forward, QCheckBox* back)
 {
-    auto* group = new QGroupBox(Ui(title), parent);
+    auto* group = new QGroupBox(UiText::tr(title), parent);
     auto* layout = new QVBoxLayout(group);
     for (QCheckBox* box : {word, forward, back}) {
         box->setParent(group);
@@ -59,39 +59,41 @@ std::string Flag(const QCheckBox* box) { return box->isChecked() ? "1" : "0"; }
 COptionDlg::COptionDlg(CSettingsStore& store, CAppState&, QWidget* parent)
     : QDialog(parent),
       m_store(store),
-      m_ignoreCase(NewCheckBox(this, "大文字/小文字の同一視", "ignoreCase")),
-      m_kw1Word(NewCheckBox(this, "単語検索あり", "kw1Word")),
-      m_kw1Forward(NewCheckBox(this, "前方一致", "kw1Forward")),
-      m_kw1Back(NewCheckBox(this, "後方一致", "kw1Back")),
-      m_kw2Word(NewCheckBox(this, "単語検索あり", "kw2Word")),
-      m_kw2Forward(NewCheckBox(this, "前方一致", "kw2Forward")),
-      m_kw2Back(NewCheckBox(this, "後方一致", "kw2Back")),
+      m_ignoreCase(NewCheckBox(this, QT_TRANSLATE_NOOP("UiText", "大文字/小文字の同一視"), "ignoreCase")),
+      m_kw1Word(NewCheckBox(this, QT_TRANSLATE_NOOP("UiText", "単語検索あり"), "kw1Word")),
+      m_kw1Forward(NewCheckBox(this, QT_TRANSLATE_NOOP("UiText", "前方一致"), "kw1Forward")),
+      m_kw1Back(NewCheckBox(this, QT_TRANSLATE_NOOP("UiText", "後方一致"), "kw1Back")),
+      m_kw2Word(NewCheckBox(this, QT_TRANSLATE_NOOP("UiText", "単語検索あり"), "kw2Word")),
+      m_kw2Forward(NewCheckBox(this, QT_TRANSLATE_NOOP("UiText", "前方一致"), "kw2Forward")),
+      m_kw2Back(NewCheckBox(this, QT_TRANSLATE_NOOP("UiText", "後方一致"), "kw2Back")),
       m_hits(NewEdit(this, "hits")),
       m_column(NewEdit(this, "column")),
-      m_drawText(NewCheckBox(this, "DrawTextﾓｰﾄﾞ(ﾃﾞﾌｫｰﾙﾄはTextOutﾓｰﾄﾞ)", "drawText")),
-      m_tagForm(NewCheckBox(this, "タグ形式で出力", "tagForm")),
-      m_saveWindow(NewCheckBox(this, "ﾌｨﾝﾄﾞｳの位置を保存", "saveWindow")),
-      m_checkData(NewCheckBox(this, "検索終了後重複チェックをする", "checkData")),
-      m_normal(NewCheckBox(this, "ﾉｰﾏﾙ", "normal")),
-      m_quick(NewCheckBox(this, "ｸｲｯｸ", "quick")),
-      m_superQuick(NewCheckBox(this, "超ｸｲｯｸ", "superQuick")),
-      m_index(NewCheckBox(this, "ｲﾝﾃﾞｯｸｽ", "index")),
+      m_drawText(NewCheckBox(this, QT_TRANSLATE_NOOP("UiText", "DrawTextﾓｰﾄﾞ(ﾃﾞﾌｫｰﾙﾄはTextOutﾓｰﾄﾞ)"), "drawText")),
+      m_tagForm(NewCheckBox(this, QT_TRANSLATE_NOOP("UiText", "タグ形式で出力"), "tagForm")),
+      m_saveWindow(NewCheckBox(this, QT_TRANSLATE_NOOP("UiText", "ﾌｨﾝﾄﾞｳの位置を保存"), "saveWindow")),
+      m_checkData(NewCheckBox(this, QT_TRANSLATE_NOOP("UiText", "検索終了後重複チェックをする"), "checkData")),
+      m_normal(NewCheckBox(this, QT_TRANSLATE_NOOP("UiText", "ﾉｰﾏﾙ"), "normal")),
+      m_quick(NewCheckBox(this, QT_TRANSLATE_NOOP("UiText", "ｸｲｯｸ"), "quick")),
+      m_superQuick(NewCheckBox(this, QT_TRANSLATE_NOOP("UiText", "超ｸｲｯｸ"), "superQuick")),
+      m_index(NewCheckBox(this, QT_TRANSLATE_NOOP("UiText", "ｲﾝﾃﾞｯｸｽ"), "index")),
       m_indexDir(NewEdit(this, "indexDir"))
 {
-    setWindowTitle(Ui("オプション設定"));
+    setWindowTitle(UiText::tr("オプション設定"));
 
     auto* matches = new QHBoxLayout;
-    matches->addWidget(MatchGroup(this, "単語検索KW1", m_kw1Word, m_kw1Forward, m_kw1Back));
-    matches->addWidget(MatchGroup(this, "単語検索KW2", m_kw2Word, m_kw2Forward, m_kw2Back));
+    matches->addWidget(
+        MatchGroup(this, QT_TRANSLATE_NOOP("UiText", "単語検索KW1"), m_kw1Word, m_kw1Forward, m_kw1Back));
+    matches->addWidget(
+        MatchGroup(this, QT_TRANSLATE_NOOP("UiText", "単語検索KW2"), m_kw2Word, m_kw2Forward, m_kw2Back));
 
     auto* numbers = new QGridLayout;
     numbers->addWidget(m_hits, 0, 0);
-    numbers->addWidget(new QLabel(Ui("件ヒットするごとに画面更新"), this), 0, 1);
-    numbers->addWidget(new QLabel(Ui("画面出力時の整形桁数"), this), 1, 0, 1, 2);
+    numbers->addWidget(new QLabel(UiText::tr("件ヒットするごとに画面更新"), this), 0, 1);
+    numbers->addWidget(new QLabel(UiText::tr("画面出力時の整形桁数"), this), 1, 0, 1, 2);
     numbers->addWidget(m_column, 2, 0);
-    numbers->addWidget(new QLabel(Ui("(DrawTextﾓｰﾄﾞで有効)"), this), 2, 1);
+    numbers->addWidget(new QLabel(UiText::tr("(DrawTextﾓｰﾄﾞで有効)"), this), 2, 1);
 
-    auto* modeGroup = new QGroupBox(Ui("検索モード設定"), this);
+    auto* modeGroup = new QGroupBox(UiText::tr("検索モード設定"), this);
     auto* modes = new QHBoxLayout(modeGroup);
     for (QCheckBox* box : {m_normal, m_quick, m_superQuick, m_index}) {
         box->setParent(modeGroup);
@@ -101,15 +103,15 @@ COptionDlg::COptionDlg(CSettingsStore& store, CAppState&, QWidget* parent)
 
     auto* indexRow = new QHBoxLayout;
     indexRow->addWidget(m_indexDir);
-    auto* chooseDir = NewButton(this, "ﾃﾞｨﾚｸﾄﾘ選択", "chooseIndexDir");
+    auto* chooseDir = NewButton(this, QT_TRANSLATE_NOOP("UiText", "ﾃﾞｨﾚｸﾄﾘ選択"), "chooseIndexDir");
     indexRow->addWidget(chooseDir);
 
-    auto* quick = NewButton(this, "QUICK設定", "quickSettings");
-    auto* print = NewButton(this, "印刷設定", "printSettings");
-    auto* font = NewButton(this, "ﾌｫﾝﾄ設定", "fontSettings");
+    auto* quick = NewButton(this, QT_TRANSLATE_NOOP("UiText", "QUICK設定"), "quickSettings");
+    auto* print = NewButton(this, QT_TRANSLATE_NOOP("UiText", "印刷設定"), "printSettings");
+    auto* font = NewButton(this, QT_TRANSLATE_NOOP("UiText", "ﾌｫﾝﾄ設定"), "fontSettings");
     auto* ok = NewButton(this, "OK", "ok");
     ok->setDefault(true);
-    auto* cancel = NewButton(this, "ｷｬﾝｾﾙ", "cancel");
+    auto* cancel = NewButton(this, QT_TRANSLATE_NOOP("UiText", "ｷｬﾝｾﾙ"), "cancel");
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {quick, print, font}) buttons->addWidget(button);
     buttons->addStretch();
@@ -122,15 +124,17 @@ COptionDlg::COptionDlg(CSettingsStore& store, CAppState&, QWidget* parent)
     layout->addLayout(numbers);
     for (QCheckBox* box : {m_drawText, m_tagForm, m_saveWindow, m_checkData}) layout->addWidget(box);
     layout->addWidget(modeGroup);
-    layout->addWidget(new QLabel(Ui("ｲﾝﾃﾞｯｸｽﾌｧｲﾙのあるﾃﾞｨﾚｸﾄﾘ"), this));
+    layout->addWidget(new QLabel(UiText::tr("ｲﾝﾃﾞｯｸｽﾌｧｲﾙのあるﾃﾞｨﾚｸﾄﾘ"), this));
     layout->addLayout(indexRow);
     layout->addLayout(buttons);
 
     Load();
-    CheckNumberOnEveryChange(m_column, {NumberLimit{30, "桁数が少なすぎます!!", "30"},
-                                        NumberLimit{200, "桁数が大すぎます!!", "200"}, false, true});
-    CheckNumberOnEveryChange(m_hits, {NumberLimit{1, "ヒット数が少なすぎます!!", "10"},
-                                      NumberLimit{100, "ヒット数が大すぎます!!", "100"}, true, false});
+    CheckNumberOnEveryChange(m_column,
+                             {NumberLimit{30, QT_TRANSLATE_NOOP("UiText", "桁数が少なすぎます!!"), "30"},
+                              NumberLimit{200, QT_TRANSLATE_NOOP("UiText", "桁数が大すぎます!!"), "200"}, false, true});
+    CheckNumberOnEveryChange(
+        m_hits, {NumberLimit{1, QT_TRANSLATE_NOOP("UiText", "ヒット数が少なすぎます!!"), "10"},
+                 NumberLimit{100, QT_TRANSLATE_NOOP("UiText", "ヒット数が大すぎます!!"), "100"}, true, false});
 
     connect(quick, &QPushButton::clicked, this, [this] { CQuickDlg(m_store, this).exec(); });
     connect(print, &QPushButton::clicked, this, [this] { CPrintOptDlg(m_store, this).exec(); });
@@ -176,7 +180,7 @@ void COptionDlg::ChooseFont()
     if (dialog.exec() != QDialog::Accepted) return;
     const auto chosen = FromQFont(dialog.selectedFont(), setting);
     if (!chosen) {
-        BeepAndShowMessage(this, Ui("このﾌｫﾝﾄの名前は設定ファイルに書けません。ほかのﾌｫﾝﾄを選んでください。"));
+        BeepAndShowMessage(this, UiText::tr("このﾌｫﾝﾄの名前は設定ファイルに書けません。ほかのﾌｫﾝﾄを選んでください。"));
         return;
     }
     chosen->Save(m_store);
@@ -190,11 +194,11 @@ void COptionDlg::ChooseIndexDirectory()
 
 void COptionDlg::OnOk()
 {
-    const auto column = FieldToCp932(this, m_column->text(), Ui("画面出力時の整形桁数"));
+    const auto column = FieldToCp932(this, m_column->text(), UiText::tr("画面出力時の整形桁数"));
     if (!column) return;
-    const auto indexDir = FieldToCp932(this, m_indexDir->text(), Ui("ｲﾝﾃﾞｯｸｽﾌｧｲﾙのあるﾃﾞｨﾚｸﾄﾘ"));
+    const auto indexDir = FieldToCp932(this, m_indexDir->text(), UiText::tr("ｲﾝﾃﾞｯｸｽﾌｧｲﾙのあるﾃﾞｨﾚｸﾄﾘ"));
     if (!indexDir) return;
-    const auto hits = FieldToCp932(this, m_hits->text(), Ui("件ヒットするごとに画面更新"));
+    const auto hits = FieldToCp932(this, m_hits->text(), UiText::tr("件ヒットするごとに画面更新"));
     if (!hits) return;
     const char* mode = m_normal->isChecked() ? "0" : m_quick->isChecked() ? "1" : "2";
     // In this order, as the keys have always been written.

@@ -42,10 +42,10 @@ void CPrintCommands::Print(CZelklexView& view)
     QPrinter& printer = Printer();
     printer.setDocName(ToQString(doc.Title()));
     QPrintDialog dialog(&printer, view.window());
-    dialog.setWindowTitle(Ui("印刷"));
+    dialog.setWindowTitle(UiText::tr("印刷"));
     dialog.setMinMax(1, std::max(1, ReadPrintOptions(doc.Store()).maxPages));
     if (dialog.exec() != QDialog::Accepted) return;
-    if (PrintDocument(printer, doc) == 0) ShowMessage(view.window(), Ui("印刷できませんでした。"));
+    if (PrintDocument(printer, doc) == 0) ShowMessage(view.window(), UiText::tr("印刷できませんでした。"));
 }
 
 void CPrintCommands::Preview(CZelklexView& view)
@@ -57,7 +57,7 @@ void CPrintCommands::Preview(CZelklexView& view)
     printer.setPrintRange(QPrinter::AllPages);
     printer.setCopyCount(1);
     QPrintPreviewDialog preview(&printer, view.window());
-    preview.setWindowTitle(Ui("印刷プレビュー"));
+    preview.setWindowTitle(UiText::tr("印刷プレビュー"));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&doc](QPrinter* target) { PrintDocument(*target, doc); });
     preview.exec();
@@ -66,7 +66,7 @@ void CPrintCommands::Preview(CZelklexView& view)
 void CPrintCommands::PageSetup(QWidget* parent)
 {
     QPageSetupDialog dialog(&Printer(), parent);
-    dialog.setWindowTitle(Ui("プリンタの設定"));
+    dialog.setWindowTitle(UiText::tr("プリンタの設定"));
     dialog.exec();
 }
 

@@ -51,16 +51,16 @@ CFileSelDlg::CFileSelDlg(CSettingsStore& store, std::string section, QWidget* pa
       m_lists(m_directory, m_directories, m_drives, m_files,
               [this] { return ToCp932(m_fileName->text()).value_or(std::string()); })
 {
-    setWindowTitle(Ui("ファイル登録"));
+    setWindowTitle(UiText::tr("ファイル登録"));
     m_directory->setObjectName("directory");
     m_fileName->setObjectName("fileName");
-    auto* caption = new QLabel(Ui("対象ファイル群"), this);
+    auto* caption = new QLabel(UiText::tr("対象ファイル群"), this);
     caption->setObjectName("caption");
     auto* fields = new QGridLayout;
-    fields->addWidget(new QLabel(Ui("選択されたﾃﾞｨﾚｸﾄﾘ"), this), 0, 0);
+    fields->addWidget(new QLabel(UiText::tr("選択されたﾃﾞｨﾚｸﾄﾘ"), this), 0, 0);
     fields->addWidget(m_directory, 0, 1);
     fields->addWidget(caption, 1, 0, 1, 2);
-    fields->addWidget(new QLabel(Ui("ﾌｧｲﾙ名"), this), 2, 0);
+    fields->addWidget(new QLabel(UiText::tr("ﾌｧｲﾙ名"), this), 2, 0);
     fields->addWidget(m_fileName, 2, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
@@ -88,16 +88,16 @@ CFileSelDlg::CFileSelDlg(CSettingsStore& store, std::string section, QWidget* pa
 
 void CFileSelDlg::OnOk()
 {
-    const auto dir = FieldToCp932(this, m_directory->text(), Ui("選択されたﾃﾞｨﾚｸﾄﾘ"));
+    const auto dir = FieldToCp932(this, m_directory->text(), UiText::tr("選択されたﾃﾞｨﾚｸﾄﾘ"));
     if (!dir) return;
-    const auto fileName = FieldToCp932(this, m_fileName->text(), Ui("ﾌｧｲﾙ名"));
+    const auto fileName = FieldToCp932(this, m_fileName->text(), UiText::tr("ﾌｧｲﾙ名"));
     if (!fileName) return;
     // The warning is about the texts as they stand, also after the directory was typed.
     m_lists.RefillFiles();
     if (m_files->count() == 0) {
         QApplication::beep();
-        if (ShowMessage(this, Ui("ファイルがありまへんで(-_-ﾒ)"), QMessageBox::Ok | QMessageBox::Cancel,
-                        Ui("作者からのお知らせ")) != QMessageBox::Ok) {
+        if (ShowMessage(this, UiText::tr("ファイルがありまへんで(-_-ﾒ)"), QMessageBox::Ok | QMessageBox::Cancel,
+                        UiText::tr("作者からのお知らせ")) != QMessageBox::Ok) {
             m_fileName->setFocus();
             return;
         }

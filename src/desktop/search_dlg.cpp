@@ -33,18 +33,24 @@ struct CategoryButton {
 
 // The registration buttons in the dialog's order.
 constexpr CategoryButton kCategoryButtons[] = {
-    {Category::Main, "電子辞書本体"},     {Category::Corpus, "ﾊﾞｲﾘﾝｶﾞﾙｺｰﾊﾟｽ"}, {Category::Supplement, "補遺"},
-    {Category::Technical, "専門用語"},    {Category::Abbreviations, "略語辞書"}, {Category::ProperNouns, "固有名辞書"},
-    {Category::Spare1, "予備1"},          {Category::Spare2, "予備2"},           {Category::Spare3, "予備3"},
-    {Category::Others, "その他"},
+    {Category::Main, QT_TRANSLATE_NOOP("UiText", "電子辞書本体")},
+    {Category::Corpus, QT_TRANSLATE_NOOP("UiText", "ﾊﾞｲﾘﾝｶﾞﾙｺｰﾊﾟｽ")},
+    {Category::Supplement, QT_TRANSLATE_NOOP("UiText", "補遺")},
+    {Category::Technical, QT_TRANSLATE_NOOP("UiText", "専門用語")},
+    {Category::Abbreviations, QT_TRANSLATE_NOOP("UiText", "略語辞書")},
+    {Category::ProperNouns, QT_TRANSLATE_NOOP("UiText", "固有名辞書")},
+    {Category::Spare1, QT_TRANSLATE_NOOP("UiText", "予備1")},
+    {Category::Spare2, QT_TRANSLATE_NOOP("UiText", "予備2")},
+    {Category::Spare3, QT_TRANSLATE_NOOP("UiText", "予備3")},
+    {Category::Others, QT_TRANSLATE_NOOP("UiText", "その他")},
 };
 
-const char* const kRegistered = "登録済";
-const char* const kUnregistered = "未登録";
+const char* const kRegistered = QT_TRANSLATE_NOOP("UiText", "登録済");
+const char* const kUnregistered = QT_TRANSLATE_NOOP("UiText", "未登録");
 
 QPushButton* NewButton(QWidget* parent, const char* text, const QString& name)
 {
-    auto* button = new QPushButton(Ui(text), parent);
+    auto* button = new QPushButton(UiText::tr(text), parent);
     button->setObjectName(name);
     return button;
 }
@@ -57,30 +63,30 @@ CSearchDlg::CSearchDlg(CSettingsStore& store, CAppState& appState, QWidget* pare
     : QDialog(parent),
       m_store(store),
       m_appState(appState),
-      m_and(NewCheckBox(this, "AND検索", "and")),
-      m_not(NewCheckBox(this, "NOT検索", "not")),
-      m_or(NewCheckBox(this, "OR検索", "or")),
-      m_sort(NewCheckBox(this, "結果をｿｰﾄ", "sort")),
-      m_entry(NewCheckBox(this, "訳部分を検索しない", "entry")),
-      m_example(NewCheckBox(this, "用例を出力しない", "example"))
+      m_and(NewCheckBox(this, QT_TRANSLATE_NOOP("UiText", "AND検索"), "and")),
+      m_not(NewCheckBox(this, QT_TRANSLATE_NOOP("UiText", "NOT検索"), "not")),
+      m_or(NewCheckBox(this, QT_TRANSLATE_NOOP("UiText", "OR検索"), "or")),
+      m_sort(NewCheckBox(this, QT_TRANSLATE_NOOP("UiText", "結果をｿｰﾄ"), "sort")),
+      m_entry(NewCheckBox(this, QT_TRANSLATE_NOOP("UiText", "訳部分を検索しない"), "entry")),
+      m_example(NewCheckBox(this, QT_TRANSLATE_NOOP("UiText", "用例を出力しない"), "example"))
 {
-    setWindowTitle(Ui("ZELK電子辞書の検索だよ(^｡^)"));
+    setWindowTitle(UiText::tr("ZELK電子辞書の検索だよ(^｡^)"));
     auto* keywords = new QGridLayout;
     for (int i = 0; i < 2; ++i) {
         const QString n = QString::number(i + 1);
         KeywordControls& k = m_keywords[static_cast<size_t>(i)];
         k.text = new QLineEdit(this);
         k.text->setObjectName("keyword" + n);
-        k.word = NewCheckBox(this, "単語", "word" + n);
-        k.group = NewCheckBox(this, "ｸﾞﾙｰﾌﾟ", "group" + n);
+        k.word = NewCheckBox(this, QT_TRANSLATE_NOOP("UiText", "単語"), "word" + n);
+        k.group = NewCheckBox(this, QT_TRANSLATE_NOOP("UiText", "ｸﾞﾙｰﾌﾟ"), "group" + n);
         LinkAsPair(k.word, k.group);
-        auto* history = NewButton(this, "履歴", "history" + n);
+        auto* history = NewButton(this, QT_TRANSLATE_NOOP("UiText", "履歴"), "history" + n);
         connect(history, &QPushButton::clicked, this, [this, i] { ChooseFromHistory(i + 1); });
         auto* kinds = new QHBoxLayout;
         kinds->addWidget(k.word);
         kinds->addWidget(k.group);
         kinds->addStretch();
-        keywords->addWidget(new QLabel(Ui(i == 0 ? "ｷｰﾜｰﾄﾞ(1)" : "ｷｰﾜｰﾄﾞ(2)"), this), 2 * i, 0);
+        keywords->addWidget(new QLabel(i == 0 ? UiText::tr("ｷｰﾜｰﾄﾞ(1)") : UiText::tr("ｷｰﾜｰﾄﾞ(2)"), this), 2 * i, 0);
         keywords->addWidget(k.text, 2 * i, 1);
         keywords->addWidget(history, 2 * i, 2);
         keywords->addLayout(kinds, 2 * i + 1, 1);
@@ -103,14 +109,14 @@ CSearchDlg::CSearchDlg(CSettingsStore& store, CAppState& appState, QWidget* pare
     for (QCheckBox* box : {m_sort, m_entry, m_example}) output->addWidget(box);
     output->addStretch();
 
-    auto* registration = new QGroupBox(Ui("辞書登録"), this);
+    auto* registration = new QGroupBox(UiText::tr("辞書登録"), this);
     auto* categories = new QGridLayout(registration);
     int cell = 0;
     QList<QWidget*> categoryTabOrder(static_cast<qsizetype>(std::size(kCategoryButtons)));
     for (const CategoryButton& entry : kCategoryButtons) {
         const QString name = QString::fromLatin1(InfoOf(entry.category).cliName);
         auto* button = NewButton(registration, entry.text, "category_" + name);
-        auto* status = new QLabel(Ui(kUnregistered), registration);
+        auto* status = new QLabel(UiText::tr(kUnregistered), registration);
         status->setObjectName("status_" + name);
         m_status[static_cast<size_t>(entry.category)] = status;
         connect(button, &QPushButton::clicked, this, [this, category = entry.category] { Register(category); });
@@ -120,14 +126,14 @@ CSearchDlg::CSearchDlg(CSettingsStore& store, CAppState& appState, QWidget* pare
         ++cell;
     }
 
-    auto* options = NewButton(this, "検索ｵﾌﾟｼｮﾝ", "options");
+    auto* options = NewButton(this, QT_TRANSLATE_NOOP("UiText", "検索ｵﾌﾟｼｮﾝ"), "options");
     connect(options, &QPushButton::clicked, this, [this] { COptionDlg(m_store, m_appState, this).exec(); });
-    auto* groups = NewButton(this, "単語ｸﾞﾙｰﾌﾟ編集", "editGroups");
+    auto* groups = NewButton(this, QT_TRANSLATE_NOOP("UiText", "単語ｸﾞﾙｰﾌﾟ編集"), "editGroups");
     connect(groups, &QPushButton::clicked, this, [this] { CEditGroupDlg(m_store, this).exec(); });
     auto* ok = NewButton(this, "OK", "ok");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CSearchDlg::OnOk);
-    auto* cancel = NewButton(this, "ｷｬﾝｾﾙ", "cancel");
+    auto* cancel = NewButton(this, QT_TRANSLATE_NOOP("UiText", "ｷｬﾝｾﾙ"), "cancel");
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(options);
@@ -189,7 +195,7 @@ int CSearchDlg::ShowRegistrations()
     int registered = 0;
     for (const CategoryInfo& info : Categories()) {
         const bool isRegistered = ReadRegistration(m_store, info.category).IsRegistered();
-        m_status[static_cast<size_t>(info.category)]->setText(Ui(isRegistered ? kRegistered : kUnregistered));
+        m_status[static_cast<size_t>(info.category)]->setText(UiText::tr(isRegistered ? kRegistered : kUnregistered));
         if (isRegistered) ++registered;
     }
     return registered;
@@ -206,7 +212,7 @@ void CSearchDlg::showEvent(QShowEvent* event)
 
 void CSearchDlg::WarnIfNothingRegistered()
 {
-    if (m_registeredAtOpening == 0) BeepAndShowMessage(this, Ui("検索対象ファイルの登録をしてくださいね(^o^)"));
+    if (m_registeredAtOpening == 0) BeepAndShowMessage(this, UiText::tr("検索対象ファイルの登録をしてくださいね(^o^)"));
 }
 
 void CSearchDlg::ChooseFromHistory(int which)
@@ -228,19 +234,19 @@ void CSearchDlg::Register(Category category)
         CFileSelDlg(m_store, InfoOf(category).section, this).exec();
     }
     const bool isRegistered = ReadRegistration(m_store, category).IsRegistered();
-    m_status[static_cast<size_t>(category)]->setText(Ui(isRegistered ? kRegistered : kUnregistered));
+    m_status[static_cast<size_t>(category)]->setText(UiText::tr(isRegistered ? kRegistered : kUnregistered));
 }
 
 void CSearchDlg::OnOk()
 {
     if (m_keywords[0].text->text().isEmpty()) {
-        BeepAndShowMessage(this, Ui("キーワードが指定されていません!!(^_^;)"));
+        BeepAndShowMessage(this, UiText::tr("キーワードが指定されていません!!(^_^;)"));
         m_keywords[0].text->setFocus();
         return;
     }
-    const auto keyword1 = FieldToCp932(this, m_keywords[0].text->text(), Ui("ｷｰﾜｰﾄﾞ(1)"));
+    const auto keyword1 = FieldToCp932(this, m_keywords[0].text->text(), UiText::tr("ｷｰﾜｰﾄﾞ(1)"));
     if (!keyword1) return;
-    const auto keyword2 = FieldToCp932(this, m_keywords[1].text->text(), Ui("ｷｰﾜｰﾄﾞ(2)"));
+    const auto keyword2 = FieldToCp932(this, m_keywords[1].text->text(), UiText::tr("ｷｰﾜｰﾄﾞ(2)"));
     if (!keyword2) return;
     using namespace setting;
     const bool written = m_store.Write({{kKeyword1IsWord, Flag(m_keywords[0].word)},

@@ -21,13 +21,13 @@ QString Share(std::uint64_t done, std::uint64_t total)
 
 QString ResultCountText(size_t lines, bool stopped)
 {
-    const QString count = Ui("%1 件").arg(lines);
-    return stopped ? count + Ui("（検索を途中で中止しました）") : count;
+    const QString count = UiText::tr("%n 件", nullptr, static_cast<int>(lines));
+    return stopped ? count + UiText::tr("（検索を途中で中止しました）") : count;
 }
 
 QString ScanProgressText(const ScanProgress& progress)
 {
-    return Ui("検索中: ファイル %1/%2, %3, %4 件 - %5")
+    return UiText::tr("検索中: ファイル %1/%2, %3, %4 件 - %5")
         .arg(progress.fileIndex + 1)
         .arg(progress.fileCount)
         .arg(Share(progress.bytesDone, progress.byteCount))

@@ -10,7 +10,7 @@
 #include "index/index_layout.h"
 #include "index/index_location.h"
 #include "index/open_dictionaries.h"
-#include "platform/cp932.h"
+#include "platform/engine_text.h"
 #include "platform/file_lock.h"
 #include "platform/file_system.h"
 #include "platform/host.h"
@@ -130,12 +130,12 @@ private:
 IndexSearchEnd RunIndexSearch(const IndexQuery& query, const std::string& indexDir, const CSettingsStore& store,
                               CHost& host, CHitSink& sink)
 {
-    static const std::string kUnsupportedVersion =
-        Cp932Literal("このバージョンのインデックスファイルには対応しておりません。m(__)m\n"
-                     "対応したIDXMAKR.EXEを入手の上、インデックスを作り直してください。");
-    static const std::string kUnreadable = Cp932Literal("インデックスのファイルを読み込めません: ");
-    static const std::string kBeingRebuilt = Cp932Literal(
-        "インデックスを作り直しているところです。しばらくしてからもう一度検索してください。");
+    static const std::string kUnsupportedVersion = Engine::tr(
+        "このバージョンのインデックスファイルには対応しておりません。m(__)m\n"
+        "対応したIDXMAKR.EXEを入手の上、インデックスを作り直してください。");
+    static const std::string kUnreadable = Engine::tr("インデックスのファイルを読み込めません: ");
+    static const std::string kBeingRebuilt =
+        Engine::tr("インデックスを作り直しているところです。しばらくしてからもう一度検索してください。");
     const std::string indexPath = IndexFilePath(indexDir, query.walkWord);
     CIndexFileReader index;
     const auto open = [&] {

@@ -7,7 +7,7 @@
 
 #include "index/index_key.h"
 #include "index/index_search.h"
-#include "platform/cp932.h"
+#include "platform/engine_text.h"
 #include "search/file_scan.h"
 #include "search/needle_finder.h"
 #include "search/ordered_file_scan.h"
@@ -79,7 +79,7 @@ std::optional<bool> CDictionarySearch::TryIndexSearch()
 
 void CDictionarySearch::Scan()
 {
-    static const std::string kListingFailed = Cp932Literal("失敗しました(/_;)");
+    static const std::string kListingFailed = Engine::tr("失敗しました(/_;)");
 
     m_finder = std::make_unique<CNeedleFinder>(m_primary, m_request.ignoreCase);
     SearchMode mode = m_request.searchMode;

@@ -6,7 +6,7 @@
 #include "index/index_search.h"
 #include "index/word_lookup.h"
 #include "platform/char_case.h"
-#include "platform/cp932.h"
+#include "platform/engine_text.h"
 #include "platform/host.h"
 #include "platform/sjis_bytes.h"
 #include "results/result_line.h"
@@ -27,8 +27,8 @@ CZelklexDoc::~CZelklexDoc() = default;
 
 bool CZelklexDoc::Search(const SearchRequest& request)
 {
-    static const std::string kBusy = Cp932Literal("現在別のタスクを実行中です。もうしばらくお待ちください。");
-    static const std::string kPreparationFailed = Cp932Literal("キーワードの初期化に失敗しました(;_;)");
+    static const std::string kBusy = Engine::tr("現在別のタスクを実行中です。もうしばらくお待ちください。");
+    static const std::string kPreparationFailed = Engine::tr("キーワードの初期化に失敗しました(;_;)");
 
     if (m_app.busy) {
         m_host.Beep();
@@ -124,13 +124,13 @@ bool CZelklexDoc::StopRequested() const { return m_app.stopRequested; }
 
 void CZelklexDoc::IndexSearchStarted()
 {
-    static const std::string kIndexCaption = Cp932Literal(" <<インデックス検索中>>");
+    static const std::string kIndexCaption = Engine::tr(" <<インデックス検索中>>");
     SetTitle(m_savedTitle + kIndexCaption);
 }
 
 void CZelklexDoc::FileScanStarted(const ScanProgress& progress)
 {
-    static const std::string kScanning = Cp932Literal(" <<検索中 ");
+    static const std::string kScanning = Engine::tr(" <<検索中 ");
     m_host.ReportScanProgress(*this, progress);
     SetTitle(m_savedTitle + kScanning + std::string(progress.path) + " >>");
 }

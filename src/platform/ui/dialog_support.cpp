@@ -34,8 +34,9 @@ std::optional<std::string> FieldToCp932(QWidget* parent, const QString& text, co
 {
     auto cp932 = ToCp932(text);
     if (!cp932)
-        BeepAndShowMessage(parent, Ui("「%1」に、設定ファイルに書けない文字(Shift-JISにない文字)が含まれています。")
-                                       .arg(fieldName));
+        BeepAndShowMessage(
+            parent,
+            UiText::tr("「%1」に、設定ファイルに書けない文字(Shift-JISにない文字)が含まれています。").arg(fieldName));
     return cp932;
 }
 
@@ -53,17 +54,17 @@ void FocusFirstInput(QWidget* dialog)
 
 QCheckBox* NewCheckBox(QWidget* parent, const char* text, const QString& name)
 {
-    auto* box = new QCheckBox(Ui(text), parent);
+    auto* box = new QCheckBox(UiText::tr(text), parent);
     box->setObjectName(name);
     return box;
 }
 
 QHBoxLayout* OkCancelRow(QDialog* dialog, const std::function<void()>& onOk)
 {
-    auto* ok = new QPushButton(Ui("OK"), dialog);
+    auto* ok = new QPushButton(UiText::tr("OK"), dialog);
     ok->setObjectName("ok");
     ok->setDefault(true);
-    auto* cancel = new QPushButton(Ui("ｷｬﾝｾﾙ"), dialog);
+    auto* cancel = new QPushButton(UiText::tr("ｷｬﾝｾﾙ"), dialog);
     cancel->setObjectName("cancel");
     QObject::connect(ok, &QPushButton::clicked, dialog, onOk);
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);

@@ -25,8 +25,9 @@ void BeepAndShowMessage(QWidget* parent, const QString& text);
 // the field in a message box and returns nullopt.
 std::optional<std::string> FieldToCp932(QWidget* parent, const QString& text, const QString& fieldName);
 
-// A check box labelled with the source text `text` (UTF-8) and with the
-// object name the tests find it by.
+// A check box labelled with the program text `text` (its Japanese source,
+// marked for translation, shown in the user's language) and with the object
+// name the tests find it by.
 QCheckBox* NewCheckBox(QWidget* parent, const char* text, const QString& name);
 
 // Puts the keyboard focus on the first control in the dialog's tab order that

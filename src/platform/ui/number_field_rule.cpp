@@ -21,7 +21,7 @@ void CheckNumberOnEveryChange(QLineEdit* field, NumberFieldRule rule)
             broken = &*rule.above;
         if (!broken) return;
         if (rule.beep) QApplication::beep();
-        ShowMessage(field->window(), Ui(broken->message));
+        ShowMessage(field->window(), UiText::tr(broken->message));
         field->setText(Ui(broken->resetText));
         if (rule.focusAfterReset) field->setFocus();
     });

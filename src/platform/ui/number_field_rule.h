@@ -12,8 +12,8 @@ namespace quilsk {
 
 struct NumberLimit {
     int limit;
-    const char* message;    // UTF-8
-    const char* resetText;  // UTF-8
+    const char* message;    // a program text marked for translation (see UiText)
+    const char* resetText;  // UTF-8, shown as it is
 };
 
 struct NumberFieldRule {

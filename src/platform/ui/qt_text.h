@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 #include <string>
@@ -14,7 +15,15 @@ namespace quilsk {
 QString ToQString(std::string_view cp932);
 // nullopt when the text holds a character cp932 cannot write.
 std::optional<std::string> ToCp932(const QString& text);
-// The program's own UTF-8 texts for widgets.
+// A UTF-8 text as it is, untranslated.
 inline QString Ui(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// The program's own texts for widgets, written in Japanese (UTF-8) and shown in
+// the user's language: UiText::tr("…") where the text is spelt, or, where a table
+// or constant keeps it, QT_TRANSLATE_NOOP("UiText", "…") there and
+// UiText::tr(text) where it is shown. lupdate collects both.
+class UiText {
+    Q_DECLARE_TR_FUNCTIONS(UiText)
+};
 
 }  // namespace quilsk

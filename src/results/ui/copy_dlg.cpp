@@ -16,12 +16,13 @@ namespace quilsk {
 
 namespace {
 
-const char* const kCopied = "転送完了(^_^)";
-const char* const kNothingSelected = "転送するテキストが選択されていません(-_-ﾒ)ﾅﾒﾀﾗｲｶﾝｾﾞﾖ";
+const char* const kCopied = QT_TRANSLATE_NOOP("UiText", "転送完了(^_^)");
+const char* const kNothingSelected =
+    QT_TRANSLATE_NOOP("UiText", "転送するテキストが選択されていません(-_-ﾒ)ﾅﾒﾀﾗｲｶﾝｾﾞﾖ");
 
 QPushButton* Button(const char* text, const char* name, QWidget* parent)
 {
-    auto* button = new QPushButton(Ui(text), parent);
+    auto* button = new QPushButton(UiText::tr(text), parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
     return button;
@@ -33,7 +34,7 @@ CEditCopyDlg::CEditCopyDlg(const CExStringList& results, std::function<void()> s
     : QDialog(parent), m_saveIfModified(std::move(saveIfModified)), m_text(new QPlainTextEdit(this)),
       m_warning(new QLabel(this))
 {
-    setWindowTitle(Ui("コピー"));
+    setWindowTitle(UiText::tr("コピー"));
     const CopyText copy = BuildCopyText(results);
     // The edit keeps lines apart by itself; its copy gives them back with LF.
     // The ESC bytes of highlighted spans would reach other programs as control characters.
@@ -47,10 +48,10 @@ CEditCopyDlg::CEditCopyDlg(const CExStringList& results, std::function<void()> s
     m_warning->setWordWrap(true);
     if (copy.linesLeftOut) m_warning->setText(ToQString(kCopyTextTooLongWarning));
 
-    QPushButton* all = Button("すべてｺﾋﾟｰ", "copyAll", this);
+    QPushButton* all = Button(QT_TRANSLATE_NOOP("UiText", "すべてｺﾋﾟｰ"), "copyAll", this);
     all->setDefault(true);
-    QPushButton* part = Button("一部ｺﾋﾟｰ", "copyPart", this);
-    QPushButton* toFile = Button("ﾌｧｲﾙに", "toFile", this);
+    QPushButton* part = Button(QT_TRANSLATE_NOOP("UiText", "一部ｺﾋﾟｰ"), "copyPart", this);
+    QPushButton* toFile = Button(QT_TRANSLATE_NOOP("UiText", "ﾌｧｲﾙに"), "toFile", this);
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(all);
@@ -76,18 +77,18 @@ void CEditCopyDlg::CopyAll()
     m_text->ensureCursorVisible();
     // An empty text selects nothing, and copying nothing leaves the clipboard as it was.
     m_text->copy();
-    ShowMessage(this, Ui(kCopied));
+    ShowMessage(this, UiText::tr(kCopied));
     accept();
 }
 
 void CEditCopyDlg::CopyPart()
 {
     if (!m_text->textCursor().hasSelection()) {
-        BeepAndShowMessage(this, Ui(kNothingSelected));
+        BeepAndShowMessage(this, UiText::tr(kNothingSelected));
         return;
     }
     m_text->copy();
-    ShowMessage(this, Ui(kCopied));
+    ShowMessage(this, UiText::tr(kCopied));
 }
 
 }  // namespace quilsk

@@ -17,22 +17,24 @@ namespace quilsk {
 
 namespace {
 
-const char* const kAllFiles = "すべてのファイル (*)";
-const char* const kExecutables = "実行ファイル (*)";
+const char* const kAllFiles = QT_TRANSLATE_NOOP("UiText", "すべてのファイル (*)");
+const char* const kExecutables = QT_TRANSLATE_NOOP("UiText", "実行ファイル (*)");
 
 }  // namespace
 
 CSetEditDlg::CSetEditDlg(CSettingsStore& store, QWidget* parent)
     : QDialog(parent), m_store(store), m_commandLine(new QLineEdit(this))
 {
-    setWindowTitle(Ui("エディタ指定"));
+    setWindowTitle(UiText::tr("エディタ指定"));
     m_commandLine->setObjectName("commandLine");
     m_commandLine->setText(ToQString(m_store.Get(setting::kEditorCommand)));
     m_commandLine->setMinimumWidth(360);
     auto* explanation = new QLabel(
-        Ui("検索結果をエディタに渡すときのための指定です。コマンドライン・パラミタには以下のマクロが利用できます。"), this);
+        UiText::tr(
+            "検索結果をエディタに渡すときのための指定です。コマンドライン・パラミタには以下のマクロが利用できます。"),
+        this);
     explanation->setWordWrap(true);
-    auto* browse = new QPushButton(Ui("参照"), this);
+    auto* browse = new QPushButton(UiText::tr("参照"), this);
     browse->setObjectName("browse");
     auto* commandRow = new QHBoxLayout;
     commandRow->addWidget(m_commandLine);
@@ -40,8 +42,8 @@ CSetEditDlg::CSetEditDlg(CSettingsStore& store, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(commandRow);
     layout->addWidget(explanation);
-    layout->addWidget(new QLabel(Ui("%F : ファイル名"), this));
-    layout->addWidget(new QLabel(Ui("%R : 行番号"), this));
+    layout->addWidget(new QLabel(UiText::tr("%F : ファイル名"), this));
+    layout->addWidget(new QLabel(UiText::tr("%R : 行番号"), this));
     layout->addLayout(OkCancelRow(this, &CSetEditDlg::OnOk));
 
     connect(browse, &QPushButton::clicked, this, &CSetEditDlg::Browse);
@@ -55,16 +57,16 @@ void CSetEditDlg::Browse()
     dialog.setFileMode(QFileDialog::ExistingFile);
     // Every file at first: an editor may be a script or a link the executable
     // filter would hide.
-    dialog.setNameFilters({Ui(kAllFiles), Ui(kExecutables)});
+    dialog.setNameFilters({UiText::tr(kAllFiles), UiText::tr(kExecutables)});
     const auto showOnly = [&dialog](const QString& filter) {
         const QDir::Filters kinds = QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot;
-        dialog.setFilter(filter == Ui(kExecutables) ? kinds | QDir::Executable : kinds);
+        dialog.setFilter(filter == UiText::tr(kExecutables) ? kinds | QDir::Executable : kinds);
     };
-    showOnly(Ui(kAllFiles));
+    showOnly(UiText::tr(kAllFiles));
     connect(&dialog, &QFileDialog::filterSelected, &dialog, showOnly);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString path = dialog.selectedFiles().first();
-    const auto cp932 = FieldToCp932(this, path, Ui("エディタ"));
+    const auto cp932 = FieldToCp932(this, path, UiText::tr("エディタ"));
     if (!cp932) return;
     // The command line is split into arguments like a shell does: a path with
     // blanks or quotes must stay one argument.
@@ -73,7 +75,7 @@ void CSetEditDlg::Browse()
 
 void CSetEditDlg::OnOk()
 {
-    const auto commandLine = FieldToCp932(this, m_commandLine->text(), Ui("エディタ"));
+    const auto commandLine = FieldToCp932(this, m_commandLine->text(), UiText::tr("エディタ"));
     if (!commandLine) return;
     if (m_store.Write(setting::kEditorCommand, *commandLine)) accept();
 }

@@ -16,11 +16,11 @@ namespace quilsk {
 CEditOptDlg::CEditOptDlg(CSettingsStore& store, QWidget* parent)
     : QDialog(parent), m_store(store)
 {
-    setWindowTitle(Ui("編集オプション指定"));
-    auto* group = new QGroupBox(Ui("左ﾎﾞﾀﾝWｸﾘｯｸ"), this);
-    m_resultFile = new QCheckBox(Ui("結果とｸﾘｯｸ位置(行数)を渡す"), group);
+    setWindowTitle(UiText::tr("編集オプション指定"));
+    auto* group = new QGroupBox(UiText::tr("左ﾎﾞﾀﾝWｸﾘｯｸ"), this);
+    m_resultFile = new QCheckBox(UiText::tr("結果とｸﾘｯｸ位置(行数)を渡す"), group);
     m_resultFile->setObjectName("resultFile");
-    m_tag = new QCheckBox(Ui("ﾀｸﾞ情報でｴﾃﾞｨﾀを起動"), group);
+    m_tag = new QCheckBox(UiText::tr("ﾀｸﾞ情報でｴﾃﾞｨﾀを起動"), group);
     m_tag->setObjectName("tag");
     auto* boxes = new QVBoxLayout(group);
     boxes->addWidget(m_resultFile);

@@ -22,11 +22,21 @@ struct Field {
 };
 
 const Field kFields[] = {
-    {setting::kPrintLines, "1ﾍﾟｰｼﾞあたりの行数", {10, "行数が少なすぎます!!", "10"}},
-    {setting::kPrintColumns, "1行あたりの桁数", {20, "桁数が少なすぎます!!", "20"}},
-    {setting::kPrintPages, "最大印刷ﾍﾟｰｼﾞ数", {1, "ページ数が少なすぎます!!", "1"}},
-    {setting::kPrintTop, "上部", {0, "０以上の整数で指定してください!!", "0"}},
-    {setting::kPrintLeft, "左側", {0, "０以上の整数で指定してください!!", "0"}},
+    {setting::kPrintLines,
+     QT_TRANSLATE_NOOP("UiText", "1ﾍﾟｰｼﾞあたりの行数"),
+     {10, QT_TRANSLATE_NOOP("UiText", "行数が少なすぎます!!"), "10"}},
+    {setting::kPrintColumns,
+     QT_TRANSLATE_NOOP("UiText", "1行あたりの桁数"),
+     {20, QT_TRANSLATE_NOOP("UiText", "桁数が少なすぎます!!"), "20"}},
+    {setting::kPrintPages,
+     QT_TRANSLATE_NOOP("UiText", "最大印刷ﾍﾟｰｼﾞ数"),
+     {1, QT_TRANSLATE_NOOP("UiText", "ページ数が少なすぎます!!"), "1"}},
+    {setting::kPrintTop,
+     QT_TRANSLATE_NOOP("UiText", "上部"),
+     {0, QT_TRANSLATE_NOOP("UiText", "０以上の整数で指定してください!!"), "0"}},
+    {setting::kPrintLeft,
+     QT_TRANSLATE_NOOP("UiText", "左側"),
+     {0, QT_TRANSLATE_NOOP("UiText", "０以上の整数で指定してください!!"), "0"}},
 };
 
 // The fields in the order their keys are written.
@@ -36,13 +46,13 @@ constexpr size_t kWriteOrder[] = {1, 0, 2, 3, 4};
 
 CPrintOptDlg::CPrintOptDlg(CSettingsStore& store, QWidget* parent) : QDialog(parent), m_store(store)
 {
-    setWindowTitle(Ui("印刷オプション"));
+    setWindowTitle(UiText::tr("印刷オプション"));
     auto* form = new QFormLayout;
     for (size_t i = 0; i < m_fields.size(); ++i) {
         const Field& field = kFields[i];
         auto* edit = new QLineEdit(ToQString(m_store.Get(field.setting)), this);
         edit->setObjectName(QString::fromLatin1(field.setting.key.data(), static_cast<qsizetype>(field.setting.key.size())));
-        form->addRow(Ui(field.label), edit);
+        form->addRow(UiText::tr(field.label), edit);
         CheckNumberOnEveryChange(edit, {field.below, std::nullopt, true, false});
         m_fields[i] = edit;
     }
@@ -58,7 +68,7 @@ void CPrintOptDlg::OnOk()
 {
     std::vector<SettingValue> values;
     for (size_t i : kWriteOrder) {
-        const auto text = FieldToCp932(this, m_fields[i]->text(), Ui(kFields[i].label));
+        const auto text = FieldToCp932(this, m_fields[i]->text(), UiText::tr(kFields[i].label));
         if (!text) return;
         values.emplace_back(kFields[i].setting, *text);
     }

@@ -21,11 +21,11 @@ namespace {
 const char* LabelOf(HistoryMode mode)
 {
     switch (mode) {
-    case HistoryMode::Keyword1: return "第1キーワード";
-    case HistoryMode::Keyword2: return "第2キーワード";
+    case HistoryMode::Keyword1: return QT_TRANSLATE_NOOP("UiText", "第1キーワード");
+    case HistoryMode::Keyword2: return QT_TRANSLATE_NOOP("UiText", "第2キーワード");
     case HistoryMode::WordGroups: break;
     }
-    return "単語ｸﾞﾙｰﾌﾟ一覧";
+    return QT_TRANSLATE_NOOP("UiText", "単語ｸﾞﾙｰﾌﾟ一覧");
 }
 
 }  // namespace
@@ -34,10 +34,10 @@ CHistoryDlg::CHistoryDlg(const CSettingsStore& store, const CKeywordHistory& his
                          const QString& text, QWidget* parent)
     : QDialog(parent), m_text(new QLineEdit(text, this)), m_list(new QListWidget(this))
 {
-    setWindowTitle(Ui("履歴"));
+    setWindowTitle(UiText::tr("履歴"));
     m_text->setObjectName("text");
     m_list->setObjectName("list");
-    auto* label = new QLabel(Ui(LabelOf(mode)), this);
+    auto* label = new QLabel(UiText::tr(LabelOf(mode)), this);
     label->setObjectName("label");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_text);
@@ -66,7 +66,7 @@ void CHistoryDlg::Fill(const CSettingsStore& store, const CKeywordHistory& histo
 void CHistoryDlg::OnOk()
 {
     if (m_text->text().isEmpty()) {
-        BeepAndShowMessage(this, Ui("選択していませんよ!!"));
+        BeepAndShowMessage(this, UiText::tr("選択していませんよ!!"));
         m_text->setFocus();
         return;
     }

@@ -21,7 +21,7 @@ namespace {
 
 QPushButton* NewButton(QWidget* parent, const char* text, const char* name)
 {
-    auto* button = new QPushButton(Ui(text), parent);
+    auto* button = new QPushButton(UiText::tr(text), parent);
     button->setObjectName(name);
     return button;
 }
@@ -35,19 +35,19 @@ CReseaDlg::CReseaDlg(CSettingsStore& store, CAppState& appState, QWidget* parent
       m_store(store),
       m_appState(appState),
       m_keyword(new QLineEdit(this)),
-      m_word(NewCheckBox(this, "単語", "word")),
-      m_group(NewCheckBox(this, "ｸﾞﾙｰﾌﾟ", "group")),
-      m_ignoreCase(NewCheckBox(this, "大文字小文字の同一視", "ignoreCase")),
-      m_wordSearch(NewCheckBox(this, "単語検索あり", "wordSearch")),
-      m_before(NewCheckBox(this, "前方一致", "before")),
-      m_back(NewCheckBox(this, "後方一致", "back"))
+      m_word(NewCheckBox(this, QT_TRANSLATE_NOOP("UiText", "単語"), "word")),
+      m_group(NewCheckBox(this, QT_TRANSLATE_NOOP("UiText", "ｸﾞﾙｰﾌﾟ"), "group")),
+      m_ignoreCase(NewCheckBox(this, QT_TRANSLATE_NOOP("UiText", "大文字小文字の同一視"), "ignoreCase")),
+      m_wordSearch(NewCheckBox(this, QT_TRANSLATE_NOOP("UiText", "単語検索あり"), "wordSearch")),
+      m_before(NewCheckBox(this, QT_TRANSLATE_NOOP("UiText", "前方一致"), "before")),
+      m_back(NewCheckBox(this, QT_TRANSLATE_NOOP("UiText", "後方一致"), "back"))
 {
-    setWindowTitle(Ui("絞込み検索"));
+    setWindowTitle(UiText::tr("絞込み検索"));
     m_keyword->setObjectName("keyword");
-    auto* history = NewButton(this, "履歴", "history");
+    auto* history = NewButton(this, QT_TRANSLATE_NOOP("UiText", "履歴"), "history");
     auto* ok = NewButton(this, "OK", "ok");
     ok->setDefault(true);
-    auto* cancel = NewButton(this, "ｷｬﾝｾﾙ", "cancel");
+    auto* cancel = NewButton(this, QT_TRANSLATE_NOOP("UiText", "ｷｬﾝｾﾙ"), "cancel");
     // The same click rules as the search dialog's and option dialog's boxes,
     // which the opening corrections assume.
     LinkAsPair(m_word, m_group);
@@ -60,7 +60,7 @@ CReseaDlg::CReseaDlg(CSettingsStore& store, CAppState& appState, QWidget* parent
     kinds->addWidget(m_word);
     kinds->addWidget(m_group);
     kinds->addStretch();
-    auto* matchGroup = new QGroupBox(Ui("単語検索指定"), this);
+    auto* matchGroup = new QGroupBox(UiText::tr("単語検索指定"), this);
     auto* matches = new QHBoxLayout(matchGroup);
     for (QCheckBox* box : {m_wordSearch, m_before, m_back}) {
         box->setParent(matchGroup);
@@ -71,7 +71,7 @@ CReseaDlg::CReseaDlg(CSettingsStore& store, CAppState& appState, QWidget* parent
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(Ui("絞込み用ｷｰﾜｰﾄﾞ"), this));
+    layout->addWidget(new QLabel(UiText::tr("絞込み用ｷｰﾜｰﾄﾞ"), this));
     layout->addLayout(keywordRow);
     layout->addLayout(kinds);
     layout->addWidget(m_ignoreCase);
@@ -115,7 +115,7 @@ void CReseaDlg::ChooseFromHistory()
 
 void CReseaDlg::OnOk()
 {
-    const auto keyword = FieldToCp932(this, m_keyword->text(), Ui("絞込み用ｷｰﾜｰﾄﾞ"));
+    const auto keyword = FieldToCp932(this, m_keyword->text(), UiText::tr("絞込み用ｷｰﾜｰﾄﾞ"));
     if (!keyword) return;
     using namespace setting;
     const bool written = m_store.Write({{kNarrowIsWord, Flag(m_word)},

@@ -22,11 +22,11 @@ namespace quilsk {
 
 namespace {
 
-QString Heading(int index) { return QChar(0xFF21 + index) + Ui("で始まる単語"); }
+QString Heading(int index) { return UiText::tr("%1で始まる単語").arg(QChar(0xFF21 + index)); }
 
 QPushButton* NewButton(QWidget* parent, const char* text, const char* name)
 {
-    auto* button = new QPushButton(Ui(text), parent);
+    auto* button = new QPushButton(UiText::tr(text), parent);
     button->setObjectName(name);
     return button;
 }
@@ -41,31 +41,32 @@ CQuickDlg::CQuickDlg(CSettingsStore& store, QWidget* parent)
       m_file(new QLineEdit(this)),
       m_directory(new QLabel(this))
 {
-    setWindowTitle(Ui("Quickモード辞書設定"));
+    setWindowTitle(UiText::tr("Quickモード辞書設定"));
     m_headings->setObjectName("headings");
     m_heading->setObjectName("heading");
     m_file->setObjectName("file");
     m_directory->setObjectName("directory");
     for (int i = 0; i < 26; ++i) m_headings->addItem(Heading(i));
     auto* explanation = new QLabel(
-        Ui("AからZまでの各文字で始まる見出し語を含む辞書ﾌｧｲﾙを登録します。ﾌｧｲﾙ名にはﾜｲﾙﾄﾞｶｰﾄﾞが使えます。"), this);
+        UiText::tr("AからZまでの各文字で始まる見出し語を含む辞書ﾌｧｲﾙを登録します。ﾌｧｲﾙ名にはﾜｲﾙﾄﾞｶｰﾄﾞが使えます。"),
+        this);
     explanation->setWordWrap(true);
-    auto* browse = NewButton(this, "参照", "browse");
-    auto* recognize = NewButton(this, "自動認識", "recognize");
+    auto* browse = NewButton(this, QT_TRANSLATE_NOOP("UiText", "参照"), "browse");
+    auto* recognize = NewButton(this, QT_TRANSLATE_NOOP("UiText", "自動認識"), "recognize");
     auto* ok = NewButton(this, "OK", "ok");
     ok->setDefault(true);
-    auto* cancel = NewButton(this, "ｷｬﾝｾﾙ", "cancel");
+    auto* cancel = NewButton(this, QT_TRANSLATE_NOOP("UiText", "ｷｬﾝｾﾙ"), "cancel");
 
     auto* fields = new QVBoxLayout;
     fields->addWidget(explanation);
-    fields->addWidget(new QLabel(Ui("設定する「見出し」"), this));
+    fields->addWidget(new QLabel(UiText::tr("設定する「見出し」"), this));
     fields->addWidget(m_heading);
-    fields->addWidget(new QLabel(Ui("使用する辞書ﾌｧｲﾙ"), this));
+    fields->addWidget(new QLabel(UiText::tr("使用する辞書ﾌｧｲﾙ"), this));
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(m_file);
     fileRow->addWidget(browse);
     fields->addLayout(fileRow);
-    fields->addWidget(new QLabel(Ui("辞書の存在するﾃﾞｨﾚｸﾄﾘ"), this));
+    fields->addWidget(new QLabel(UiText::tr("辞書の存在するﾃﾞｨﾚｸﾄﾘ"), this));
     fields->addWidget(m_directory);
     fields->addWidget(recognize);
     fields->addStretch();
@@ -113,7 +114,7 @@ void CQuickDlg::ShowStoredFile()
 
 void CQuickDlg::StoreFile(const QString& text)
 {
-    const auto cp932 = FieldToCp932(this, text, Ui("使用する辞書ﾌｧｲﾙ"));
+    const auto cp932 = FieldToCp932(this, text, UiText::tr("使用する辞書ﾌｧｲﾙ"));
     if (!cp932) {
         const QSignalBlocker quiet(m_file);
         m_file->setText(ToQString(m_storedFile));
@@ -129,7 +130,7 @@ void CQuickDlg::Browse()
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (startDir) dialog.setDirectory(QString::fromStdString(startDir->string()));
     const QString mask = ToQString(m_mainMask);
-    dialog.setNameFilters({mask.isEmpty() ? QStringLiteral("*") : mask, Ui("すべてのﾌｧｲﾙ (*)")});
+    dialog.setNameFilters({mask.isEmpty() ? QStringLiteral("*") : mask, UiText::tr("すべてのﾌｧｲﾙ (*)")});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const std::filesystem::path chosen(dialog.selectedFiles().first().toStdString());
     if (m_mainDir.empty()) {
@@ -141,7 +142,7 @@ void CQuickDlg::Browse()
 void CQuickDlg::Recognize()
 {
     if (!AutoRecognizeQuickLetters(m_store) && ListFiles(m_mainDir, m_mainMask).names.empty()) {
-        BeepAndShowMessage(this, Ui("ファイルがみつかりませんでした(ｰｰ;)"));
+        BeepAndShowMessage(this, UiText::tr("ファイルがみつかりませんでした(ｰｰ;)"));
     }
     ShowStoredFile();
 }

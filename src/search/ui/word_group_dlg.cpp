@@ -38,7 +38,8 @@ bool Holds(const std::vector<std::string>& list, const std::string& text)
     return std::any_of(list.begin(), list.end(), [&](const std::string& e) { return EqualsIgnoreCaseA(e, text); });
 }
 
-const char* const kNameSyntax = "グループ名に「|」や「=」は使えません。「;」や「[」で始めることもできません。(^_^;)";
+const char* const kNameSyntax =
+    QT_TRANSLATE_NOOP("UiText", "グループ名に「|」や「=」は使えません。「;」や「[」で始めることもできません。(^_^;)");
 
 // Why a name without "|" cannot be stored: it is a key of the settings file,
 // which must be found again as it was written.
@@ -47,9 +48,9 @@ const char* NameRefusal(const std::string& name)
     switch (KeyNameFault(name)) {
     case IniNameFault::None:
     case IniNameFault::Empty: return nullptr;  // an empty field names no group
-    case IniNameFault::EdgeBlank: return "グループ名の前後に空白は使えません。(^_^;)";
+    case IniNameFault::EdgeBlank: return QT_TRANSLATE_NOOP("UiText", "グループ名の前後に空白は使えません。(^_^;)");
     case IniNameFault::LineBreak:
-    case IniNameFault::Nul: return "グループ名に改行などの制御文字は使えません。(^_^;)";
+    case IniNameFault::Nul: return QT_TRANSLATE_NOOP("UiText", "グループ名に改行などの制御文字は使えません。(^_^;)");
     case IniNameFault::EqualsSign:
     case IniNameFault::LeadingBracket:
     case IniNameFault::LeadingSemicolon:
@@ -60,7 +61,7 @@ const char* NameRefusal(const std::string& name)
 
 QPushButton* NewButton(QWidget* parent, const char* text, const char* name)
 {
-    auto* button = new QPushButton(Ui(text), parent);
+    auto* button = new QPushButton(UiText::tr(text), parent);
     button->setObjectName(name);
     return button;
 }
@@ -71,7 +72,7 @@ int SelectedRow(const QListWidget* list)
     return selected.isEmpty() ? -1 : list->row(selected.first());
 }
 
-const char* const kAlreadyThere = "既に登録されているようです。(^_^;)";
+const char* const kAlreadyThere = QT_TRANSLATE_NOOP("UiText", "既に登録されているようです。(^_^;)");
 
 }  // namespace
 
@@ -83,23 +84,23 @@ CEditGroupDlg::CEditGroupDlg(CSettingsStore& store, QWidget* parent)
       m_wordList(new QListWidget(this)),
       m_groupList(new QListWidget(this))
 {
-    setWindowTitle(Ui("単語グループ編集"));
+    setWindowTitle(UiText::tr("単語グループ編集"));
     m_wordField->setObjectName("word");
     m_groupField->setObjectName("groupName");
     m_wordList->setObjectName("words");
     m_groupList->setObjectName("groups");
-    auto* addWord = NewButton(this, "追加", "addWord");
-    auto* deleteWord = NewButton(this, "削除", "deleteWord");
-    auto* addGroup = NewButton(this, "追加", "addGroup");
-    auto* deleteGroup = NewButton(this, "削除", "deleteGroup");
+    auto* addWord = NewButton(this, QT_TRANSLATE_NOOP("UiText", "追加"), "addWord");
+    auto* deleteWord = NewButton(this, QT_TRANSLATE_NOOP("UiText", "削除"), "deleteWord");
+    auto* addGroup = NewButton(this, QT_TRANSLATE_NOOP("UiText", "追加"), "addGroup");
+    auto* deleteGroup = NewButton(this, QT_TRANSLATE_NOOP("UiText", "削除"), "deleteGroup");
     auto* ok = NewButton(this, "OK", "ok");
-    auto* cancel = NewButton(this, "ｷｬﾝｾﾙ", "cancel");
+    auto* cancel = NewButton(this, QT_TRANSLATE_NOOP("UiText", "ｷｬﾝｾﾙ"), "cancel");
 
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(Ui("単語"), this), 0, 0);
+    grid->addWidget(new QLabel(UiText::tr("単語"), this), 0, 0);
     grid->addWidget(m_wordField, 1, 0);
     grid->addWidget(m_wordList, 2, 0);
-    grid->addWidget(new QLabel(Ui("ｸﾞﾙｰﾌﾟ名"), this), 0, 1);
+    grid->addWidget(new QLabel(UiText::tr("ｸﾞﾙｰﾌﾟ名"), this), 0, 1);
     grid->addWidget(m_groupField, 1, 1);
     grid->addWidget(m_groupList, 2, 1);
     auto* wordButtons = new QHBoxLayout;
@@ -133,23 +134,23 @@ CEditGroupDlg::CEditGroupDlg(CSettingsStore& store, QWidget* parent)
 
 void CEditGroupDlg::Refuse(const char* message, QWidget* focus)
 {
-    BeepAndShowMessage(this, Ui(message));
+    BeepAndShowMessage(this, UiText::tr(message));
     focus->setFocus();
 }
 
 std::optional<std::string> CEditGroupDlg::TakeWord()
 {
     if (m_wordField->text().contains('|')) {
-        Refuse("単語に「|」は使えません。(^_^;)", m_wordField);
+        Refuse(QT_TRANSLATE_NOOP("UiText", "単語に「|」は使えません。(^_^;)"), m_wordField);
         return std::nullopt;
     }
-    auto word = FieldToCp932(this, m_wordField->text(), Ui("単語"));
+    auto word = FieldToCp932(this, m_wordField->text(), UiText::tr("単語"));
     if (!word) {
         m_wordField->setFocus();
         return std::nullopt;
     }
     if (!IsStorableWord(*word)) {
-        Refuse("単語に改行などの制御文字は使えません。(^_^;)", m_wordField);
+        Refuse(QT_TRANSLATE_NOOP("UiText", "単語に改行などの制御文字は使えません。(^_^;)"), m_wordField);
         return std::nullopt;
     }
     return word;
@@ -161,7 +162,7 @@ std::optional<std::string> CEditGroupDlg::TakeGroupName()
         Refuse(kNameSyntax, m_groupField);
         return std::nullopt;
     }
-    auto name = FieldToCp932(this, m_groupField->text(), Ui("ｸﾞﾙｰﾌﾟ名"));
+    auto name = FieldToCp932(this, m_groupField->text(), UiText::tr("ｸﾞﾙｰﾌﾟ名"));
     if (!name) {
         m_groupField->setFocus();
         return std::nullopt;
@@ -216,7 +217,8 @@ void CEditGroupDlg::AddWord()
     const auto word = TakeWord();
     if (!word || !TakeGroupName()) return;
     if (word->empty()) {
-        Refuse("追加する単語が見つかりません(^_^;)\n記入していただけましたか？", m_wordField);
+        Refuse(QT_TRANSLATE_NOOP("UiText", "追加する単語が見つかりません(^_^;)\n記入していただけましたか？"),
+               m_wordField);
         return;
     }
     m_wordField->clear();
@@ -234,7 +236,7 @@ void CEditGroupDlg::DeleteWord()
 {
     const int row = SelectedRow(m_wordList);
     if (row < 0) {
-        Refuse("削除する単語が指定されていないようなんですが・・・(^_^;)", m_wordList);
+        Refuse(QT_TRANSLATE_NOOP("UiText", "削除する単語が指定されていないようなんですが・・・(^_^;)"), m_wordList);
         return;
     }
     if (!TakeGroupName()) return;
@@ -259,7 +261,8 @@ void CEditGroupDlg::AddGroup()
 {
     if (!TakeGroupName()) return;
     if (m_groupName.empty()) {
-        Refuse("追加するグループ名が見つかりません(^_^;)\n記入していただけましたか？", m_groupField);
+        Refuse(QT_TRANSLATE_NOOP("UiText", "追加するグループ名が見つかりません(^_^;)\n記入していただけましたか？"),
+               m_groupField);
         return;
     }
     if (!CommitGroup()) {
@@ -273,7 +276,8 @@ void CEditGroupDlg::DeleteGroup()
 {
     const int row = SelectedRow(m_groupList);
     if (row < 0) {
-        Refuse("削除するグループが指定されていないようなんですが・・・(^_^;)", m_groupList);
+        Refuse(QT_TRANSLATE_NOOP("UiText", "削除するグループが指定されていないようなんですが・・・(^_^;)"),
+               m_groupList);
         return;
     }
     if (!TakeGroupName()) return;
