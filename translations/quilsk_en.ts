@@ -41,6 +41,18 @@ Please rebuild the index with a matching idxmakr.</translation>
         <source> &lt;&lt;検索中 </source>
         <translation> &lt;&lt;searching </translation>
     </message>
+    <message>
+        <source>重複チェック中</source>
+        <translation>checking for duplicates</translation>
+    </message>
+    <message>
+        <source>並べ替え中</source>
+        <translation>sorting</translation>
+    </message>
+    <message>
+        <source>絞り込み中</source>
+        <translation>narrowing</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>

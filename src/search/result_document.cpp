@@ -165,13 +165,13 @@ bool CZelklexDoc::RunListOperation(const std::string& doing, const std::function
 
 bool CZelklexDoc::CheckDuplicates(bool tagForm)
 {
-    static const std::string kChecking = Cp932Literal("重複チェック中");
+    static const std::string kChecking = Engine::tr("重複チェック中");
     return RunListOperation(kChecking, [&](const ListPace& pace) { return RemoveDuplicateLines(m_results, tagForm, pace); });
 }
 
 bool CZelklexDoc::SortResults(bool tagForm)
 {
-    static const std::string kSorting = Cp932Literal("並べ替え中");
+    static const std::string kSorting = Engine::tr("並べ替え中");
     if (!RunListOperation(kSorting, [&](const ListPace& pace) { return SortByLineKind(m_results, tagForm, pace); }))
         return false;
     m_sorted = true;
@@ -180,7 +180,7 @@ bool CZelklexDoc::SortResults(bool tagForm)
 
 bool CZelklexDoc::Narrow(const NarrowRequest& request)
 {
-    static const std::string kNarrowing = Cp932Literal("絞り込み中");
+    static const std::string kNarrowing = Engine::tr("絞り込み中");
     const bool finished = RunListOperation(
         kNarrowing, [&](const ListPace& pace) { return NarrowResults(m_results, request, m_store, pace); });
     UpdateAllViews();
