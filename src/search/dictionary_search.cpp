@@ -86,76 +86,91 @@ void CDictionarySearch::Scan()
     if (!HasNoDoubleByte(m_primary.front())) mode = SearchMode::Normal;
     m_quickLetter = m_primary.front().substr(0, 1);
 
+    std::vector<PassToScan> passes;
+    const auto add = [&](Pass pass, PassFiles files) {
+        if (files.listingFailed) {
+            m_host.Beep();
+            m_host.ReportFailure(kListingFailed);
+        }
+        passes.push_back({std::move(files.files), RulesFor(pass)});
+    };
     if (mode == SearchMode::SuperQuick) {
-        PassFiles files = BuildPassFiles(m_store, Pass::QuickOnly, m_quickLetter);
-        if (files.listingFailed) {
-            m_host.Beep();
-            m_host.ReportFailure(kListingFailed);
+        add(Pass::QuickOnly, BuildPassFiles(m_store, Pass::QuickOnly, m_quickLetter));
+    } else {
+        const bool mainRegistered = ReadRegistration(m_store, Category::Main).IsRegistered();
+        for (Pass pass : {Pass::Main, Pass::Corpus, Pass::Other}) {
+            PassFiles files = BuildPassFiles(m_store, pass);
+            if (pass == Pass::Main && mode == SearchMode::Quick && mainRegistered && !files.listingFailed &&
+                !PutQuickFilesFirst(m_store, m_quickLetter, files.files)) {
+                files.listingFailed = true;
+                files.files.clear();
+            }
+            add(pass, std::move(files));
         }
-        ScanPass(Pass::QuickOnly, files.files);
-        return;
     }
-    const bool mainRegistered = ReadRegistration(m_store, Category::Main).IsRegistered();
-    for (Pass pass : {Pass::Main, Pass::Corpus, Pass::Other}) {
-        PassFiles files = BuildPassFiles(m_store, pass);
-        if (pass == Pass::Main && mode == SearchMode::Quick && mainRegistered && !files.listingFailed &&
-            !PutQuickFilesFirst(m_store, m_quickLetter, files.files)) {
-            files.listingFailed = true;
-            files.files.clear();
-        }
-        if (files.listingFailed) {
-            m_host.Beep();
-            m_host.ReportFailure(kListingFailed);
-        }
-        ScanPass(pass, files.files);
-        if (m_sink.StopRequested()) return;
-    }
+    ScanPasses(passes);
 }
 
-void CDictionarySearch::ScanPass(Pass pass, const std::vector<DictionaryFile>& files)
+void CDictionarySearch::ScanPasses(const std::vector<PassToScan>& passes)
 {
-    // Sizes for the host's progress report; a file that cannot be asked counts as empty.
-    std::vector<uint64_t> sizes(files.size(), 0);
-    uint64_t byteCount = 0;
-    for (size_t i = 0; i < files.size(); ++i) {
-        std::error_code ec;
-        const auto size = std::filesystem::file_size(files[i].native, ec);
-        sizes[i] = ec ? 0 : size;
-        byteCount += sizes[i];
+    // Every file of every pass in the order its hits are handed on, with what the
+    // host's progress report needs: its place in its pass and the bytes of the
+    // pass before it (a file that cannot be asked counts as empty).
+    struct FileToScan {
+        const PassToScan* pass;
+        const DictionaryFile* file;
+        size_t indexInPass;
+        uint64_t bytesBefore;
+        uint64_t passBytes;
+    };
+    std::vector<FileToScan> files;
+    std::vector<uint64_t> sizes;
+    for (const PassToScan& pass : passes) {
+        const size_t first = files.size();
+        uint64_t passBytes = 0;
+        for (size_t i = 0; i < pass.files.size(); ++i) {
+            std::error_code ec;
+            const auto size = std::filesystem::file_size(pass.files[i].native, ec);
+            files.push_back({&pass, &pass.files[i], i, passBytes, 0});
+            sizes.push_back(ec ? 0 : size);
+            passBytes += sizes.back();
+        }
+        for (size_t i = first; i < files.size(); ++i) files[i].passBytes = passBytes;
     }
-    const LineRules rules = RulesFor(pass);
+    const auto started = [&](const FileToScan& f) {
+        m_sink.FileScanStarted({f.file->path, f.indexInPass, f.pass->files.size(), m_hits, f.bytesBefore, f.passBytes});
+    };
+
     const unsigned threads = ScanThreadCount(m_request.scanThreads, files.size());
-    uint64_t bytesDone = 0;
-    if (threads > 1) {
-        OrderedScanSteps steps;
-        steps.scanFile = [&](size_t i, CScanSink& sink) {
-            ScanBlocks(files[i].native, rules, *m_finder, m_request.tagForm, sink);
-        };
-        steps.fileStarted = [&](size_t i) {
-            m_sink.FileScanStarted({files[i].path, i, files.size(), m_hits, bytesDone, byteCount});
-        };
-        steps.hit = [&](size_t i, std::string_view line, long lineNumber) {
-            return HandOn(files[i].path, line, lineNumber);
-        };
-        steps.fileFinished = [&](size_t i) {
-            bytesDone += sizes[i];
+    if (threads <= 1) {
+        for (const FileToScan& f : files) {
+            started(f);
+            ScanFile(*f.file, f.pass->rules);
             m_sink.Refresh();
-            return !m_sink.StopRequested();
-        };
-        steps.keepWaiting = [&] {
-            m_host.PumpOneMessage();
-            return !m_sink.StopRequested();
-        };
-        ScanFilesInOrder(files.size(), threads, steps);
+            if (m_sink.StopRequested()) return;
+        }
         return;
     }
-    for (size_t i = 0; i < files.size(); ++i) {
-        m_sink.FileScanStarted({files[i].path, i, files.size(), m_hits, bytesDone, byteCount});
-        ScanFile(files[i], rules);
-        bytesDone += sizes[i];
+    // The passes run as one sequence, so that no thread waits at the end of a pass.
+    OrderedScanSteps steps;
+    steps.holdLines = m_sink.KeepsLines();
+    steps.fileBytes = std::move(sizes);
+    steps.scanFile = [&](size_t i, CScanSink& sink) {
+        ScanBlocks(files[i].file->native, files[i].pass->rules, *m_finder, m_request.tagForm, sink);
+    };
+    steps.fileStarted = [&](size_t i) { started(files[i]); };
+    steps.hit = [&](size_t i, std::string_view line, long lineNumber) {
+        return HandOn(files[i].file->path, line, lineNumber);
+    };
+    steps.fileFinished = [&](size_t) {
         m_sink.Refresh();
-        if (m_sink.StopRequested()) return;
-    }
+        return !m_sink.StopRequested();
+    };
+    steps.keepWaiting = [&] {
+        m_host.PumpOneMessage();
+        return !m_sink.StopRequested();
+    };
+    ScanFilesInOrder(files.size(), threads, steps);
 }
 
 LineRules CDictionarySearch::RulesFor(Pass pass) const

@@ -26,6 +26,8 @@ class CSearchSink : public CHitSink {
 public:
     virtual void IndexSearchStarted() = 0;
     virtual void FileScanStarted(const ScanProgress& progress) = 0;
+    // False when the sink only counts its hits: their lines need not be held.
+    virtual bool KeepsLines() const { return true; }
 };
 
 // How a search went through the dictionaries.
@@ -61,7 +63,12 @@ private:
     // Whether the index served the search; nullopt when it was not tried.
     std::optional<bool> TryIndexSearch();
     void Scan();
-    void ScanPass(Pass pass, const std::vector<DictionaryFile>& files);
+    // The files of one pass and the rules its lines are tested with.
+    struct PassToScan {
+        std::vector<DictionaryFile> files;
+        LineRules rules;
+    };
+    void ScanPasses(const std::vector<PassToScan>& passes);
     LineRules RulesFor(Pass pass) const;
     void ScanFile(const DictionaryFile& file, const LineRules& rules);
     // Gives one hit to the sink, keeping the window alive every so many hits;

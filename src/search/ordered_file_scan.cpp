@@ -19,10 +19,12 @@ namespace {
 // another and a place for each.
 class CHeldHits : public CScanSink {
 public:
-    explicit CHeldHits(const std::atomic<bool>& stop) : m_stop(stop) {}
+    CHeldHits(const std::atomic<bool>& stop, bool holdLines) : m_stop(stop), m_holdLines(holdLines) {}
 
     void Hit(std::string_view line, long lineNumber) override
     {
+        ++m_count;
+        if (!m_holdLines) return;
         m_hits.push_back({m_bytes.size(), line.size(), lineNumber});
         m_bytes.append(line);
     }
@@ -31,6 +33,11 @@ public:
     template <typename Visit>
     bool HandOn(Visit&& visit) const
     {
+        if (!m_holdLines) {
+            for (size_t i = 0; i < m_count; ++i)
+                if (!visit(std::string_view(), 0)) return false;
+            return true;
+        }
         for (const HeldHit& hit : m_hits)
             if (!visit(std::string_view(m_bytes).substr(hit.offset, hit.length), hit.lineNumber)) return false;
         return true;
@@ -43,6 +50,8 @@ private:
         long lineNumber;
     };
     const std::atomic<bool>& m_stop;
+    const bool m_holdLines;
+    size_t m_count = 0;
     std::string m_bytes;
     std::vector<HeldHit> m_hits;
 };
@@ -54,6 +63,11 @@ struct ScannedFile {
     bool done = false;
 };
 
+// How far the workers may run ahead of the file being handed on: held lines
+// cost memory until their turn; hits only counted cost none.
+constexpr size_t kFilesAheadHoldingLines = 8;
+constexpr size_t kFilesAheadCounting = 64;
+
 // Long enough not to spin, short enough that a window waiting on a large file
 // still handles its events in time.
 constexpr std::chrono::milliseconds kWaitStep{5};
@@ -61,7 +75,10 @@ constexpr std::chrono::milliseconds kWaitStep{5};
 class COrderedScan {
 public:
     COrderedScan(size_t fileCount, unsigned threads, const OrderedScanSteps& steps)
-        : m_steps(steps), m_files(fileCount), m_ahead(threads + 1)
+        : m_steps(steps),
+          m_files(fileCount),
+          m_taken(fileCount, false),
+          m_ahead(std::max<size_t>(threads + 1, steps.holdLines ? kFilesAheadHoldingLines : kFilesAheadCounting))
     {
     }
 
@@ -103,13 +120,15 @@ private:
             size_t index = 0;
             {
                 std::unique_lock lock(m_mutex);
-                m_room.wait(lock, [&] { return m_stop || m_next >= m_files.size() || m_next < m_handing + m_ahead; });
-                if (m_stop || m_next >= m_files.size()) return;
-                index = m_next++;
+                m_room.wait(lock, [&] {
+                    return m_stop || m_firstUntaken >= m_files.size() || m_firstUntaken < m_handing + m_ahead;
+                });
+                if (m_stop || m_firstUntaken >= m_files.size()) return;
+                index = TakeNext();
             }
             ScannedFile file;
             try {
-                file.hits = std::make_unique<CHeldHits>(m_stop);
+                file.hits = std::make_unique<CHeldHits>(m_stop, m_steps.holdLines);
                 m_steps.scanFile(index, *file.hits);
             } catch (...) {
                 file.hits.reset();
@@ -129,7 +148,7 @@ private:
     ScannedFile WaitFor(size_t index)
     {
         std::unique_lock lock(m_mutex);
-        const auto settled = [&] { return m_files[index].done || (m_stop && m_next <= index); };
+        const auto settled = [&] { return m_files[index].done || (m_stop && !m_taken[index]); };
         while (!m_ready.wait_for(lock, kWaitStep, settled)) {
             lock.unlock();
             const bool keepGoing = m_steps.keepWaiting();
@@ -143,15 +162,30 @@ private:
         return file;
     }
 
+    // Of the untaken files a worker may take, the largest (the first of equals).
+    size_t TakeNext()
+    {
+        const std::vector<std::uint64_t>& bytes = m_steps.fileBytes;
+        const size_t end = std::min(m_files.size(), m_handing + m_ahead);
+        size_t best = m_firstUntaken;
+        if (bytes.size() == m_files.size())
+            for (size_t i = m_firstUntaken + 1; i < end; ++i)
+                if (!m_taken[i] && bytes[i] > bytes[best]) best = i;
+        m_taken[best] = true;
+        while (m_firstUntaken < m_files.size() && m_taken[m_firstUntaken]) ++m_firstUntaken;
+        return best;
+    }
+
     const OrderedScanSteps& m_steps;
     std::mutex m_mutex;
     std::condition_variable m_ready;  // a worker finished a file
     std::condition_variable m_room;   // a worker may take the next file
     std::atomic<bool> m_stop = false;
     std::vector<ScannedFile> m_files;
-    const size_t m_ahead;  // files scanned beyond the one handed on
-    size_t m_next = 0;     // the next file a worker takes
-    size_t m_handing = 0;  // the files before this one were handed on
+    std::vector<bool> m_taken;    // by a worker
+    const size_t m_ahead;         // files a worker may take beyond the one handed on
+    size_t m_firstUntaken = 0;
+    size_t m_handing = 0;         // the files before this one were handed on
 };
 
 }  // namespace

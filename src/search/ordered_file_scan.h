@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string_view>
+#include <vector>
 
 #include "search/file_scan.h"
 
@@ -14,6 +16,12 @@
 namespace quilsk {
 
 struct OrderedScanSteps {
+    // False when the caller only counts hits: they are handed on as empty lines
+    // numbered 0, and a file's hits cost no memory while they wait.
+    bool holdLines = true;
+    // The files' sizes, if known: of the files a worker may take, the largest is
+    // taken first, so that no thread is left alone with a large file at the end.
+    std::vector<std::uint64_t> fileBytes;
     // On a worker: scans file `index` into `sink`, which stops it between blocks
     // once the scan is stopped.
     std::function<void(size_t index, CScanSink& sink)> scanFile;
@@ -33,7 +41,7 @@ struct OrderedScanSteps {
 unsigned ScanThreadCount(unsigned asked, size_t fileCount);
 
 // Scans files [0, fileCount) on `threads` workers, at most a few files ahead of
-// the one whose hits are handed on. After a stop, the file being handed on
+// the one whose hits are handed on (more when no line is held). After a stop, the file being handed on
 // gives the hits scanned before the stop and is finished; no later file is
 // started.
 void ScanFilesInOrder(size_t fileCount, unsigned threads, const OrderedScanSteps& steps);

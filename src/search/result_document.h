@@ -84,6 +84,7 @@ private:
     bool StopRequested() const override;
     void IndexSearchStarted() override;
     void FileScanStarted(const ScanProgress& progress) override;
+    bool KeepsLines() const override { return m_keepLines; }
 
     void FinishSearch(const SearchRequest& request);
     bool RunListOperation(const std::string& doing, const std::function<bool(const ListPace&)>& operation);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <mutex>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -49,14 +50,47 @@ std::vector<std::string> InOrder(size_t files)
     return steps;
 }
 
+// Whatever order the workers take the files in (the largest first when the
+// sizes are known), the hits come in the order of the files.
 TEST(OrderedFileScanTest, HitsComeInTheOrderOfTheFilesWhateverTheThreads)
 {
     for (unsigned threads : {1u, 2u, 3u, 8u})
-        for (size_t files : {0u, 1u, 2u, 17u}) {
-            Recording seen;
-            ScanFilesInOrder(files, threads, RecordingSteps(seen));
-            EXPECT_EQ(seen.steps, InOrder(files)) << threads << " threads, " << files << " files";
-        }
+        for (size_t files : {0u, 1u, 2u, 17u, 100u})
+            for (bool sized : {false, true}) {
+                Recording seen;
+                OrderedScanSteps steps = RecordingSteps(seen);
+                std::vector<size_t> taken;
+                std::mutex takenMutex;
+                const auto scan = steps.scanFile;
+                steps.scanFile = [&](size_t i, CScanSink& sink) {
+                    {
+                        const std::lock_guard lock(takenMutex);
+                        taken.push_back(i);
+                    }
+                    scan(i, sink);
+                };
+                if (sized)
+                    for (size_t i = 0; i < files; ++i) steps.fileBytes.push_back((i * 37) % 11);
+                ScanFilesInOrder(files, threads, steps);
+                const std::string what = std::to_string(threads) + " threads, " + std::to_string(files) + " files";
+                EXPECT_EQ(seen.steps, InOrder(files)) << what;
+                std::sort(taken.begin(), taken.end());
+                EXPECT_EQ(taken.size(), files) << what;
+                EXPECT_TRUE(std::adjacent_find(taken.begin(), taken.end()) == taken.end()) << what << ": a file twice";
+            }
+}
+
+// With one worker and the sizes known, the largest file within reach goes first.
+TEST(OrderedFileScanTest, TheLargestFileWithinReachIsTakenFirst)
+{
+    Recording seen;
+    OrderedScanSteps steps = RecordingSteps(seen);
+    std::vector<size_t> taken;
+    steps.scanFile = [&](size_t i, CScanSink&) { taken.push_back(i); };
+    steps.holdLines = false;
+    steps.fileBytes = {1, 5, 2, 9, 9, 3};
+    ScanFilesInOrder(6, 1, steps);
+    EXPECT_EQ(taken, (std::vector<size_t>{3, 4, 1, 5, 2, 0}));
 }
 
 // The file whose hit asked the stop is still finished (its window refreshed).
@@ -122,6 +156,24 @@ TEST(OrderedFileScanTest, WhatAWorkerThrowsReachesTheCallerAfterTheFilesBefore)
     std::vector<std::string> expected = firstTwo;
     expected.push_back("start 2");
     EXPECT_EQ(seen.steps, expected);
+}
+
+// Counting only: each hit comes as an empty line numbered 0, none is held.
+TEST(OrderedFileScanTest, HitsThatAreOnlyCountedComeWithoutTheirLines)
+{
+    Recording seen;
+    OrderedScanSteps steps = RecordingSteps(seen);
+    steps.holdLines = false;
+    std::vector<long> numbers;
+    steps.hit = [&](size_t i, std::string_view line, long n) {
+        seen.steps.push_back(std::to_string(i) + ":" + std::string(line));
+        numbers.push_back(n);
+        return true;
+    };
+    ScanFilesInOrder(3, 2, steps);
+    EXPECT_EQ(seen.steps, (std::vector<std::string>{"start 0", "0:", "end 0", "start 1", "1:", "1:", "end 1", "start 2",
+                                                    "2:", "2:", "2:", "end 2"}));
+    EXPECT_EQ(numbers, std::vector<long>(6, 0));
 }
 
 TEST(OrderedFileScanTest, ThreadCount)

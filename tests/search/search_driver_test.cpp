@@ -163,15 +163,18 @@ TEST_F(SearchDriverTest, DuplicateCheckAndSortAtTheEnd)
 }
 
 // Counting only holds no line, unless the duplicate check needs them; either
-// way the count is the number of lines a full search keeps.
+// way the count is the number of lines a full search keeps, on one thread or
+// several.
 TEST_F(SearchDriverTest, CountingOnlyGivesTheCountOfTheFullSearch)
 {
     AddFile("dict/zelk5.d", Sjis("APPLE : りんご\r\n■apple : りんご\r\n"));
+    AddFile("dict/zelk5.e", Sjis("apple tree : りんごの木\r\nAPPLE : りんご\r\n"));
     SetKeywords("apple");
     request.ignoreCase = true;
     request.sortResults = true;
-    for (const bool checkDuplicates : {false, true}) {
+    for (const auto& [checkDuplicates, threads] : {std::pair{false, 1u}, {true, 1u}, {false, 3u}, {true, 3u}}) {
         request.checkDuplicates = checkDuplicates;
+        request.scanThreads = threads;
         doc.SetCountOnly(false);
         const size_t full = Search().size();
         EXPECT_EQ(doc.HitCount(), full);
