@@ -93,6 +93,11 @@ bool COptionParser::TakeValue(std::string_view arg, std::string_view name, std::
         value = std::string(arg.substr(name.size() + 1));
         return true;
     }
+    // A one-letter option also takes its value joined to it, as "-j2".
+    if (name.size() == 2 && arg.size() > 2 && arg.starts_with(name) && arg[2] != '=') {
+        value = std::string(arg.substr(2));
+        return true;
+    }
     return false;
 }
 

@@ -4,10 +4,11 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <cstdint>
+#include <cstring>
 #include <exception>
 #include <memory>
 #include <mutex>
-#include <string>
 #include <thread>
 #include <vector>
 
@@ -15,18 +16,74 @@ namespace quilsk {
 
 namespace {
 
-// The hits of one file, held until their turn comes: the lines' bytes one after
-// another and a place for each.
+// Memory for held hits, in pieces passed on from file to file: fresh memory
+// costs a page fault a page, which on a search of many hits cost more than the
+// scan itself.
+class CPiecePool {
+public:
+    static constexpr size_t kPieceBytes = 256 << 10;
+
+    struct Piece {
+        std::unique_ptr<char[]> data;
+        size_t size = 0;
+        size_t used = 0;
+    };
+
+    // A piece of at least `bytes`.
+    Piece Take(size_t bytes)
+    {
+        if (bytes <= kPieceBytes) {
+            const std::lock_guard lock(m_mutex);
+            if (!m_free.empty()) {
+                Piece piece = std::move(m_free.back());
+                m_free.pop_back();
+                piece.used = 0;
+                return piece;
+            }
+        }
+        const size_t size = std::max(bytes, kPieceBytes);
+        return {std::make_unique_for_overwrite<char[]>(size), size, 0};
+    }
+
+    void Give(std::vector<Piece>& pieces)
+    {
+        const std::lock_guard lock(m_mutex);
+        for (Piece& piece : pieces)
+            if (piece.size == kPieceBytes) m_free.push_back(std::move(piece));
+        pieces.clear();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::vector<Piece> m_free;
+};
+
+// The hits of one file, held until their turn comes: each as its line number,
+// its length and its bytes, one after another in pieces from the pool.
 class CHeldHits : public CScanSink {
 public:
-    CHeldHits(const std::atomic<bool>& stop, bool holdLines) : m_stop(stop), m_holdLines(holdLines) {}
+    CHeldHits(const std::atomic<bool>& stop, bool holdLines, CPiecePool& pool)
+        : m_stop(stop), m_holdLines(holdLines), m_pool(pool)
+    {
+    }
+    ~CHeldHits() override { m_pool.Give(m_pieces); }
+    CHeldHits(const CHeldHits&) = delete;
+    CHeldHits& operator=(const CHeldHits&) = delete;
 
     void Hit(std::string_view line, long lineNumber) override
     {
         ++m_count;
         if (!m_holdLines) return;
-        m_hits.push_back({m_bytes.size(), line.size(), lineNumber});
-        m_bytes.append(line);
+        const size_t bytes = kHeader + line.size();
+        if (m_pieces.empty() || m_pieces.back().size - m_pieces.back().used < bytes)
+            m_pieces.push_back(m_pool.Take(bytes));
+        CPiecePool::Piece& piece = m_pieces.back();
+        char* at = piece.data.get() + piece.used;
+        const std::uint32_t length = static_cast<std::uint32_t>(line.size());
+        std::memcpy(at, &lineNumber, sizeof lineNumber);
+        std::memcpy(at + sizeof lineNumber, &length, sizeof length);
+        std::memcpy(at + kHeader, line.data(), line.size());
+        piece.used += bytes;
     }
     bool KeepGoing() override { return !m_stop.load(std::memory_order_relaxed); }
 
@@ -38,22 +95,27 @@ public:
                 if (!visit(std::string_view(), 0)) return false;
             return true;
         }
-        for (const HeldHit& hit : m_hits)
-            if (!visit(std::string_view(m_bytes).substr(hit.offset, hit.length), hit.lineNumber)) return false;
+        for (const CPiecePool::Piece& piece : m_pieces) {
+            for (size_t at = 0; at < piece.used;) {
+                long lineNumber = 0;
+                std::uint32_t length = 0;
+                std::memcpy(&lineNumber, piece.data.get() + at, sizeof lineNumber);
+                std::memcpy(&length, piece.data.get() + at + sizeof lineNumber, sizeof length);
+                if (!visit(std::string_view(piece.data.get() + at + kHeader, length), lineNumber)) return false;
+                at += kHeader + length;
+            }
+        }
         return true;
     }
 
 private:
-    struct HeldHit {
-        size_t offset;
-        size_t length;
-        long lineNumber;
-    };
+    static constexpr size_t kHeader = sizeof(long) + sizeof(std::uint32_t);
+
     const std::atomic<bool>& m_stop;
     const bool m_holdLines;
+    CPiecePool& m_pool;
     size_t m_count = 0;
-    std::string m_bytes;
-    std::vector<HeldHit> m_hits;
+    std::vector<CPiecePool::Piece> m_pieces;
 };
 
 // A file scanned by a worker: its hits, or what the scan threw.
@@ -128,7 +190,7 @@ private:
             }
             ScannedFile file;
             try {
-                file.hits = std::make_unique<CHeldHits>(m_stop, m_steps.holdLines);
+                file.hits = std::make_unique<CHeldHits>(m_stop, m_steps.holdLines, m_pool);
                 m_steps.scanFile(index, *file.hits);
             } catch (...) {
                 file.hits.reset();
@@ -177,6 +239,7 @@ private:
     }
 
     const OrderedScanSteps& m_steps;
+    CPiecePool m_pool;  // before the files, whose held hits give their pieces back to it
     std::mutex m_mutex;
     std::condition_variable m_ready;  // a worker finished a file
     std::condition_variable m_room;   // a worker may take the next file

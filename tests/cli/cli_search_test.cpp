@@ -45,6 +45,7 @@ TEST_F(CliSearchTest, OutputFormsAndExitStatus)
         {{"search", "-c", "-i", "apple"}, 0, "3\n"},
         {{"search", "-j", "3", "-i", "--match", "word", "apple"}, 0, "■apple : りんご\n* an apple : りんご\n■Apple Inc. : アップル社\n"},
         {{"search", "--threads=1", "-c", "-i", "apple"}, 0, "3\n"},
+        {{"search", "-j2", "-c", "-i", "apple"}, 0, "3\n"},
         {{"search", "--or", "banana", "Inc"}, 0, "■Apple Inc. : アップル社\n■banana : バナナ\n"},
         {{"search", "--not", "apple", "an"}, 0, "■apple : りんご\n"},
         {{"search", "--narrow", "an", "apple"}, 0, "* an apple : りんご\n"},

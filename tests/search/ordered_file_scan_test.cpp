@@ -158,6 +158,34 @@ TEST(OrderedFileScanTest, WhatAWorkerThrowsReachesTheCallerAfterTheFilesBefore)
     EXPECT_EQ(seen.steps, expected);
 }
 
+// Held hits fill several pieces of memory, a line longer than a piece among
+// them, and come back byte for byte with their numbers.
+TEST(OrderedFileScanTest, ManyAndLongHeldLinesComeBackWhole)
+{
+    const auto lineOf = [](size_t file, size_t n) {
+        if (n == 777) return std::string(300 << 10, static_cast<char>('a' + file));
+        return std::to_string(file) + ":" + std::string(n % 97, static_cast<char>('0' + n % 10));
+    };
+    constexpr size_t kLines = 20000;
+    OrderedScanSteps steps;
+    steps.scanFile = [&](size_t i, CScanSink& sink) {
+        for (size_t n = 0; n < kLines; ++n) sink.Hit(lineOf(i, n), static_cast<long>(n + 1));
+    };
+    size_t handed = 0;
+    size_t wrong = 0;
+    steps.fileStarted = [](size_t) {};
+    steps.hit = [&](size_t i, std::string_view line, long number) {
+        const size_t n = handed++ % kLines;
+        wrong += line != lineOf(i, n) || number != static_cast<long>(n + 1);
+        return true;
+    };
+    steps.fileFinished = [](size_t) { return true; };
+    steps.keepWaiting = [] { return true; };
+    ScanFilesInOrder(5, 2, steps);
+    EXPECT_EQ(handed, 5 * kLines);
+    EXPECT_EQ(wrong, 0u);
+}
+
 // Counting only: each hit comes as an empty line numbered 0, none is held.
 TEST(OrderedFileScanTest, HitsThatAreOnlyCountedComeWithoutTheirLines)
 {
