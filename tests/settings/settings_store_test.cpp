@@ -338,7 +338,9 @@ TEST_F(SettingsStoreTest, ALargeFileIsReadOnceForManyLookups)
         ASSERT_EQ(store.GetInt("s" + std::to_string(i * 997), "K", -1), i * 997);
     }
     const long long read = BytesReadSoFar() - before;
-    EXPECT_LT(read, 2 * static_cast<long long>(content.size())) << "the file is read once, not for every lookup";
+    // A file changed within the clock tick it was first read in is read once
+    // more, as it may have changed again unseen; never once a lookup.
+    EXPECT_LT(read, 3 * static_cast<long long>(content.size())) << "the file is read once, not for every lookup";
 }
 
 TEST_F(SettingsStoreTest, WhatIsNotARegularFileIsRefusedWithoutWaiting)
