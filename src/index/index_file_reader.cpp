@@ -16,13 +16,13 @@ public:
     {
     }
 
-    bool BeginNode(const NodePlace& /*place*/, std::string_view word) override
+    bool BeginNode(const NodePlace& /*place*/, std::string_view word, size_t postings) override
     {
         const std::string_view compared = m_wholeWord ? word : word.substr(0, m_key.size());
         m_inWord = CompareIgnoreCaseA(compared, m_key) == 0;
         if (m_inWord) {
             ++m_words;
-            m_sink.BeginWord(word);
+            m_sink.BeginWord(word, postings);
         }
         return m_inWord;
     }

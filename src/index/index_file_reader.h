@@ -20,8 +20,10 @@ namespace quilsk {
 class CPostingSink {
 public:
     virtual ~CPostingSink() = default;
-    // Before the postings of each word found, with the word as the index spells it.
-    virtual void BeginWord(std::string_view /*word*/) {}
+    // Before the postings of each word found, with the word as the index spells
+    // it and the number of its postings as its record states it (a damaged
+    // record may hold fewer).
+    virtual void BeginWord(std::string_view /*word*/, size_t /*postings*/) {}
     virtual void Add(const IndexPosting& posting) = 0;
     // Asked after each posting and now and then during the walk; false ends it.
     virtual bool KeepGoing() { return true; }

@@ -50,7 +50,7 @@ WalkEnd ReadRecord(CBinaryReader& in, std::uint8_t length, const NodePlace& plac
 
     std::uint32_t count = 0;
     if (!in.ReadUInt32(count)) return WalkEnd::Damaged;
-    const bool wanted = visitor.BeginNode(place, std::string_view(word, wordBytes));
+    const bool wanted = visitor.BeginNode(place, std::string_view(word, wordBytes), count);
     if (!wanted) {
         // Postings nobody wants are skipped whole when the count is right.
         const size_t postings = in.Position();

@@ -35,9 +35,9 @@ struct NodePlace {
 class CIndexNodeVisitor {
 public:
     virtual ~CIndexNodeVisitor() = default;
-    // A record begins; `word` lives until the next call. Returns whether its
-    // postings should be handed to Posting.
-    virtual bool BeginNode(const NodePlace& place, std::string_view word) = 0;
+    // A record begins; `word` lives until the next call, `postings` is the count
+    // the record states. Returns whether its postings should be handed to Posting.
+    virtual bool BeginNode(const NodePlace& place, std::string_view word, size_t postings) = 0;
     virtual void Posting(const IndexPosting& posting) = 0;
     // The record's postings ended at their terminator. False ends the walk.
     virtual bool EndNode() = 0;

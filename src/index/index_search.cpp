@@ -14,8 +14,7 @@
 #include "platform/file_lock.h"
 #include "platform/file_system.h"
 #include "platform/host.h"
-#include "platform/mapped_window.h"
-#include "platform/text_file_reader.h"
+#include "platform/text_line_at_offset.h"
 #include "results/hit_sink.h"
 #include "settings/settings_store.h"
 #include "text/line_filter.h"
@@ -52,16 +51,15 @@ public:
         m_host.PumpOneMessage();
         if (m_sink.StopRequested()) return;
         if (!m_file || posting.fileId != m_file->fileId) TakeFile(posting.fileId);
-        const CMappedWindow* window = m_file->window.get();
-        if (!window || posting.offset < 0) return;
+        const CRegularFile* file = m_file->file.get();
+        if (!file || posting.offset < 0) return;
         if (m_query.skipExamples && posting.type == kExampleType) return;
         const auto key = static_cast<std::uint64_t>(static_cast<std::uint16_t>(posting.fileId)) << 32 |
                          static_cast<std::uint32_t>(posting.offset);
         if (!m_seen.insert(key).second) return;
-        const auto offset = static_cast<size_t>(posting.offset);
-        if (offset >= window->Length()) return;
-        const char* next = window->Data() + offset;
-        const size_t n = TakeTextRead(next, window->Data() + window->Length(), m_line.get(), kMaxIndexedLine);
+        const size_t n = m_lines.Read(file->Fd(), static_cast<std::uint64_t>(posting.offset), m_line.get(),
+                                      kMaxIndexedLine);
+        if (n == 0) return;
         const std::string_view line = CutLine(m_line.get(), n);
         if (!Passes(line, posting.type)) return;
         m_sink.Hit(m_file->path, posting.lineNumber, line);
@@ -90,6 +88,7 @@ private:
     COpenDictionaries m_dictionaries;
     const COpenDictionaries::Dictionary* m_file = nullptr;  // that of the current file id
     std::unordered_set<std::uint64_t> m_seen;  // file id and offset of every line appended
+    CTextLineAtOffsetReader m_lines;
     std::unique_ptr<char[]> m_line;
     std::unique_ptr<char[]> m_scratch;
 };
@@ -102,10 +101,13 @@ class CHeldPostings : public CPostingSink {
 public:
     CHeldPostings(CPostingSink& sink, size_t mostPostings) : m_sink(sink), m_mostPostings(mostPostings) {}
 
+    // A word's record states how many postings it holds: a word of too many
+    // ends the walk before they are read.
+    void BeginWord(std::string_view /*word*/, size_t postings) override { m_stated += postings; }
     void Add(const IndexPosting& posting) override { m_postings.push_back(posting); }
     // Past the most postings worth reading the walk ends: the rest are not needed.
     bool KeepGoing() override { return !TooMany() && m_sink.KeepGoing(); }
-    bool TooMany() const { return m_postings.size() > m_mostPostings; }
+    bool TooMany() const { return m_postings.size() > m_mostPostings || m_stated > m_mostPostings; }
 
     void HandOn(bool inFileOrder)
     {
@@ -122,6 +124,7 @@ public:
 private:
     CPostingSink& m_sink;
     const size_t m_mostPostings;
+    size_t m_stated = 0;  // the postings the words found so far state they hold
     std::vector<IndexPosting> m_postings;
 };
 

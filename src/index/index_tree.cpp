@@ -67,7 +67,7 @@ private:
 // Builds the tree from the records in file order.
 class CTreeLoader : public CIndexNodeVisitor {
 public:
-    bool BeginNode(const NodePlace& place, std::string_view word) override
+    bool BeginNode(const NodePlace& place, std::string_view word, size_t /*postings*/) override
     {
         FinishNode();
         auto node = std::make_unique<CINode>(std::string(word), COffset(0));

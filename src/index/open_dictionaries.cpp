@@ -16,16 +16,13 @@ const COpenDictionaries::Dictionary& COpenDictionaries::Get(std::int16_t fileId)
         std::rotate(m_recent.begin(), found, found + 1);
         return m_recent.front();
     }
-    if (m_recent.size() == kKept) m_recent.pop_back();  // unmapped before another is mapped
+    if (m_recent.size() == kKept) m_recent.pop_back();  // closed before another is opened
     Dictionary dictionary;
     dictionary.fileId = fileId;
     if (fileId >= 0) dictionary.path = m_table.PathOf(fileId);
     if (!dictionary.path.empty()) {
-        const CRegularFile file(ToNativePath(dictionary.path));
-        if (file.IsOpen() && file.Size() > 0) {
-            dictionary.window = std::make_unique<CMappedWindow>(file.Fd(), 0, 0, CMappedWindow::Load::WhenTouched);
-            if (!dictionary.window->IsMapped()) dictionary.window.reset();
-        }
+        auto file = std::make_unique<CRegularFile>(ToNativePath(dictionary.path));
+        if (file->IsOpen() && file->Size() > 0) dictionary.file = std::move(file);
     }
     m_recent.insert(m_recent.begin(), std::move(dictionary));
     return m_recent.front();

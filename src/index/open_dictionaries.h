@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/mapped_window.h"
+#include "platform/regular_file.h"
 
 // The dictionary files an index search reads, kept open across switches between
-// file numbers: postings that alternate between files would otherwise resolve,
-// open and map a file at every posting.
+// file numbers: postings that alternate between files would otherwise resolve
+// and open a file at every posting.
 
 namespace quilsk {
 
@@ -20,7 +20,7 @@ public:
     struct Dictionary {
         std::int16_t fileId = -1;
         std::string path;                       // cp932, as the table names it
-        std::unique_ptr<CMappedWindow> window;  // null: unnamed, not a readable regular file, or empty
+        std::unique_ptr<CRegularFile> file;  // null: unnamed, not a readable regular file, or empty
     };
 
     explicit COpenDictionaries(CFileNumberTable& table) : m_table(table) {}
@@ -29,7 +29,7 @@ public:
     const Dictionary& Get(std::int16_t fileId);
 
 private:
-    // Few enough to leave mapping slots for the rest of the program.
+    // Few enough to leave descriptors for the rest of the program.
     static constexpr size_t kKept = 4;
 
     CFileNumberTable& m_table;

@@ -1,5 +1,6 @@
 #include "platform/binary_reader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
@@ -8,57 +9,55 @@
 
 namespace quilsk {
 
+CBinaryReader::~CBinaryReader() { Close(); }
+
 bool CBinaryReader::Open(const std::filesystem::path& path)
 {
     Close();
-    const CRegularFile file(path);
+    CRegularFile file(path);
     if (!file.IsOpen()) return false;
-    if (file.Size() > 0) {
-        m_window = std::make_unique<CMappedWindow>(file.Fd(), 0, 0, CMappedWindow::Load::WhenTouched);
-        if (m_window->IsMapped()) {
-            m_data = m_window->Data();
-            m_size = m_window->Length();
-        } else {
-            m_window.reset();
-            CopyFrom(file.Fd(), file.Size());
-        }
-    }
+    m_size = static_cast<size_t>(file.Size());
+    // Reads go through the descriptor already checked to be a regular file,
+    // never through the path again, which may name something else by now.
+    m_fd = file.Release();
+    if (!m_block) m_block.reset(new char[kBlockSize]);
     m_open = true;
     return true;
-}
-
-// Reads through the descriptor already checked to be a regular file, never
-// through the path again, which may name something else by now.
-void CBinaryReader::CopyFrom(int fd, std::uint64_t size)
-{
-    m_copy.resize(static_cast<size_t>(size));
-    size_t done = 0;
-    while (done < m_copy.size()) {
-        const ssize_t n = ::pread(fd, m_copy.data() + done, m_copy.size() - done, static_cast<off_t>(done));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        done += static_cast<size_t>(n);
-    }
-    m_copy.resize(done);
-    m_data = m_copy.data();
-    m_size = m_copy.size();
 }
 
 void CBinaryReader::OpenBytes(std::string_view bytes)
 {
     Close();
     m_data = bytes.data();
-    m_size = bytes.size();
+    m_dataLength = m_size = bytes.size();
     m_open = true;
 }
 
 void CBinaryReader::Close()
 {
-    m_window.reset();
-    m_copy.clear();
+    if (m_fd >= 0) ::close(m_fd);
+    m_fd = -1;
     m_data = nullptr;
-    m_size = m_position = 0;
+    m_dataStart = m_dataLength = m_size = m_position = 0;
     m_open = false;
+}
+
+bool CBinaryReader::LoadBlockAtPosition()
+{
+    if (m_fd < 0 || m_position >= m_size) return false;
+    const size_t wanted = std::min(kBlockSize, m_size - m_position);
+    ssize_t n;
+    do {
+        n = ::pread(m_fd, m_block.get(), wanted, static_cast<off_t>(m_position));
+    } while (n < 0 && errno == EINTR);
+    if (n <= 0) {
+        m_size = m_position;  // the file ends here now, or cannot be read further
+        return false;
+    }
+    m_data = m_block.get();
+    m_dataStart = m_position;
+    m_dataLength = static_cast<size_t>(n);
+    return true;
 }
 
 bool CBinaryReader::SeekTo(size_t position)
@@ -80,16 +79,21 @@ bool CBinaryReader::Skip(size_t count)
 
 bool CBinaryReader::Read(char* out, size_t count)
 {
-    const size_t n = count < m_size - m_position ? count : m_size - m_position;
-    if (n > 0) std::memcpy(out, m_data + m_position, n);
-    m_position += n;
-    return n == count;
+    size_t copied = 0;
+    while (copied < count && m_position < m_size && HasByteAtPosition()) {
+        const size_t at = m_position - m_dataStart;
+        const size_t n = std::min(count - copied, m_dataLength - at);
+        std::memcpy(out + copied, m_data + at, n);
+        copied += n;
+        m_position += n;
+    }
+    return copied == count;
 }
 
 bool CBinaryReader::ReadByte(std::uint8_t& value)
 {
-    if (m_position >= m_size) return false;
-    value = static_cast<std::uint8_t>(m_data[m_position++]);
+    if (m_position >= m_size || !HasByteAtPosition()) return false;
+    value = static_cast<std::uint8_t>(m_data[m_position++ - m_dataStart]);
     return true;
 }
 

@@ -7,18 +7,18 @@
 #include <string>
 #include <string_view>
 
-#include "platform/mapped_window.h"
-
-// Sequential reads of binary data from a file, mapped rather than copied so that
-// only the parts a reader looks at are loaded, or from bytes already in memory.
-// Integers are little-endian. A read that runs past the end consumes what was
-// there and reports false.
+// Sequential reads of binary data from a file, a block at a time through one
+// reused buffer, so that only the parts a reader looks at are read, or from
+// bytes already in memory. Integers are little-endian. A read that runs past the
+// end consumes what was there and reports false; a file that shrinks while it is
+// read ends where its bytes end.
 
 namespace quilsk {
 
 class CBinaryReader {
 public:
     CBinaryReader() = default;
+    ~CBinaryReader();
     CBinaryReader(const CBinaryReader&) = delete;
     CBinaryReader& operator=(const CBinaryReader&) = delete;
 
@@ -42,11 +42,22 @@ public:
     bool ReadUInt32(std::uint32_t& value);
 
 private:
-    void CopyFrom(int fd, std::uint64_t size);
+    // Reading through a page-cache copy costs less than touching a fresh mapping
+    // on some machines, and a look-up reads little of a large file.
+    static constexpr size_t kBlockSize = 64 * 1024;
 
-    std::unique_ptr<CMappedWindow> m_window;
-    std::string m_copy;  // the file's bytes when it cannot be mapped
-    const char* m_data = nullptr;
+    // Whether the byte at m_position is at hand, reading its block if not.
+    bool HasByteAtPosition()
+    {
+        return m_position - m_dataStart < m_dataLength || LoadBlockAtPosition();
+    }
+    bool LoadBlockAtPosition();
+
+    int m_fd = -1;                    // -1 when reading bytes in memory
+    std::unique_ptr<char[]> m_block;  // the file's bytes from m_dataStart
+    const char* m_data = nullptr;     // the bytes at hand, of file offsets [m_dataStart, m_dataStart + m_dataLength)
+    size_t m_dataStart = 0;
+    size_t m_dataLength = 0;
     size_t m_size = 0;
     size_t m_position = 0;
     bool m_open = false;

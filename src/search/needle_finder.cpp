@@ -191,8 +191,8 @@ inline bool VerifyFlags(unsigned mask, size_t stretch, const Verify& verify)
     return false;
 }
 
-// How far ahead the walk asks for data: mapped file pages are not contiguous, so
-// the processor's own prefetching stops at every page boundary.
+// How far ahead the walk asks for data: the processor's own prefetching stops at
+// every page boundary, as pages are not contiguous in physical memory.
 constexpr size_t kPrefetchDistance = 2048;
 
 // Steps through the text 32 bytes at a time from `p` while `p + reach <= size`,

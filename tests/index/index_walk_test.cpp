@@ -149,7 +149,7 @@ std::string ChainFile(size_t depth, bool alongLess)
 
 class CWordCounter : public CPostingSink {
 public:
-    void BeginWord(std::string_view) override { ++words; }
+    void BeginWord(std::string_view, size_t) override { ++words; }
     void Add(const IndexPosting&) override { ++postings; }
 
     size_t words = 0;

@@ -61,7 +61,7 @@ inline void PrintTo(const WordRun& run, std::ostream* os) { *os << run.word << "
 
 class CRunCollector : public CPostingSink {
 public:
-    void BeginWord(std::string_view word) override { runs.push_back({std::string(word), {}}); }
+    void BeginWord(std::string_view word, size_t /*postings*/) override { runs.push_back({std::string(word), {}}); }
     void Add(const IndexPosting& posting) override { runs.back().postings.push_back(posting); }
 
     std::vector<WordRun> runs;
