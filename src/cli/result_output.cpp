@@ -40,21 +40,36 @@ void AppendUtf8Line(std::string& out, std::string_view line, bool highlight)
 
 }  // namespace
 
+bool CResultWriter::Add(std::string_view line)
+{
+    if (m_error != 0) return false;
+    if (m_form == OutputForm::Raw)
+        m_buffer += line;
+    else
+        AppendUtf8Line(m_buffer, WithoutLineEnd(line), m_form == OutputForm::Utf8Highlighted);
+    return m_buffer.size() < (1u << 20) || WriteGathered();
+}
+
+bool CResultWriter::WriteGathered()
+{
+    if (m_error == 0 && std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_out) != m_buffer.size())
+        m_error = errno != 0 ? errno : EIO;
+    m_buffer.clear();
+    return m_error == 0;
+}
+
+int CResultWriter::Finish()
+{
+    if (WriteGathered() && std::fflush(m_out) != 0) m_error = errno != 0 ? errno : EIO;
+    return m_error;
+}
+
 int WriteResults(std::FILE* out, const CExStringList& lines, OutputForm form)
 {
-    std::string buffer;
-    for (const std::string_view line : lines) {
-        if (form == OutputForm::Raw)
-            buffer += line;
-        else
-            AppendUtf8Line(buffer, WithoutLineEnd(line), form == OutputForm::Utf8Highlighted);
-        if (buffer.size() >= (1u << 20)) {
-            if (std::fwrite(buffer.data(), 1, buffer.size(), out) != buffer.size()) return errno;
-            buffer.clear();
-        }
-    }
-    if (std::fwrite(buffer.data(), 1, buffer.size(), out) != buffer.size()) return errno;
-    return std::fflush(out) == 0 ? 0 : errno;
+    CResultWriter writer(out, form);
+    for (const std::string_view line : lines)
+        if (!writer.Add(line)) break;
+    return writer.Finish();
 }
 
 }  // namespace quilsk::cli

@@ -308,6 +308,13 @@ int RunSearchCommand(const Invocation& invocation)
     CZelklexDoc doc(app, store, host, "quilsk-cli");
     doc.SetRecordHistory(options->recordHistory);
     doc.SetCountOnly(options->countOnly && options->narrowKeywords.empty() && !options->savePath);
+    // Lines printed as they are: written as they are found, so that printing
+    // them needs no list however many there are. A progress bar would come
+    // between them.
+    std::optional<CResultWriter> writer;
+    if (!options->json && !options->countOnly) writer.emplace(stdout, FormOf(*options));
+    if (writer && options->narrowKeywords.empty() && !options->savePath && !options->progress)
+        doc.PassLinesOn([&writer](std::string_view line) { return writer->Add(line); });
 
     std::optional<CInterruptToStop> interrupt(app.stopRequested);
     const auto started = std::chrono::steady_clock::now();
@@ -336,10 +343,13 @@ int RunSearchCommand(const Invocation& invocation)
             if (const Status saved = SaveResultFile(doc.Results(), ArgumentToCp932(*options->savePath, "FILE")); !saved)
                 return Fail("cannot save the results: " + saved.Reason());
         }
-        if (options->countOnly)
+        if (options->countOnly) {
             std::printf("%zu\n", doc.HitCount());
-        else if (const int error = WriteResults(stdout, doc.Results(), FormOf(*options)); error != 0)
-            return OutputFailed(error);
+        } else {
+            for (const std::string_view line : doc.Results())
+                if (!writer->Add(line)) break;
+            if (const int error = writer->Finish(); error != 0) return OutputFailed(error);
+        }
         printed = doc.HitCount();
     }
     if (CInterruptToStop::Interrupted()) return kExitInterrupted;

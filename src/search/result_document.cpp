@@ -46,8 +46,9 @@ bool CZelklexDoc::Search(const SearchRequest& request)
     m_app.busy = true;
 
     m_results.Clear();
-    m_countedOnlyHits = 0;
-    m_keepLines = !m_countOnly || request.checkDuplicates;
+    m_hitsNotHeld = 0;
+    const bool wholeListNeeded = request.checkDuplicates || (m_passOn && request.sortResults);
+    m_keepLines = wholeListNeeded || (!m_countOnly && !m_passOn);
     m_modified = false;
     m_lastTagForm = request.tagForm;
     UpdateAllViews();
@@ -86,7 +87,7 @@ bool CZelklexDoc::LookUpWord(std::string_view line, size_t byteIndex)
     query.ignoreCase = true;
     query.skipExamples = m_store.IsSet(setting::kSkipExamples);
     m_results.Clear();
-    m_countedOnlyHits = 0;
+    m_hitsNotHeld = 0;
     m_keepLines = true;
     m_sorted = false;
     m_lastTagForm = m_store.IsSet(setting::kTagForm);
@@ -107,10 +108,14 @@ bool CZelklexDoc::LookUpWord(std::string_view line, size_t byteIndex)
 
 void CZelklexDoc::Hit(std::string_view path, long lineNumber, std::string_view line)
 {
-    if (m_keepLines)
+    if (m_keepLines) {
         m_results.Append(m_lastTagForm ? MakeTagResultLine(path, lineNumber, line) : MakePlainResultLine(line));
-    else
-        ++m_countedOnlyHits;
+    } else {
+        ++m_hitsNotHeld;
+        if (m_passOn &&
+            !m_passOn(m_lastTagForm ? MakeTagResultLine(path, lineNumber, line) : MakePlainResultLine(line)))
+            m_app.stopRequested = true;
+    }
     m_modified = true;
 }
 
@@ -190,7 +195,7 @@ bool CZelklexDoc::Narrow(const NarrowRequest& request)
 void CZelklexDoc::DeleteResults()
 {
     m_results.Clear();
-    m_countedOnlyHits = 0;
+    m_hitsNotHeld = 0;
     m_sorted = false;
     m_modified = false;
     UpdateAllViews();

@@ -34,8 +34,13 @@ public:
     // For callers that want only the number of lines: the scan counts its hits
     // without keeping them, unless the duplicate check needs the lines.
     void SetCountOnly(bool countOnly) { m_countOnly = countOnly; }
-    // The lines the last search found: those held, or those counted only.
-    size_t HitCount() const { return m_results.Count() + m_countedOnlyHits; }
+    // For callers that want each line once, as it is found (the command line
+    // writing its output): the search hands every result line to `pass` instead
+    // of keeping it, unless the duplicate check or the sort needs the whole list.
+    // `pass` returns false to end the search.
+    void PassLinesOn(std::function<bool(std::string_view)> pass) { m_passOn = std::move(pass); }
+    // The lines the last search found: those held, or those counted or passed on.
+    size_t HitCount() const { return m_results.Count() + m_hitsNotHeld; }
     // Whether the last search would have used the index but scanned the files,
     // because the word had more postings there than pay off.
     bool ScannedForManyPostings() const { return m_lastPath == SearchPath::ScanForManyPostings; }
@@ -84,7 +89,7 @@ private:
     bool StopRequested() const override;
     void IndexSearchStarted() override;
     void FileScanStarted(const ScanProgress& progress) override;
-    bool KeepsLines() const override { return m_keepLines; }
+    bool KeepsLines() const override { return m_keepLines || m_passOn; }
 
     void FinishSearch(const SearchRequest& request);
     bool RunListOperation(const std::string& doing, const std::function<bool(const ListPace&)>& operation);
@@ -103,8 +108,9 @@ private:
     bool m_lastStopped = false;
     bool m_recordHistory = true;
     bool m_countOnly = false;
-    bool m_keepLines = true;     // the last search keeps its lines rather than counting them
-    size_t m_countedOnlyHits = 0;  // hits counted but not held
+    std::function<bool(std::string_view)> m_passOn;
+    bool m_keepLines = true;  // the last search keeps its lines rather than counting them or passing them on
+    size_t m_hitsNotHeld = 0;  // hits counted or passed on
     SearchPath m_lastPath = SearchPath::Scan;
 };
 

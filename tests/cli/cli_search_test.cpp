@@ -49,6 +49,9 @@ TEST_F(CliSearchTest, OutputFormsAndExitStatus)
         {{"search", "--or", "banana", "Inc"}, 0, "■Apple Inc. : アップル社\n■banana : バナナ\n"},
         {{"search", "--not", "apple", "an"}, 0, "■apple : りんご\n"},
         {{"search", "--narrow", "an", "apple"}, 0, "* an apple : りんご\n"},
+        // Printed from the whole list rather than as found: sorted, or behind a progress bar.
+        {{"search", "--sort", "-i", "apple"}, 0, "■apple : りんご\n■Apple Inc. : アップル社\n* an apple : りんご\n"},
+        {{"search", "--progress", "-i", "apple"}, 0, "■apple : りんご\n* an apple : りんご\n■Apple Inc. : アップル社\n"},
         {{"search", "-c", "--narrow", "an", "apple"}, 0, "1\n"},
         {{"search", "-c", "cherry"}, 1, "0\n"},
         {{"search", "cherry"}, 1, ""},

@@ -187,6 +187,52 @@ TEST_F(SearchDriverTest, CountingOnlyGivesTheCountOfTheFullSearch)
     }
 }
 
+// Lines passed on as they are found are the lines a full search keeps, in its
+// order, on one thread or several; the duplicate check and the sort need the
+// whole list, so then the lines are kept and none is passed on. A receiver that
+// refuses a line ends the search there.
+TEST_F(SearchDriverTest, LinesPassedOnAreTheLinesOfTheFullSearch)
+{
+    AddFile("dict/zelk5.d", Sjis("APPLE : りんご\r\n■apple : りんご\r\n"));
+    AddFile("dict/zelk5.e", Sjis("apple tree : りんごの木\r\nAPPLE : りんご\r\n"));
+    SetKeywords("apple");
+    request.ignoreCase = true;
+    struct Case {
+        bool tagForm, checkDuplicates, sort;
+        unsigned threads;
+    } cases[] = {{false, false, false, 1}, {true, false, false, 1}, {false, false, false, 3}, {true, false, false, 3},
+                 {false, true, false, 1},  {false, false, true, 3}};
+    for (const Case& c : cases) {
+        request.tagForm = c.tagForm;
+        request.checkDuplicates = c.checkDuplicates;
+        request.sortResults = c.sort;
+        request.scanThreads = c.threads;
+        const std::vector<std::string> full = Search();
+        std::vector<std::string> passed;
+        doc.PassLinesOn([&](std::string_view line) {
+            passed.emplace_back(line);
+            return true;
+        });
+        const std::vector<std::string> kept = Search();
+        const bool listNeeded = c.checkDuplicates || c.sort;
+        EXPECT_EQ(listNeeded ? kept : passed, full) << c.tagForm << c.checkDuplicates << c.sort << c.threads;
+        EXPECT_TRUE(listNeeded ? passed.empty() : kept.empty()) << c.tagForm << c.checkDuplicates << c.sort;
+        EXPECT_EQ(doc.HitCount(), full.size());
+
+        passed.clear();
+        doc.PassLinesOn([&](std::string_view line) {
+            passed.emplace_back(line);
+            return passed.size() < 2;
+        });
+        Search();
+        if (!listNeeded) {
+            EXPECT_EQ(passed, std::vector<std::string>(full.begin(), full.begin() + 2)) << c.threads;
+            EXPECT_TRUE(doc.LastSearchStopped()) << c.threads;
+        }
+        doc.PassLinesOn(nullptr);
+    }
+}
+
 // Katakana, kana and symbols whose second byte lies in 0x41-0x5A ("A"-"Z"):
 // ignoring case must find them exactly as respecting case does.
 TEST_F(SearchDriverTest, IgnoringCaseFindsTwoByteCharactersWhoseSecondByteLooksLikeACapital)
