@@ -6,12 +6,14 @@ import json
 import os
 import subprocess
 import sys
+import tempfile
 import time
 
 import floor_ways
 import machine
 import report
 import results_file
+from report import KEPT_LABEL, KEPT_ONE_THREAD_LABEL
 from timing import MeasuredRuns, hyperfine, shell_output
 
 # How the scan reads the files today: the floor of this way is the one every query is held to.
@@ -180,13 +182,18 @@ class Bench:
         plain = subprocess.run(self.search + ["--raw", keyword], capture_output=True).stdout
         tagged = subprocess.run(self.search + ["--raw", "--tag", keyword], capture_output=True).stdout
         rows = []
-        for label, extra, lines in (("`-c`", ["-c"], plain),
-                                    ("written out (UTF-8, to /dev/null)", [], plain),
-                                    ("`-c --dedupe`", ["-c", "--dedupe"], plain),
-                                    ("`-c --sort`", ["-c", "--sort"], plain),
-                                    ("`-c --tag --sort --dedupe`", ["-c", "--tag", "--sort", "--dedupe"], tagged)):
-            measured = MeasuredRuns(self.search + extra + [keyword], self.slow_runs)
-            rows.append((label, measured, lines.count(b"\n"), len(lines)))
+        # Saving needs the whole list, so `-o` makes the search keep its lines.
+        with tempfile.TemporaryDirectory() as scratch:
+            saved = os.path.join(scratch, "saved.txt")
+            for label, extra, lines in (("`-c`", ["-c"], plain),
+                                        ("written out (UTF-8, to /dev/null)", [], plain),
+                                        (KEPT_LABEL, ["-c", "-o", saved], plain),
+                                        (KEPT_ONE_THREAD_LABEL, ["-c", "-o", saved, "-j1"], plain),
+                                        ("`-c --dedupe`", ["-c", "--dedupe"], plain),
+                                        ("`-c --sort -o FILE`", ["-c", "--sort", "-o", saved], plain),
+                                        ("`-c --tag --sort --dedupe`", ["-c", "--tag", "--sort", "--dedupe"], tagged)):
+                measured = MeasuredRuns(self.search + extra + [keyword], self.slow_runs)
+                rows.append((label, measured, lines.count(b"\n"), len(lines)))
         return keyword, baseline, rows
 
     def index_rows(self):
@@ -200,7 +207,9 @@ class Bench:
             scan, index = hyperfine([command(base), command(base + ["--index"])], runs)
             alone = [MeasuredRuns(base + extra, runs).search for extra in ([], ["--index"])]
             rows.append((frequency, word, scan, index, alone, counts))
-        return rows
+        # What any whole run costs on this machine: starting a program that does nothing, and ours.
+        startup = hyperfine(["/bin/true", command([self.cli, "--version"])], self.runs)
+        return rows, startup
 
     def window_rows(self):
         """The desktop application's result window against the engine alone, both timed in one process

@@ -19,14 +19,14 @@ void EndWithCrLf(std::string& line)
 
 }  // namespace
 
+// Line by line through the writer's buffer: a copy of a list of millions of
+// lines would double the memory it takes.
 Status SaveResultFile(const CExStringList& results, std::string_view cp932Path)
 {
-    size_t size = 0;
-    for (const std::string_view line : results) size += line.size();
-    std::string content;
-    content.reserve(size);
-    for (const std::string_view line : results) content += line;
-    return WriteFileAtomically(ToNativePath(cp932Path), content);
+    CAtomicFileWriter writer;
+    if (Status begun = writer.Begin(ToNativePath(cp932Path)); !begun) return begun;
+    for (const std::string_view line : results) writer.Write(line);
+    return writer.Commit();
 }
 
 Status LoadResultFile(std::string_view cp932Path, CExStringList& results)
