@@ -308,9 +308,9 @@ int RunSearchCommand(const Invocation& invocation)
     CZelklexDoc doc(app, store, host, "quilsk-cli");
     doc.SetRecordHistory(options->recordHistory);
     doc.SetCountOnly(options->countOnly && options->narrowKeywords.empty() && !options->savePath);
-    // Lines printed as they are: written as they are found, so that printing
-    // them needs no list however many there are. A progress bar would come
-    // between them.
+    // Printed lines are written as they are found, so that printing millions
+    // of them needs no list. Narrowing and saving want the whole list first,
+    // and a progress bar would come between the lines.
     std::optional<CResultWriter> writer;
     if (!options->json && !options->countOnly) writer.emplace(stdout, FormOf(*options));
     if (writer && options->narrowKeywords.empty() && !options->savePath && !options->progress)

@@ -19,7 +19,7 @@ class COpenDictionaries {
 public:
     struct Dictionary {
         std::int16_t fileId = -1;
-        std::string path;                       // cp932, as the table names it
+        std::string path;                    // cp932, as the table names it
         std::unique_ptr<CRegularFile> file;  // null: unnamed, not a readable regular file, or empty
     };
 

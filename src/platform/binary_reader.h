@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
-#include <string>
 #include <string_view>
 
 // Sequential reads of binary data from a file, a block at a time through one
