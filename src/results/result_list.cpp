@@ -3,25 +3,8 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
-#include <new>
-#include <sys/mman.h>
 
 namespace quilsk {
-
-// Straight from the system rather than the heap, so that a cleared list's
-// memory leaves the process at once instead of waiting in the allocator.
-CExStringList::CBlock::CBlock(size_t bytes) : m_bytes(bytes)
-{
-    // Every page of a block is filled: they are mapped at once, not one fault a page.
-    void* data = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
-    if (data == MAP_FAILED) throw std::bad_alloc();
-    m_data = static_cast<char*>(data);
-}
-
-CExStringList::CBlock::~CBlock()
-{
-    if (m_data) ::munmap(m_data, m_bytes);
-}
 
 CExStringList::CExStringList(CExStringList&& other) noexcept { *this = std::move(other); }
 
@@ -68,8 +51,8 @@ void CExStringList::Append(std::string_view line)
 
 void CExStringList::Release()
 {
-    std::vector<CBlock>().swap(m_bytes);
-    std::vector<CBlock>().swap(m_views);
+    std::vector<CMappedMemory>().swap(m_bytes);
+    std::vector<CMappedMemory>().swap(m_views);
     m_bytesUsed = 0;
     m_count = 0;
     m_lineBytes = 0;
@@ -101,11 +84,11 @@ void CExStringList::KeepOnly(const std::vector<bool>& keep)
     m_lineBytes = keptBytes;
     while (m_views.size() * kViewsPerBlock >= m_count + kViewsPerBlock) m_views.pop_back();
     size_t held = 0;
-    for (const CBlock& block : m_bytes) held += block.Bytes();
+    for (const CMappedMemory& block : m_bytes) held += block.Bytes();
     if (m_lineBytes >= held / 2) return;
     // Most bytes belong to removed lines: the kept ones move to fresh blocks and
     // the old ones go back to the system.
-    std::vector<CBlock> old;
+    std::vector<CMappedMemory> old;
     old.swap(m_bytes);
     m_bytesUsed = 0;
     for (size_t i = 0; i < m_count; ++i) ViewAt(i) = Store(ViewAt(i));
@@ -122,9 +105,9 @@ void CExStringList::Reorder(const std::vector<std::uint32_t>& order)
 size_t CExStringList::BytesHeld() const
 {
     size_t held = 0;
-    for (const CBlock& block : m_bytes) held += block.Bytes();
-    for (const CBlock& block : m_views) held += block.Bytes();
-    return held + (m_bytes.capacity() + m_views.capacity()) * sizeof(CBlock);
+    for (const CMappedMemory& block : m_bytes) held += block.Bytes();
+    for (const CMappedMemory& block : m_views) held += block.Bytes();
+    return held + (m_bytes.capacity() + m_views.capacity()) * sizeof(CMappedMemory);
 }
 
 int CExStringList::UpdateLongestLength()

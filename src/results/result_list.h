@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/mapped_memory.h"
+
 // The result list of a document: cp932 lines, each ending in CR LF, in the order
 // they were appended, walked forward and backward or reached by their index,
 // with removal of any set of lines and the length of the longest line. The bytes
@@ -16,22 +18,6 @@
 namespace quilsk {
 
 class CExStringList {
-    // Memory taken from the system in one piece and given back when destroyed.
-    class CBlock {
-    public:
-        explicit CBlock(size_t bytes);
-        ~CBlock();
-        CBlock(CBlock&& other) noexcept : m_data(other.m_data), m_bytes(other.m_bytes) { other.m_data = nullptr; }
-        CBlock& operator=(CBlock&&) = delete;
-        CBlock(const CBlock&) = delete;
-        char* Data() const { return m_data; }
-        size_t Bytes() const { return m_bytes; }
-
-    private:
-        char* m_data;
-        size_t m_bytes;
-    };
-
 public:
     class ConstPosition {
     public:
@@ -122,9 +108,9 @@ private:
         if (n > m_longestAppended) m_longestAppended = n;
     }
 
-    std::vector<CBlock> m_bytes;   // the lines' bytes; the last block is being filled
+    std::vector<CMappedMemory> m_bytes;   // the lines' bytes; the last block is being filled
     size_t m_bytesUsed = 0;        // of the last byte block
-    std::vector<CBlock> m_views;   // one view a line, kViewsPerBlock a block
+    std::vector<CMappedMemory> m_views;   // one view a line, kViewsPerBlock a block
     size_t m_count = 0;
     size_t m_lineBytes = 0;        // the bytes of the lines held
     int m_longestLength = -1;

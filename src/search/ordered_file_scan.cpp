@@ -12,21 +12,24 @@
 #include <thread>
 #include <vector>
 
+#include "platform/mapped_memory.h"
+
 namespace quilsk {
 
 namespace {
 
-// Memory for held hits, in pieces passed on from file to file: fresh memory
-// costs a page fault a page, which on a search of many hits cost more than the
-// scan itself.
+// Memory for held hits, in pieces passed on from file to file and mapped whole
+// when first taken: memory touched page by page cost more than the scan itself
+// on a search of many hits.
 class CPiecePool {
 public:
     static constexpr size_t kPieceBytes = 256 << 10;
 
     struct Piece {
-        std::unique_ptr<char[]> data;
-        size_t size = 0;
+        CMappedMemory memory;
         size_t used = 0;
+        char* Data() const { return memory.Data(); }
+        size_t Size() const { return memory.Bytes(); }
     };
 
     // A piece of at least `bytes`.
@@ -42,14 +45,14 @@ public:
             }
         }
         const size_t size = std::max(bytes, kPieceBytes);
-        return {std::make_unique_for_overwrite<char[]>(size), size, 0};
+        return {CMappedMemory(size), 0};
     }
 
     void Give(std::vector<Piece>& pieces)
     {
         const std::lock_guard lock(m_mutex);
         for (Piece& piece : pieces)
-            if (piece.size == kPieceBytes) m_free.push_back(std::move(piece));
+            if (piece.Size() == kPieceBytes) m_free.push_back(std::move(piece));
         pieces.clear();
     }
 
@@ -75,10 +78,10 @@ public:
         ++m_count;
         if (!m_holdLines) return;
         const size_t bytes = kHeader + line.size();
-        if (m_pieces.empty() || m_pieces.back().size - m_pieces.back().used < bytes)
+        if (m_pieces.empty() || m_pieces.back().Size() - m_pieces.back().used < bytes)
             m_pieces.push_back(m_pool.Take(bytes));
         CPiecePool::Piece& piece = m_pieces.back();
-        char* at = piece.data.get() + piece.used;
+        char* at = piece.Data() + piece.used;
         const std::uint32_t length = static_cast<std::uint32_t>(line.size());
         std::memcpy(at, &lineNumber, sizeof lineNumber);
         std::memcpy(at + sizeof lineNumber, &length, sizeof length);
@@ -99,9 +102,9 @@ public:
             for (size_t at = 0; at < piece.used;) {
                 long lineNumber = 0;
                 std::uint32_t length = 0;
-                std::memcpy(&lineNumber, piece.data.get() + at, sizeof lineNumber);
-                std::memcpy(&length, piece.data.get() + at + sizeof lineNumber, sizeof length);
-                if (!visit(std::string_view(piece.data.get() + at + kHeader, length), lineNumber)) return false;
+                std::memcpy(&lineNumber, piece.Data() + at, sizeof lineNumber);
+                std::memcpy(&length, piece.Data() + at + sizeof lineNumber, sizeof length);
+                if (!visit(std::string_view(piece.Data() + at + kHeader, length), lineNumber)) return false;
                 at += kHeader + length;
             }
         }
