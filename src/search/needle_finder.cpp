@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 #if defined(__x86_64__)
@@ -54,6 +56,79 @@ void Variants(unsigned char c, bool ignoreCase, unsigned char out[2])
     out[1] = ignoreCase && IsAsciiLower(c) ? static_cast<unsigned char>(c - 32) : c;
 }
 
+// The nibbles of the first bytes of a set of words, by position.
+struct Nibbles {
+    unsigned low[CNeedleFinder::kMaxFingerprint] = {};
+    unsigned high[CNeedleFinder::kMaxFingerprint] = {};
+
+    void Add(unsigned char c, size_t i)
+    {
+        low[i] |= 1u << (c & 15);
+        high[i] |= 1u << (c >> 4);
+    }
+    Nibbles With(const Nibbles& other) const
+    {
+        Nibbles both = *this;
+        for (size_t i = 0; i < CNeedleFinder::kMaxFingerprint; ++i) {
+            both.low[i] |= other.low[i];
+            both.high[i] |= other.high[i];
+        }
+        return both;
+    }
+    // How many byte strings the set lets through.
+    std::int64_t Passed(size_t length) const
+    {
+        std::int64_t passed = 1;
+        for (size_t i = 0; i < length; ++i) passed *= std::popcount(low[i]) * std::popcount(high[i]);
+        return passed;
+    }
+};
+
+// Puts the words into at most eight buckets. A bucket lets through every
+// combination of its words' nibbles, so the words that are joined are those
+// whose joining lets through the fewest strings that are none of them: fewer
+// places of the text need a closer look.
+void FillBuckets(const std::vector<std::string>& words, size_t length, bool ignoreCase,
+                 std::vector<size_t> (&buckets)[8])
+{
+    // At most 64 groups to start from, which bounds the joining's cost.
+    std::vector<std::vector<size_t>> groups(std::min<size_t>(words.size(), 64));
+    std::vector<Nibbles> nibbles(groups.size());
+    for (size_t w = 0; w < words.size(); ++w) {
+        groups[w % groups.size()].push_back(w);
+        for (size_t i = 0; i < length; ++i) {
+            unsigned char variants[2];
+            Variants(static_cast<unsigned char>(words[w][i]), ignoreCase, variants);
+            for (unsigned char v : variants) nibbles[w % groups.size()].Add(v, i);
+        }
+    }
+    while (groups.size() > 8) {
+        const auto gainOfJoining = [&](size_t a, size_t b) {
+            return nibbles[a].With(nibbles[b]).Passed(length) - nibbles[a].Passed(length) - nibbles[b].Passed(length);
+        };
+        size_t joinA = 0;
+        size_t joinB = 1;
+        std::int64_t leastGain = gainOfJoining(0, 1);
+        for (size_t a = 0; a < groups.size(); ++a)
+            for (size_t b = a + 1; b < groups.size(); ++b) {
+                const std::int64_t gain = gainOfJoining(a, b);
+                if (gain < leastGain) {
+                    leastGain = gain;
+                    joinA = a;
+                    joinB = b;
+                }
+            }
+        groups[joinA].insert(groups[joinA].end(), groups[joinB].begin(), groups[joinB].end());
+        nibbles[joinA] = nibbles[joinA].With(nibbles[joinB]);
+        groups.erase(groups.begin() + static_cast<std::ptrdiff_t>(joinB));
+        nibbles.erase(nibbles.begin() + static_cast<std::ptrdiff_t>(joinB));
+    }
+    for (size_t b = 0; b < groups.size(); ++b) {
+        buckets[b] = std::move(groups[b]);
+        std::sort(buckets[b].begin(), buckets[b].end());
+    }
+}
+
 }  // namespace
 
 CNeedleFinder::CNeedleFinder(const std::vector<std::string>& words, bool ignoreCase, bool allowVectors)
@@ -76,18 +151,18 @@ CNeedleFinder::CNeedleFinder(const std::vector<std::string>& words, bool ignoreC
     }
     m_fingerprint = kMaxFingerprint;
     for (const std::string& word : m_words) m_fingerprint = std::min(m_fingerprint, word.size());
-    for (size_t w = 0; w < m_words.size(); ++w) {
-        const size_t bucket = w % 8;
-        m_buckets[bucket].push_back(w);
-        for (size_t i = 0; i < m_fingerprint; ++i) {
-            unsigned char variants[2];
-            Variants(static_cast<unsigned char>(m_words[w][i]), ignoreCase, variants);
-            for (unsigned char v : variants) {
-                m_low[i][v & 15] |= static_cast<unsigned char>(1u << bucket);
-                m_high[i][v >> 4] |= static_cast<unsigned char>(1u << bucket);
+    FillBuckets(m_words, m_fingerprint, ignoreCase, m_buckets);
+    for (size_t bucket = 0; bucket < 8; ++bucket)
+        for (const size_t w : m_buckets[bucket])
+            for (size_t i = 0; i < m_fingerprint; ++i) {
+                unsigned char variants[2];
+                Variants(static_cast<unsigned char>(m_words[w][i]), ignoreCase, variants);
+                for (unsigned char v : variants) {
+                    m_asciiFingerprint = m_asciiFingerprint && v < 0x80;
+                    m_low[i][v & 15] |= static_cast<unsigned char>(1u << bucket);
+                    m_high[i][v >> 4] |= static_cast<unsigned char>(1u << bucket);
+                }
             }
-        }
-    }
 }
 
 bool CNeedleFinder::MatchesAt(const std::string& word, const char* data, size_t pos, size_t size) const
@@ -177,9 +252,10 @@ struct CPairTest {
     }
 };
 
+// The positions of a stretch whose flag byte is not zero.
 __attribute__((target("avx2"), always_inline)) inline unsigned MaskOf(__m256i flags)
 {
-    return static_cast<unsigned>(_mm256_movemask_epi8(flags));
+    return ~static_cast<unsigned>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(flags, _mm256_setzero_si256())));
 }
 
 // Hands each flagged position of a stretch to `verify`; true at the first event.
@@ -226,10 +302,14 @@ __attribute__((target("avx2"), always_inline)) inline size_t WalkStretches(const
     return p;
 }
 
+// `kAsciiOnly`: no word has a byte of 0x80 or above among its first bytes. A
+// table look-up by such a byte gives no bucket at all, which then is right, so
+// the low nibble needs no masking.
+template <bool kAsciiOnly>
 struct CFingerprintTest {
-    __m256i low[3], high[3];
+    __m256i low[CNeedleFinder::kMaxFingerprint], high[CNeedleFinder::kMaxFingerprint];
     size_t length;
-    __m256i nibble, zero, ones, cr, lf, eof;
+    __m256i nibble, ones, cr, lf, eof;
 
     // Each position's bucket bits.
     __attribute__((target("avx2"), always_inline)) __m256i Buckets(const char* p) const
@@ -237,7 +317,7 @@ struct CFingerprintTest {
         __m256i bits = ones;
         for (size_t i = 0; i < length; ++i) {
             const __m256i c = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + i));
-            const __m256i lo = _mm256_shuffle_epi8(low[i], _mm256_and_si256(c, nibble));
+            const __m256i lo = _mm256_shuffle_epi8(low[i], kAsciiOnly ? c : _mm256_and_si256(c, nibble));
             const __m256i hi = _mm256_shuffle_epi8(high[i], _mm256_and_si256(_mm256_srli_epi16(c, 4), nibble));
             bits = _mm256_and_si256(bits, _mm256_and_si256(lo, hi));
         }
@@ -246,7 +326,7 @@ struct CFingerprintTest {
 
     __attribute__((target("avx2"), always_inline)) __m256i operator()(const char* p) const
     {
-        return _mm256_or_si256(_mm256_xor_si256(_mm256_cmpeq_epi8(Buckets(p), zero), ones), OddBytes(p, cr, lf, eof));
+        return _mm256_or_si256(Buckets(p), OddBytes(p, cr, lf, eof));
     }
 };
 
@@ -273,14 +353,29 @@ __attribute__((target("avx2"))) size_t WalkPairs(const char* data, size_t from, 
     return WalkStretches(data, from, size, reach, test, verify, found);
 }
 
-__attribute__((target("avx2"))) void StoreBuckets(const CFingerprintTest& test, const char* p, unsigned char* lanes)
+template <bool kAsciiOnly, typename Verify>
+__attribute__((target("avx2"))) size_t WalkFingerprints(const char* data, size_t from, size_t size,
+                                                         size_t length, const unsigned char (*low)[16],
+                                                         const unsigned char (*high)[16], const Verify& verify,
+                                                         bool& found)
 {
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(lanes), test.Buckets(p));
+    CFingerprintTest<kAsciiOnly> test;
+    for (size_t i = 0; i < length; ++i) {
+        test.low[i] = _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(low[i])));
+        test.high[i] = _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(high[i])));
+    }
+    test.length = length;
+    test.nibble = _mm256_set1_epi8(0x0F);
+    test.ones = _mm256_set1_epi8(-1);
+    test.cr = _mm256_set1_epi8('\r');
+    test.lf = _mm256_set1_epi8('\n');
+    test.eof = _mm256_set1_epi8(0x1A);
+    return WalkStretches(data, from, size, std::max<size_t>(length, 2) - 1 + 32, test, verify, found);
 }
 
 }  // namespace
 
-ScanEvent CNeedleFinder::NextOneWordAvx2(const char* data, size_t from, size_t size) const
+__attribute__((target("avx2"))) ScanEvent CNeedleFinder::NextOneWordAvx2(const char* data, size_t from, size_t size) const
 {
     ScanEvent event;
     const auto verify = [&](size_t pos, size_t) { return EventAt(data, pos, size, 1, event); };
@@ -295,26 +390,19 @@ ScanEvent CNeedleFinder::NextOneWordAvx2(const char* data, size_t from, size_t s
 
 __attribute__((target("avx2"))) ScanEvent CNeedleFinder::NextManyWordsAvx2(const char* data, size_t from, size_t size) const
 {
-    CFingerprintTest test;
-    for (size_t i = 0; i < m_fingerprint; ++i) {
-        test.low[i] = _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(m_low[i])));
-        test.high[i] = _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(m_high[i])));
-    }
-    test.length = m_fingerprint;
-    test.nibble = _mm256_set1_epi8(0x0F);
-    test.zero = _mm256_setzero_si256();
-    test.ones = _mm256_set1_epi8(-1);
-    test.cr = _mm256_set1_epi8('\r');
-    test.lf = _mm256_set1_epi8('\n');
-    test.eof = _mm256_set1_epi8(0x1A);
     ScanEvent event;
-    const auto verify = [&](size_t pos, size_t stretch) {
-        unsigned char lanes[32];
-        StoreBuckets(test, data + stretch, lanes);
-        return EventAt(data, pos, size, lanes[pos - stretch], event);
+    const auto verify = [&](size_t pos, size_t) {
+        unsigned bits = 0xFF;
+        for (size_t i = 0; i < m_fingerprint; ++i) {
+            const auto c = static_cast<unsigned char>(data[pos + i]);
+            bits &= m_low[i][c & 15] & m_high[i][c >> 4];
+        }
+        return EventAt(data, pos, size, bits, event);
     };
     bool found = false;
-    const size_t p = WalkStretches(data, from, size, std::max<size_t>(m_fingerprint, 2) - 1 + 32, test, verify, found);
+    const size_t p = m_asciiFingerprint
+                         ? WalkFingerprints<true>(data, from, size, m_fingerprint, m_low, m_high, verify, found)
+                         : WalkFingerprints<false>(data, from, size, m_fingerprint, m_low, m_high, verify, found);
     return found ? event : NextScalar(data, p, size);
 }
 

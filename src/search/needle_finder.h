@@ -31,6 +31,9 @@ public:
 
     ScanEvent Next(const char* data, size_t from, size_t size) const;
 
+    // How many first bytes of each word the filter for several words tests.
+    static constexpr size_t kMaxFingerprint = 3;
+
 private:
     bool MatchesAt(const std::string& word, const char* data, size_t pos, size_t size) const;
     // The index of a word that occurs at `pos`, or the word count.
@@ -55,10 +58,10 @@ private:
     unsigned char m_byte2[2] = {0, 0};
 
     // Several words: the first bytes of each, by nibble, in eight buckets.
-    static constexpr size_t kMaxFingerprint = 3;
     size_t m_fingerprint = 0;
     unsigned char m_low[kMaxFingerprint][16] = {};
     unsigned char m_high[kMaxFingerprint][16] = {};
+    bool m_asciiFingerprint = true;  // no byte of 0x80 or above among them
     std::vector<size_t> m_buckets[8];
 };
 

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 
+#include "platform/char_case.h"
 #include "platform/text_file_reader.h"
 #include "search/file_scan.h"
 #include "search/needle_finder.h"
@@ -36,6 +38,9 @@ TEST(BlockScanTest, GivesTheHitsAndLineNumbersOfTheLineByLineScan)
     std::array<bool, test::kByteRanges> coveredIgnoringCase{};
     int compared = 0;
     int roundsWithHits = 0;
+    // The finder tests the first bytes of several words one way when all of
+    // them are ASCII and another way when not; both must be drawn.
+    std::array<int, 2> severalWordsAsciiFirst{};
     for (int round = 0; round < 60; ++round) {
         const std::string text = random.Dictionary(40 + random.Below(160));
         test::WriteBytes(file, text);
@@ -65,6 +70,14 @@ TEST(BlockScanTest, GivesTheHitsAndLineNumbersOfTheLineByLineScan)
         }
         const auto mode = [&] { return static_cast<MatchMode>(random.Below(4)); };
         rules.hit = {&primary, &secondary, mode(), mode(), combination};
+        if (primary.size() > 1) {
+            size_t shortest = 3;
+            for (const std::string& word : primary) shortest = std::min(shortest, word.size());
+            bool asciiFirst = true;
+            for (const std::string& word : primary)
+                for (size_t i = 0; i < shortest; ++i) asciiFirst = asciiFirst && static_cast<unsigned char>(word[i]) < 0x80;
+            ++severalWordsAsciiFirst[asciiFirst];
+        }
         rules.skipExamples = random.OneIn(2);
         rules.headwordOnly = random.OneIn(2);
 
@@ -87,6 +100,8 @@ TEST(BlockScanTest, GivesTheHitsAndLineNumbersOfTheLineByLineScan)
     }
     EXPECT_EQ(compared, 480);
     EXPECT_GT(roundsWithHits, 20) << "the requests must find something to compare";
+    EXPECT_GE(severalWordsAsciiFirst[false], 5);
+    EXPECT_GE(severalWordsAsciiFirst[true], 5);
     for (size_t r = 0; r < test::kByteRanges; ++r)
         EXPECT_TRUE(coveredIgnoringCase[r])
             << "no keyword with case ignored held a byte of " << test::NameOf(static_cast<test::ByteRange>(r));
@@ -130,6 +145,65 @@ TEST(NeedleFinderTest, FlagsEveryOccurrenceInTheFoldedText)
         occurrences += static_cast<int>(expected.size());
     }
     EXPECT_GT(occurrences, 1000);
+}
+
+// Many words share the eight buckets of the vector filter, more than 64 of them
+// even its starting groups: with vectors and without, the finder stops at the
+// next place where a word occurs (a capital taken for its small letter when case
+// is ignored), a lone CR or the end-of-file byte stands, and nowhere before it.
+TEST(NeedleFinderTest, ManyWordsStopAtTheNextPlaceThatNeedsALook)
+{
+    const auto occursAt = [](const std::string& word, const std::string& text, size_t pos, bool ignoreCase) {
+        if (pos + word.size() > text.size()) return false;
+        for (size_t i = 0; i < word.size(); ++i) {
+            const auto c = static_cast<unsigned char>(text[pos + i]);
+            const auto w = static_cast<unsigned char>(word[i]);
+            if (ignoreCase ? !MayFoldTo(c, w) : c != w) return false;
+        }
+        return true;
+    };
+    test::CRandomText random(53);
+    int wordEvents = 0;
+    for (const size_t wordCount : {size_t{2}, size_t{9}, size_t{20}, size_t{70}, size_t{150}}) {
+        for (int round = 0; round < 6; ++round) {
+            const std::string text = random.Dictionary(200);
+            const std::vector<std::string> lines = test::LinesOf(text);
+            const bool ignoreCase = random.OneIn(2);
+            std::vector<std::string> words;
+            while (words.size() < wordCount) {
+                words.push_back(random.Keyword(lines));
+                if (ignoreCase) FoldKeyword(words.back());
+            }
+            const auto expectedFrom = [&](size_t from) {
+                for (size_t p = from; p < text.size(); ++p) {
+                    if (text[p] == '\x1A') return ScanEvent{p, ScanEventKind::EndOfFile};
+                    if (text[p] == '\r' && (p + 1 == text.size() || text[p + 1] != '\n'))
+                        return ScanEvent{p, ScanEventKind::LoneCarriageReturn};
+                    for (const std::string& word : words)
+                        if (occursAt(word, text, p, ignoreCase)) return ScanEvent{p, ScanEventKind::Word};
+                }
+                return ScanEvent{text.size(), ScanEventKind::Word};
+            };
+            for (const bool vectors : {true, false}) {
+                const CNeedleFinder finder(words, ignoreCase, vectors);
+                for (size_t from = 0; from < text.size();) {
+                    const ScanEvent expected = expectedFrom(from);
+                    const ScanEvent event = finder.Next(text.data(), from, text.size());
+                    ASSERT_EQ(event.position, expected.position)
+                        << wordCount << " words, round " << round << ", vectors " << vectors;
+                    ASSERT_EQ(event.kind, expected.kind);
+                    if (expected.position == text.size()) break;
+                    if (event.kind == ScanEventKind::Word) {
+                        ASSERT_LT(event.word, words.size());
+                        EXPECT_TRUE(occursAt(words[event.word], text, event.position, ignoreCase));
+                        ++wordEvents;
+                    }
+                    from = expected.position + 1;
+                }
+            }
+        }
+    }
+    EXPECT_GT(wordEvents, 5000);
 }
 
 TEST(BlockScanTest, LinesLongerThanABlockAndFilesWithoutLineFeeds)
