@@ -45,7 +45,8 @@ void CBinaryReader::Close()
 bool CBinaryReader::LoadBlockAtPosition()
 {
     if (m_fd < 0 || m_position >= m_size) return false;
-    const size_t wanted = std::min(kBlockSize, m_size - m_position);
+    const bool readingOn = m_dataLength > 0 && m_position == m_dataStart + m_dataLength;
+    const size_t wanted = std::min(readingOn ? kBlockSize : kLandingSize, m_size - m_position);
     ssize_t n;
     do {
         n = ::pread(m_fd, m_block.get(), wanted, static_cast<off_t>(m_position));

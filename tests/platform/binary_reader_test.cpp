@@ -62,7 +62,8 @@ TEST(BinaryReaderTest, AFileReadsAsItsBytesInMemory)
 {
     CTempDir dir;
     std::mt19937 random(20261209);
-    for (const size_t size : {size_t{0}, size_t{1}, size_t{65535}, size_t{65536}, size_t{65537}, size_t{300001}}) {
+    for (const size_t size : {size_t{0}, size_t{1}, size_t{4095}, size_t{4097}, size_t{65535}, size_t{65536},
+                              size_t{65537}, size_t{69633}, size_t{300001}}) {
         const std::string bytes = RandomBytes(size, random);
         WriteBytes(dir / "data.bin", bytes);
         CBinaryReader file;
