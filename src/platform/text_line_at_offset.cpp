@@ -12,10 +12,10 @@ CTextLineAtOffsetReader::CTextLineAtOffsetReader() : m_chunk(new char[kChunkSize
 size_t CTextLineAtOffsetReader::Read(int fd, std::uint64_t offset, char* out, size_t maxBytes)
 {
     size_t copied = 0;
-    while (copied < maxBytes) {
+    for (size_t chunk = kFirstReadSize; copied < maxBytes; chunk = kChunkSize) {
         ssize_t n;
         do {
-            n = ::pread(fd, m_chunk.get(), kChunkSize, static_cast<off_t>(offset));
+            n = ::pread(fd, m_chunk.get(), chunk, static_cast<off_t>(offset));
         } while (n < 0 && errno == EINTR);
         if (n <= 0) break;
         const char* next = m_chunk.get();

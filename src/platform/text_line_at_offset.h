@@ -20,7 +20,9 @@ public:
     size_t Read(int fd, std::uint64_t offset, char* out, size_t maxBytes);
 
 private:
-    // Holds the usual line whole, so that one read serves it.
+    // The first read holds the usual line whole, so that one read of little
+    // more than the line serves it; a longer line is read on in larger chunks.
+    static constexpr size_t kFirstReadSize = 1024;
     static constexpr size_t kChunkSize = 8 * 1024;
 
     std::unique_ptr<char[]> m_chunk;

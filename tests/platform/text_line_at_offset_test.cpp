@@ -51,7 +51,7 @@ TEST(TextLineAtOffsetTest, ReadsWhatTextModeReadsFromTheOffset)
             const size_t lf = text.rfind('\n', offset);
             offset = lf == std::string::npos ? 0 : lf + 1;
         }
-        const size_t limits[] = {1, 2, 100, 6117, 8192, 30000};
+        const size_t limits[] = {1, 2, 100, 1023, 1024, 1025, 6117, 8192, 30000};
         const size_t maxBytes = limits[random() % std::size(limits)];
         const size_t copied = reader.Read(file.Fd(), offset, got.data(), maxBytes);
         size_t want = 0;
