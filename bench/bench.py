@@ -14,7 +14,7 @@ import machine
 import report
 import results_file
 from report import KEPT_LABEL, KEPT_ONE_THREAD_LABEL
-from timing import MeasuredRuns, hyperfine, shell_output
+from timing import MeasuredRuns, hyperfine, measured_in_turns, shell_output
 
 # How the scan reads the files today: the floor of this way is the one every query is held to.
 # Change it (or pass --scan-reading) when the engine reads another way; the name is one of floor_ways.
@@ -214,7 +214,7 @@ class Bench:
             counts = [shell_output(command(base + extra)).decode().strip() for extra in ([], ["--index"])]
             runs = self.runs if frequency != "frequent" else max(1, self.runs // 2)
             scan, index = hyperfine([command(base), command(base + ["--index"])], runs)
-            alone = [MeasuredRuns(base + extra, runs).search for extra in ([], ["--index"])]
+            alone = [m.search for m in measured_in_turns([base, base + ["--index"]], runs)]
             rows.append((frequency, word, scan, index, alone, counts))
         # What any whole run costs on this machine: starting a program that does nothing, and ours.
         startup = hyperfine(["/bin/true", command([self.cli, "--version"])], self.runs)

@@ -166,14 +166,15 @@ def render_index(measured):
         goal = GOAL_INDEX_RARE if postings <= RARE_POSTINGS else 1
         whole = scan.median / index.median
         alone_ratio = alone[0].median / alone[1].median
-        lines.append("| %s `%s` | %d | %s | %s | %.1f× %s | %.2f / %.2f ms | %.1f× %s | %s / %s |" % (
+        lines.append("| %s `%s` | %d | %s | %s | %.2f× %s | %.2f / %.2f ms | %.2f× %s | %s / %s |" % (
             frequency, word, postings, ms(scan), ms(index), whole, mark(whole >= goal), alone[0].median * 1e3,
             alone[1].median * 1e3, alone_ratio, mark(alone_ratio >= 1), counts[0], counts[1]))
     best = rows[0][2].median / nothing.median
     lines += ["", "Postings are counted as the scan's hit lines. Goals: the index never slower than the scan "
                   "(scan ÷ index ≥ 1) and, in whole runs, at least %d× for words with up to %d postings. Whole "
                   "runs include starting the program; \"search alone\" is the search as `quilsk-cli search "
-                  "--time` reports it." % (GOAL_INDEX_RARE, RARE_POSTINGS), "",
+                  "--time` reports it, its runs of the scan and of the index taking turns." % (
+                      GOAL_INDEX_RARE, RARE_POSTINGS), "",
               "Starting a program costs a whole run on this machine %s for `/bin/true` and %s for `quilsk-cli "
               "--version`, so no look-up, however short, can run more than %.1f× faster than the scan of "
               "`%s` in whole runs." % (ms(nothing), ms(version), best, rows[0][1]), ""]

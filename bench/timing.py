@@ -36,18 +36,41 @@ class MeasuredRuns:
     so the memory of this one is not counted."""
 
     def __init__(self, cmd, runs, stdout=subprocess.DEVNULL):
-        walls, searches, rss = [], [], []
+        self.cmd, self.stdout = cmd, stdout
+        self.walls, self.searches, self.rss = [], [], []
         for _ in range(runs):
-            started = time.perf_counter()
-            result = subprocess.run(["/usr/bin/time", "-f", "%M"] + cmd + ["--time"], stdout=stdout,
-                                    stderr=subprocess.PIPE, text=True)
-            walls.append(time.perf_counter() - started)
-            err = result.stderr.strip().splitlines()
-            rss.append(int(err[-1]) * 1024)
-            searches.append(search_seconds(result.stderr))
-        self.wall = Timed(walls)
-        self.search = Timed(searches)
-        self.peak_rss = max(rss)
+            self.run_once()
+
+    def run_once(self):
+        started = time.perf_counter()
+        result = subprocess.run(["/usr/bin/time", "-f", "%M"] + self.cmd + ["--time"], stdout=self.stdout,
+                                stderr=subprocess.PIPE, text=True)
+        self.walls.append(time.perf_counter() - started)
+        err = result.stderr.strip().splitlines()
+        self.rss.append(int(err[-1]) * 1024)
+        self.searches.append(search_seconds(result.stderr))
+
+    @property
+    def wall(self):
+        return Timed(self.walls)
+
+    @property
+    def search(self):
+        return Timed(self.searches)
+
+    @property
+    def peak_rss(self):
+        return max(self.rss)
+
+
+def measured_in_turns(cmds, runs):
+    """MeasuredRuns of each command, one run of each in turn, so that a drift of the machine's speed
+    falls on all of them alike."""
+    measured = [MeasuredRuns(cmd, 0) for cmd in cmds]
+    for _ in range(runs):
+        for m in measured:
+            m.run_once()
+    return measured
 
 
 def search_seconds(stderr):
