@@ -45,8 +45,11 @@ void CBinaryReader::Close()
 bool CBinaryReader::LoadBlockAtPosition()
 {
     if (m_fd < 0 || m_position >= m_size) return false;
-    const bool readingOn = m_dataLength > 0 && m_position == m_dataStart + m_dataLength;
-    const size_t wanted = std::min(readingOn ? kBlockSize : kLandingSize, m_size - m_position);
+    // Reading on, or skipping a little, takes a block, where the next short
+    // skips will land too; a long jump takes what the start of a record needs.
+    const size_t blockEnd = m_dataStart + m_dataLength;
+    const bool nearby = m_dataLength > 0 && m_position >= blockEnd && m_position - blockEnd < kBlockSize;
+    const size_t wanted = std::min(nearby ? kBlockSize : kLandingSize, m_size - m_position);
     ssize_t n;
     do {
         n = ::pread(m_fd, m_block.get(), wanted, static_cast<off_t>(m_position));

@@ -44,8 +44,8 @@ private:
     // Reading through a page-cache copy costs less than touching a fresh mapping
     // on some machines, and a look-up reads little of a large file.
     static constexpr size_t kBlockSize = 64 * 1024;
-    // What a read after a jump takes: a walk that skips from record to record
-    // looks at a few bytes where it lands. Reading on from there takes blocks.
+    // What a read after a long jump takes: a walk that skips over long records
+    // looks at a few bytes where it lands.
     static constexpr size_t kLandingSize = 4 * 1024;
 
     // Whether the byte at m_position is at hand, reading its block if not.
