@@ -84,12 +84,12 @@ struct Nibbles {
     }
 };
 
-// Puts the words into at most eight buckets. A bucket lets through every
-// combination of its words' nibbles, so the words that are joined are those
-// whose joining lets through the fewest strings that are none of them: fewer
-// places of the text need a closer look.
-void FillBuckets(const std::vector<std::string>& words, size_t length, bool ignoreCase,
-                 std::vector<size_t> (&buckets)[8])
+// Puts the words into at most eight buckets and returns each bucket's nibbles.
+// A bucket lets through every combination of its words' nibbles, so the words
+// that are joined are those whose joining lets through the fewest strings that
+// are none of them: fewer places of the text need a closer look.
+std::vector<Nibbles> FillBuckets(const std::vector<std::string>& words, size_t length, bool ignoreCase,
+                                 std::vector<size_t> (&buckets)[8])
 {
     // At most 64 groups to start from, which bounds the joining's cost.
     std::vector<std::vector<size_t>> groups(std::min<size_t>(words.size(), 64));
@@ -127,6 +127,7 @@ void FillBuckets(const std::vector<std::string>& words, size_t length, bool igno
         buckets[b] = std::move(groups[b]);
         std::sort(buckets[b].begin(), buckets[b].end());
     }
+    return nibbles;
 }
 
 }  // namespace
@@ -151,18 +152,17 @@ CNeedleFinder::CNeedleFinder(const std::vector<std::string>& words, bool ignoreC
     }
     m_fingerprint = kMaxFingerprint;
     for (const std::string& word : m_words) m_fingerprint = std::min(m_fingerprint, word.size());
-    FillBuckets(m_words, m_fingerprint, ignoreCase, m_buckets);
-    for (size_t bucket = 0; bucket < 8; ++bucket)
-        for (const size_t w : m_buckets[bucket])
-            for (size_t i = 0; i < m_fingerprint; ++i) {
-                unsigned char variants[2];
-                Variants(static_cast<unsigned char>(m_words[w][i]), ignoreCase, variants);
-                for (unsigned char v : variants) {
-                    m_asciiFingerprint = m_asciiFingerprint && v < 0x80;
-                    m_low[i][v & 15] |= static_cast<unsigned char>(1u << bucket);
-                    m_high[i][v >> 4] |= static_cast<unsigned char>(1u << bucket);
-                }
+    const std::vector<Nibbles> nibbles = FillBuckets(m_words, m_fingerprint, ignoreCase, m_buckets);
+    for (size_t bucket = 0; bucket < nibbles.size(); ++bucket) {
+        const auto bit = static_cast<unsigned char>(1u << bucket);
+        for (size_t i = 0; i < m_fingerprint; ++i) {
+            m_asciiFingerprint = m_asciiFingerprint && nibbles[bucket].high[i] < (1u << 8);
+            for (size_t nibble = 0; nibble < 16; ++nibble) {
+                if (nibbles[bucket].low[i] >> nibble & 1) m_low[i][nibble] |= bit;
+                if (nibbles[bucket].high[i] >> nibble & 1) m_high[i][nibble] |= bit;
             }
+        }
+    }
 }
 
 bool CNeedleFinder::MatchesAt(const std::string& word, const char* data, size_t pos, size_t size) const
