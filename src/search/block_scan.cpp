@@ -28,7 +28,7 @@ public:
     {
     }
 
-    void Run(int fd, std::uint64_t fileSize, const std::filesystem::path& path);
+    RangeScanEnd Run(int fd, std::uint64_t fileSize, const std::filesystem::path& path, FileRange range);
 
 private:
     // Scans `size` bytes from a line start; returns true when the byte 0x1A ended the file.
@@ -40,7 +40,7 @@ private:
         if (m_countLines) m_lineNumber += static_cast<long>(CountLineFeeds(data, size));
     }
     bool LinesAreShort(const char* data, size_t size) const;
-    void ReadOnLineByLine(const std::filesystem::path& path, std::uint64_t offset);
+    RangeScanEnd ReadOnLineByLine(const std::filesystem::path& path, std::uint64_t offset, std::uint64_t end);
 
     const LineRules& m_rules;
     const CNeedleFinder& m_finder;
@@ -70,37 +70,42 @@ size_t ReadAt(int fd, char* into, size_t size, std::uint64_t offset)
 // reading page-cache pages through fresh mappings costs several times the copy.
 // A block holds whole lines; the unfinished line at its end moves to the front
 // and the next read completes it.
-void CBlockScan::Run(int fd, std::uint64_t fileSize, const std::filesystem::path& path)
+RangeScanEnd CBlockScan::Run(int fd, std::uint64_t fileSize, const std::filesystem::path& path, FileRange range)
 {
     char* const block = m_block.get();
-    std::uint64_t lineStart = 0;  // the file offset of block[0]
-    std::uint64_t readTo = 0;     // where the next read starts
-    size_t held = 0;              // bytes of block from lineStart not yet scanned
-    while (lineStart < fileSize) {
-        if (held == m_blockBytes) return ReadOnLineByLine(path, lineStart);  // a line longer than a block
-        const size_t wanted = static_cast<size_t>(std::min<std::uint64_t>(fileSize - readTo, m_blockBytes - held));
+    const std::uint64_t end = std::min(range.end, fileSize);
+    std::uint64_t lineStart = range.begin;  // the file offset of block[0]
+    std::uint64_t readTo = range.begin;     // where the next read starts
+    size_t held = 0;                        // bytes of block from lineStart not yet scanned
+    while (lineStart < end) {
+        if (held == m_blockBytes) return ReadOnLineByLine(path, lineStart, end);  // a line longer than a block
+        const size_t wanted = static_cast<size_t>(std::min<std::uint64_t>(end - readTo, m_blockBytes - held));
         const size_t got = ReadAt(fd, block + held, wanted, readTo);
         readTo += got;
         held += got;
-        const bool lastBlock = readTo == fileSize || got < wanted;
+        const bool shortRead = got < wanted;
+        const bool lastBlock = readTo == end || shortRead;
         size_t region = held;
         if (!lastBlock) {
             const void* lastLf = ::memrchr(block, '\n', held);
             if (!lastLf) continue;
             region = static_cast<size_t>(static_cast<const char*>(lastLf) - block) + 1;
         }
-        const bool endOfFile = ScanRegion(block, region) || lastBlock;
-        if (!m_sink.KeepGoing() || endOfFile) return;
+        const bool textEnded = ScanRegion(block, region) || shortRead;
+        if (!m_sink.KeepGoing() || textEnded || lastBlock) return {m_lineNumber, textEnded};
         std::memmove(block, block + region, held - region);
         held -= region;
         lineStart += region;
     }
+    return {m_lineNumber, range.end != kToTheEnd && fileSize < range.end};
 }
 
-void CBlockScan::ReadOnLineByLine(const std::filesystem::path& path, std::uint64_t offset)
+RangeScanEnd CBlockScan::ReadOnLineByLine(const std::filesystem::path& path, std::uint64_t offset, std::uint64_t end)
 {
     CTextFileReader reader;
-    if (reader.Open(path) && reader.Seek(offset)) ScanLineByLine(reader, m_rules, m_sink, m_lineNumber);
+    if (!reader.Open(path) || !reader.Seek(offset)) return {m_lineNumber, true};
+    m_lineNumber = ScanLineByLine(reader, m_rules, m_sink, m_lineNumber, end);
+    return {m_lineNumber, reader.Tell() < end};
 }
 
 // A CR before the line's end, which the event walk stops at only when it comes first.
@@ -177,11 +182,12 @@ void CBlockScan::ScanReads(const char* data, size_t size)
 
 }  // namespace
 
-void ScanBlocks(const std::filesystem::path& file, const LineRules& rules, const CNeedleFinder& finder, bool countLines,
-                CScanSink& sink, size_t blockBytes)
+RangeScanEnd ScanBlocks(const std::filesystem::path& file, const LineRules& rules, const CNeedleFinder& finder,
+                        bool countLines, CScanSink& sink, FileRange range, size_t blockBytes)
 {
     const CRegularFile input(file, CRegularFile::Match::Exactly);
-    if (input.IsOpen()) CBlockScan(rules, finder, countLines, sink, blockBytes).Run(input.Fd(), input.Size(), file);
+    if (!input.IsOpen()) return {0, true};
+    return CBlockScan(rules, finder, countLines, sink, blockBytes).Run(input.Fd(), input.Size(), file, range);
 }
 
 }  // namespace quilsk

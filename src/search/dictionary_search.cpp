@@ -1,7 +1,10 @@
 #include "search/dictionary_search.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
+#include <limits>
+#include <numeric>
 #include <system_error>
 #include <vector>
 
@@ -9,6 +12,7 @@
 #include "index/index_search.h"
 #include "platform/engine_text.h"
 #include "search/file_scan.h"
+#include "search/line_start_split.h"
 #include "search/needle_finder.h"
 #include "search/ordered_file_scan.h"
 #include "search/quick_mode.h"
@@ -141,7 +145,20 @@ void CDictionarySearch::ScanPasses(const std::vector<PassToScan>& passes)
         m_sink.FileScanStarted({f.file->path, f.indexInPass, f.pass->files.size(), m_hits, f.bytesBefore, f.passBytes});
     };
 
-    const unsigned threads = ScanThreadCount(m_request.scanThreads, files.size());
+    // A large file is scanned in ranges at once, so that one large file does
+    // not leave the other threads idle.
+    const unsigned wanted = ScanThreadCount(m_request.scanThreads, std::numeric_limits<size_t>::max());
+    std::vector<FileRange> ranges;
+    std::vector<ScanPart> parts;
+    if (wanted > 1) {
+        const uint64_t rangeBytes = RangeBytesFor(std::accumulate(sizes.begin(), sizes.end(), uint64_t{0}), wanted);
+        for (size_t i = 0; i < files.size(); ++i)
+            for (const FileRange& range : SplitAtLineStarts(files[i].file->native, sizes[i], rangeBytes)) {
+                ranges.push_back(range);
+                parts.push_back({i, std::min(range.end, sizes[i]) - range.begin});
+            }
+    }
+    const unsigned threads = ScanThreadCount(wanted, parts.size());
     if (threads <= 1) {
         for (const FileToScan& f : files) {
             started(f);
@@ -154,9 +171,10 @@ void CDictionarySearch::ScanPasses(const std::vector<PassToScan>& passes)
     // The passes run as one sequence, so that no thread waits at the end of a pass.
     OrderedScanSteps steps;
     steps.holdLines = m_sink.KeepsLines();
-    steps.fileBytes = std::move(sizes);
-    steps.scanFile = [&](size_t i, CScanSink& sink) {
-        ScanBlocks(files[i].file->native, files[i].pass->rules, *m_finder, m_request.tagForm, sink);
+    steps.parts = std::move(parts);
+    steps.scanPart = [&](size_t i, CScanSink& sink) {
+        const FileToScan& f = files[steps.parts[i].file];
+        return ScanBlocks(f.file->native, f.pass->rules, *m_finder, m_request.tagForm, sink, ranges[i]);
     };
     steps.fileStarted = [&](size_t i) { started(files[i]); };
     steps.hit = [&](size_t i, std::string_view line, long lineNumber) {
@@ -170,7 +188,7 @@ void CDictionarySearch::ScanPasses(const std::vector<PassToScan>& passes)
         m_host.PumpOneMessage();
         return !m_sink.StopRequested();
     };
-    ScanFilesInOrder(files.size(), threads, steps);
+    ScanFilesInOrder(threads, steps);
 }
 
 LineRules CDictionarySearch::RulesFor(Pass pass) const

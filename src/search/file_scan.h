@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <limits>
 #include <string_view>
 
 #include "text/line_filter.h"
@@ -26,14 +28,32 @@ public:
     virtual bool KeepGoing() = 0;
 };
 
-// Reads on from the reader's position; `lineNumber` counts the reads before it.
-void ScanLineByLine(CTextFileReader& reader, const LineRules& rules, CScanSink& sink, long lineNumber = 0);
+constexpr std::uint64_t kToTheEnd = std::numeric_limits<std::uint64_t>::max();
 
-// `file` is opened as given and read in blocks of `blockBytes` (any size; lines
-// longer than a block are read line by line). `finder` looks for the words of
-// the rules' primary list. Line numbers are right only when `countLines` is set.
+// Reads on from the reader's position until the file ends or a read ends at or
+// past the byte offset `stopAt`; `lineNumber` counts the reads before it.
+// Returns the number of the last read.
+long ScanLineByLine(CTextFileReader& reader, const LineRules& rules, CScanSink& sink, long lineNumber = 0,
+                    std::uint64_t stopAt = kToTheEnd);
+
+// The bytes [begin, end) of a file, from a line start to a line start or the end.
+struct FileRange {
+    std::uint64_t begin = 0;
+    std::uint64_t end = kToTheEnd;
+};
+
+// How the scan of a range ended.
+struct RangeScanEnd {
+    long reads = 0;          // the reads of the range, when lines are counted
+    bool textEnded = false;  // before the range's end: the byte 0x1A, a shrunken file or a read error
+};
+
+// `file` is opened as given and `range` of it read in blocks of `blockBytes`
+// (any size; lines longer than a block are read line by line). `finder` looks
+// for the words of the rules' primary list. Line numbers, counted from the
+// range's start, are right only when `countLines` is set.
 constexpr size_t kScanBlockBytes = 256 << 10;
-void ScanBlocks(const std::filesystem::path& file, const LineRules& rules, const CNeedleFinder& finder, bool countLines,
-                CScanSink& sink, size_t blockBytes = kScanBlockBytes);
+RangeScanEnd ScanBlocks(const std::filesystem::path& file, const LineRules& rules, const CNeedleFinder& finder,
+                        bool countLines, CScanSink& sink, FileRange range = {}, size_t blockBytes = kScanBlockBytes);
 
 }  // namespace quilsk

@@ -18,7 +18,7 @@ namespace quilsk {
 
 namespace {
 
-// Memory for held hits, in pieces passed on from file to file and mapped whole
+// Memory for held hits, in pieces passed on from part to part and mapped whole
 // when first taken: memory touched page by page cost more than the scan itself
 // on a search of many hits.
 class CPiecePool {
@@ -61,7 +61,7 @@ private:
     std::vector<Piece> m_free;
 };
 
-// The hits of one file, held until their turn comes: each as its line number,
+// The hits of one part, held until their turn comes: each as its line number,
 // its length and its bytes, one after another in pieces from the pool.
 class CHeldHits : public CScanSink {
 public:
@@ -121,17 +121,18 @@ private:
     std::vector<CPiecePool::Piece> m_pieces;
 };
 
-// A file scanned by a worker: its hits, or what the scan threw.
-struct ScannedFile {
+// A part scanned by a worker: its hits and how its scan ended, or what the scan threw.
+struct ScannedPart {
     std::unique_ptr<CHeldHits> hits;
+    RangeScanEnd end;
     std::exception_ptr failure;
     bool done = false;
 };
 
-// How far the workers may run ahead of the file being handed on: held lines
+// How far the workers may run ahead of the part being handed on: held lines
 // cost memory until their turn; hits only counted cost none.
-constexpr size_t kFilesAheadHoldingLines = 8;
-constexpr size_t kFilesAheadCounting = 64;
+constexpr size_t kPartsAheadHoldingLines = 8;
+constexpr size_t kPartsAheadCounting = 64;
 
 // Long enough not to spin, short enough that a window waiting on a large file
 // still handles its events in time.
@@ -139,11 +140,11 @@ constexpr std::chrono::milliseconds kWaitStep{5};
 
 class COrderedScan {
 public:
-    COrderedScan(size_t fileCount, unsigned threads, const OrderedScanSteps& steps)
+    COrderedScan(unsigned threads, const OrderedScanSteps& steps)
         : m_steps(steps),
-          m_files(fileCount),
-          m_taken(fileCount, false),
-          m_ahead(std::max<size_t>(threads + 1, steps.holdLines ? kFilesAheadHoldingLines : kFilesAheadCounting))
+          m_parts(steps.parts.size()),
+          m_taken(steps.parts.size(), false),
+          m_ahead(std::max<size_t>(threads + 1, steps.holdLines ? kPartsAheadHoldingLines : kPartsAheadCounting))
     {
     }
 
@@ -157,15 +158,34 @@ public:
             ~CStopOnExit() { scan.Stop(); }
         } stopOnExit{*this};
         for (unsigned t = 0; t < threads; ++t) workers.emplace_back([this] { Work(); });
-        for (size_t i = 0; i < m_files.size() && !m_stop; ++i) {
-            m_steps.fileStarted(i);
-            ScannedFile file = WaitFor(i);
-            if (file.failure) std::rethrow_exception(file.failure);
-            if (!file.hits) return;  // stopped before a worker took it
-            const bool handedOn = file.hits->HandOn(
-                [&](std::string_view line, long lineNumber) { return m_steps.hit(i, line, lineNumber); });
-            file.hits.reset();
-            if (!m_steps.fileFinished(i) || !handedOn) return;
+        const std::vector<ScanPart>& parts = m_steps.parts;
+        long readsBefore = 0;    // of the file's parts handed on
+        bool textEnded = false;  // in a part of the file handed on
+        for (size_t i = 0; i < parts.size() && !m_stop; ++i) {
+            const size_t file = parts[i].file;
+            if (i == 0 || parts[i - 1].file != file) {
+                m_steps.fileStarted(file);
+                readsBefore = 0;
+                textEnded = false;
+            }
+            ScannedPart part = WaitFor(i);
+            if (part.failure) std::rethrow_exception(part.failure);
+            if (!part.hits) return;  // stopped before a worker took it
+            bool handedOn = true;
+            if (!textEnded) {
+                handedOn = part.hits->HandOn([&](std::string_view line, long lineNumber) {
+                    return m_steps.hit(file, line, m_steps.holdLines ? readsBefore + lineNumber : 0);
+                });
+                readsBefore += part.end.reads;
+                textEnded = part.end.textEnded;
+            }
+            part.hits.reset();
+            if (!handedOn || m_stop) {  // the file ends where the scan stopped
+                m_steps.fileFinished(file);
+                return;
+            }
+            const bool lastOfFile = i + 1 == parts.size() || parts[i + 1].file != file;
+            if (lastOfFile && !m_steps.fileFinished(file)) return;
         }
     }
 
@@ -186,85 +206,84 @@ private:
             {
                 std::unique_lock lock(m_mutex);
                 m_room.wait(lock, [&] {
-                    return m_stop || m_firstUntaken >= m_files.size() || m_firstUntaken < m_handing + m_ahead;
+                    return m_stop || m_firstUntaken >= m_parts.size() || m_firstUntaken < m_handing + m_ahead;
                 });
-                if (m_stop || m_firstUntaken >= m_files.size()) return;
+                if (m_stop || m_firstUntaken >= m_parts.size()) return;
                 index = TakeNext();
             }
-            ScannedFile file;
+            ScannedPart part;
             try {
-                file.hits = std::make_unique<CHeldHits>(m_stop, m_steps.holdLines, m_pool);
-                m_steps.scanFile(index, *file.hits);
+                part.hits = std::make_unique<CHeldHits>(m_stop, m_steps.holdLines, m_pool);
+                part.end = m_steps.scanPart(index, *part.hits);
             } catch (...) {
-                file.hits.reset();
-                file.failure = std::current_exception();
+                part.hits.reset();
+                part.failure = std::current_exception();
             }
-            file.done = true;
+            part.done = true;
             {
                 const std::lock_guard lock(m_mutex);
-                m_files[index] = std::move(file);
+                m_parts[index] = std::move(part);
             }
             m_ready.notify_all();
         }
     }
 
-    // Waits, keeping the caller's window alive, until file `index` is scanned or,
+    // Waits, keeping the caller's window alive, until part `index` is scanned or,
     // after a stop, was never taken.
-    ScannedFile WaitFor(size_t index)
+    ScannedPart WaitFor(size_t index)
     {
         std::unique_lock lock(m_mutex);
-        const auto settled = [&] { return m_files[index].done || (m_stop && !m_taken[index]); };
+        const auto settled = [&] { return m_parts[index].done || (m_stop && !m_taken[index]); };
         while (!m_ready.wait_for(lock, kWaitStep, settled)) {
             lock.unlock();
             const bool keepGoing = m_steps.keepWaiting();
             lock.lock();
             if (!keepGoing) m_stop = true;
         }
-        ScannedFile file = std::move(m_files[index]);
+        ScannedPart part = std::move(m_parts[index]);
         m_handing = index + 1;
         lock.unlock();
         m_room.notify_all();
-        return file;
+        return part;
     }
 
-    // Of the untaken files a worker may take, the largest (the first of equals).
+    // Of the untaken parts a worker may take, the largest (the first of equals).
     size_t TakeNext()
     {
-        const std::vector<std::uint64_t>& bytes = m_steps.fileBytes;
-        const size_t end = std::min(m_files.size(), m_handing + m_ahead);
+        const std::vector<ScanPart>& parts = m_steps.parts;
+        const size_t end = std::min(m_parts.size(), m_handing + m_ahead);
         size_t best = m_firstUntaken;
-        if (bytes.size() == m_files.size())
-            for (size_t i = m_firstUntaken + 1; i < end; ++i)
-                if (!m_taken[i] && bytes[i] > bytes[best]) best = i;
+        for (size_t i = m_firstUntaken + 1; i < end; ++i)
+            if (!m_taken[i] && parts[i].bytes > parts[best].bytes) best = i;
         m_taken[best] = true;
-        while (m_firstUntaken < m_files.size() && m_taken[m_firstUntaken]) ++m_firstUntaken;
+        while (m_firstUntaken < m_parts.size() && m_taken[m_firstUntaken]) ++m_firstUntaken;
         return best;
     }
 
     const OrderedScanSteps& m_steps;
-    CPiecePool m_pool;  // before the files, whose held hits give their pieces back to it
+    CPiecePool m_pool;  // before the parts, whose held hits give their pieces back to it
     std::mutex m_mutex;
-    std::condition_variable m_ready;  // a worker finished a file
-    std::condition_variable m_room;   // a worker may take the next file
+    std::condition_variable m_ready;  // a worker finished a part
+    std::condition_variable m_room;   // a worker may take the next part
     std::atomic<bool> m_stop = false;
-    std::vector<ScannedFile> m_files;
+    std::vector<ScannedPart> m_parts;
     std::vector<bool> m_taken;    // by a worker
-    const size_t m_ahead;         // files a worker may take beyond the one handed on
+    const size_t m_ahead;         // parts a worker may take beyond the one handed on
     size_t m_firstUntaken = 0;
-    size_t m_handing = 0;         // the files before this one were handed on
+    size_t m_handing = 0;         // the parts before this one were handed on
 };
 
 }  // namespace
 
-unsigned ScanThreadCount(unsigned asked, size_t fileCount)
+unsigned ScanThreadCount(unsigned asked, size_t partCount)
 {
     const unsigned wanted = asked != 0 ? asked : std::max(1u, std::thread::hardware_concurrency());
-    return static_cast<unsigned>(std::min<size_t>(wanted, std::max<size_t>(fileCount, 1)));
+    return static_cast<unsigned>(std::min<size_t>(wanted, std::max<size_t>(partCount, 1)));
 }
 
-void ScanFilesInOrder(size_t fileCount, unsigned threads, const OrderedScanSteps& steps)
+void ScanFilesInOrder(unsigned threads, const OrderedScanSteps& steps)
 {
-    COrderedScan(fileCount, threads, steps).Run(threads);
+    COrderedScan(threads, steps).Run(threads);
 }
 
 }  // namespace quilsk

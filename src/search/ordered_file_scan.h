@@ -10,21 +10,32 @@
 
 // Scanning the files of a pass on several threads while the caller's thread
 // hands their hits on file by file, in the order of the files, exactly as the
-// one-thread scan hands them on. Only the scanning runs on the workers; the
-// sink, the host and the result list are touched by the caller's thread alone.
+// one-thread scan hands them on. A large file may be scanned in several parts
+// at once; their hits are handed on part after part, numbered on from the
+// reads of the parts before. Only the scanning runs on the workers; the sink,
+// the host and the result list are touched by the caller's thread alone.
 
 namespace quilsk {
 
+// One part of a file, scanned by one worker.
+struct ScanPart {
+    size_t file = 0;
+    // Its size, if known: of the parts a worker may take, the largest is taken
+    // first, so that no thread is left alone with a large part at the end.
+    std::uint64_t bytes = 0;
+};
+
 struct OrderedScanSteps {
     // False when the caller only counts hits: they are handed on as empty lines
-    // numbered 0, and a file's hits cost no memory while they wait.
+    // numbered 0, and a part's hits cost no memory while they wait.
     bool holdLines = true;
-    // The files' sizes, if known: of the files a worker may take, the largest is
-    // taken first, so that no thread is left alone with a large file at the end.
-    std::vector<std::uint64_t> fileBytes;
-    // On a worker: scans file `index` into `sink`, which stops it between blocks
-    // once the scan is stopped.
-    std::function<void(size_t index, CScanSink& sink)> scanFile;
+    // Every part of every file, in the order their hits are handed on: the files
+    // from 0 on, each in one part or more, its parts one after another.
+    std::vector<ScanPart> parts;
+    // On a worker: scans part `index` into `sink`, which stops it between blocks
+    // once the scan is stopped. Where the file's text ended within it, the
+    // parts after it in that file are not handed on.
+    std::function<RangeScanEnd(size_t index, CScanSink& sink)> scanPart;
     // On the caller's thread, before the hits of file `index`.
     std::function<void(size_t index)> fileStarted;
     // On the caller's thread, for each hit of file `index`; false stops the scan.
@@ -36,14 +47,14 @@ struct OrderedScanSteps {
     std::function<bool()> keepWaiting;
 };
 
-// How many threads a scan of `fileCount` files uses: `asked`, or one a
-// processor when `asked` is 0; never more files than threads.
-unsigned ScanThreadCount(unsigned asked, size_t fileCount);
+// How many threads a scan of `partCount` parts uses: `asked`, or one a
+// processor when `asked` is 0; never more threads than parts.
+unsigned ScanThreadCount(unsigned asked, size_t partCount);
 
-// Scans files [0, fileCount) on `threads` workers, at most a few files ahead of
-// the one whose hits are handed on (more when no line is held). After a stop, the file being handed on
-// gives the hits scanned before the stop and is finished; no later file is
-// started.
-void ScanFilesInOrder(size_t fileCount, unsigned threads, const OrderedScanSteps& steps);
+// Scans the parts on `threads` workers, at most a few parts ahead of the one
+// whose hits are handed on (more when no line is held). After a stop, the part
+// being handed on gives the hits scanned before the stop and its file is
+// finished; no later file is started.
+void ScanFilesInOrder(unsigned threads, const OrderedScanSteps& steps);
 
 }  // namespace quilsk

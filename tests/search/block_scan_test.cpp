@@ -91,7 +91,7 @@ TEST(BlockScanTest, GivesTheHitsAndLineNumbersOfTheLineByLineScan)
             const CNeedleFinder finder(primary, rules.ignoreCase, vectors);
             for (const size_t block : {size_t{97}, page + 7, 3 * page, kScanBlockBytes}) {
                 CRecordingSink blocks;
-                ScanBlocks(file, rules, finder, true, blocks, block);
+                ScanBlocks(file, rules, finder, true, blocks, {}, block);
                 ASSERT_EQ(blocks.hits, reference.hits)
                     << "round " << round << ", block " << block << ", vectors " << vectors << ", word " << primary[0];
                 ++compared;
@@ -229,7 +229,7 @@ TEST(BlockScanTest, LinesLongerThanABlockAndFilesWithoutLineFeeds)
         ScanLineByLine(reader, rules, reference);
         ASSERT_FALSE(reference.hits.empty());
         CRecordingSink blocks;
-        ScanBlocks(file, rules, finder, true, blocks, page);
+        ScanBlocks(file, rules, finder, true, blocks, {}, page);
         EXPECT_EQ(blocks.hits, reference.hits) << text.size();
     }
 }
@@ -256,7 +256,7 @@ TEST(BlockScanTest, StopsAfterTheBlockWhereTheStopWasAsked)
     };
     for (const size_t block : {size_t{64}, size_t{105}, size_t{1000}}) {
         CStoppingSink sink;
-        ScanBlocks(file, rules, finder, true, sink, block);
+        ScanBlocks(file, rules, finder, true, sink, {}, block);
         EXPECT_EQ(sink.asked, 2) << block;
         ASSERT_EQ(sink.hits.size(), 2 * (block / 10)) << "the whole lines of two blocks, block " << block;
         EXPECT_EQ(sink.hits.back(), std::make_pair("key " + std::to_string(1000 + 2 * (block / 10) - 1), long(2 * (block / 10))));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <mutex>
 #include <stdexcept>
 #include <string>
@@ -18,13 +19,22 @@ struct Recording {
     int waits = 0;
 };
 
+// Each file in one part; `bytes` the files' sizes, if known.
+void ScanWholeFiles(size_t files, unsigned threads, OrderedScanSteps& steps, const std::vector<std::uint64_t>& bytes = {})
+{
+    steps.parts.clear();
+    for (size_t i = 0; i < files; ++i) steps.parts.push_back({i, bytes.empty() ? 0 : bytes[i]});
+    ScanFilesInOrder(threads, steps);
+}
+
 OrderedScanSteps RecordingSteps(Recording& seen)
 {
     OrderedScanSteps steps;
     // File i has i + 1 lines, so that later files take longer and finish out of order.
-    steps.scanFile = [](size_t i, CScanSink& sink) {
+    steps.scanPart = [](size_t i, CScanSink& sink) {
         for (size_t n = 0; n <= i * 50; ++n)
             if (n % 50 == 0) sink.Hit("f" + std::to_string(i) + "l" + std::to_string(n / 50), static_cast<long>(n));
+        return RangeScanEnd{};
     };
     steps.fileStarted = [&](size_t i) { seen.steps.push_back("start " + std::to_string(i)); };
     steps.hit = [&](size_t i, std::string_view line, long) {
@@ -61,17 +71,18 @@ TEST(OrderedFileScanTest, HitsComeInTheOrderOfTheFilesWhateverTheThreads)
                 OrderedScanSteps steps = RecordingSteps(seen);
                 std::vector<size_t> taken;
                 std::mutex takenMutex;
-                const auto scan = steps.scanFile;
-                steps.scanFile = [&](size_t i, CScanSink& sink) {
+                const auto scan = steps.scanPart;
+                steps.scanPart = [&](size_t i, CScanSink& sink) {
                     {
                         const std::lock_guard lock(takenMutex);
                         taken.push_back(i);
                     }
-                    scan(i, sink);
+                    return scan(i, sink);
                 };
+                std::vector<std::uint64_t> bytes;
                 if (sized)
-                    for (size_t i = 0; i < files; ++i) steps.fileBytes.push_back((i * 37) % 11);
-                ScanFilesInOrder(files, threads, steps);
+                    for (size_t i = 0; i < files; ++i) bytes.push_back((i * 37) % 11);
+                ScanWholeFiles(files, threads, steps, bytes);
                 const std::string what = std::to_string(threads) + " threads, " + std::to_string(files) + " files";
                 EXPECT_EQ(seen.steps, InOrder(files)) << what;
                 std::sort(taken.begin(), taken.end());
@@ -86,10 +97,12 @@ TEST(OrderedFileScanTest, TheLargestFileWithinReachIsTakenFirst)
     Recording seen;
     OrderedScanSteps steps = RecordingSteps(seen);
     std::vector<size_t> taken;
-    steps.scanFile = [&](size_t i, CScanSink&) { taken.push_back(i); };
+    steps.scanPart = [&](size_t i, CScanSink&) {
+        taken.push_back(i);
+        return RangeScanEnd{};
+    };
     steps.holdLines = false;
-    steps.fileBytes = {1, 5, 2, 9, 9, 3};
-    ScanFilesInOrder(6, 1, steps);
+    ScanWholeFiles(6, 1, steps, {1, 5, 2, 9, 9, 3});
     EXPECT_EQ(taken, (std::vector<size_t>{3, 4, 1, 5, 2, 0}));
 }
 
@@ -119,7 +132,7 @@ TEST(OrderedFileScanTest, AStopEndsTheScanAtTheStepThatAskedIt)
         };
         const auto finished = steps.fileFinished;
         steps.fileFinished = [&](size_t i) { return finished(i) && seen.steps.back() != c.stopAt; };
-        ScanFilesInOrder(5, 3, steps);
+        ScanWholeFiles(5, 3, steps);
         EXPECT_EQ(seen.steps, c.expected) << c.stopAt;
     }
 }
@@ -130,14 +143,15 @@ TEST(OrderedFileScanTest, AStopWhileWaitingKeepsTheHitsScannedBeforeIt)
 {
     Recording seen;
     OrderedScanSteps steps = RecordingSteps(seen);
-    steps.scanFile = [](size_t i, CScanSink& sink) {
+    steps.scanPart = [](size_t i, CScanSink& sink) {
         sink.Hit("before the stop " + std::to_string(i), 1);
         while (sink.KeepGoing()) std::this_thread::yield();
         // A block scan asks between blocks only: the block under way ends.
         sink.Hit("same block " + std::to_string(i), 2);
+        return RangeScanEnd{};
     };
     steps.keepWaiting = [&] { return ++seen.waits, false; };
-    ScanFilesInOrder(4, 2, steps);
+    ScanWholeFiles(4, 2, steps);
     EXPECT_EQ(seen.steps, (std::vector<std::string>{"start 0", "0:before the stop 0", "0:same block 0", "end 0"}));
     EXPECT_GE(seen.waits, 1);
 }
@@ -146,12 +160,12 @@ TEST(OrderedFileScanTest, WhatAWorkerThrowsReachesTheCallerAfterTheFilesBefore)
 {
     Recording seen;
     OrderedScanSteps steps = RecordingSteps(seen);
-    const auto scan = steps.scanFile;
-    steps.scanFile = [&](size_t i, CScanSink& sink) {
+    const auto scan = steps.scanPart;
+    steps.scanPart = [&](size_t i, CScanSink& sink) {
         if (i == 2) throw std::runtime_error("unreadable");
-        scan(i, sink);
+        return scan(i, sink);
     };
-    EXPECT_THROW(ScanFilesInOrder(6, 2, steps), std::runtime_error);
+    EXPECT_THROW(ScanWholeFiles(6, 2, steps), std::runtime_error);
     const std::vector<std::string> firstTwo = InOrder(2);
     std::vector<std::string> expected = firstTwo;
     expected.push_back("start 2");
@@ -168,8 +182,9 @@ TEST(OrderedFileScanTest, ManyAndLongHeldLinesComeBackWhole)
     };
     constexpr size_t kLines = 20000;
     OrderedScanSteps steps;
-    steps.scanFile = [&](size_t i, CScanSink& sink) {
+    steps.scanPart = [&](size_t i, CScanSink& sink) {
         for (size_t n = 0; n < kLines; ++n) sink.Hit(lineOf(i, n), static_cast<long>(n + 1));
+        return RangeScanEnd{};
     };
     size_t handed = 0;
     size_t wrong = 0;
@@ -181,7 +196,7 @@ TEST(OrderedFileScanTest, ManyAndLongHeldLinesComeBackWhole)
     };
     steps.fileFinished = [](size_t) { return true; };
     steps.keepWaiting = [] { return true; };
-    ScanFilesInOrder(5, 2, steps);
+    ScanWholeFiles(5, 2, steps);
     EXPECT_EQ(handed, 5 * kLines);
     EXPECT_EQ(wrong, 0u);
 }
@@ -198,7 +213,7 @@ TEST(OrderedFileScanTest, HitsThatAreOnlyCountedComeWithoutTheirLines)
         numbers.push_back(n);
         return true;
     };
-    ScanFilesInOrder(3, 2, steps);
+    ScanWholeFiles(3, 2, steps);
     EXPECT_EQ(seen.steps, (std::vector<std::string>{"start 0", "0:", "end 0", "start 1", "1:", "1:", "end 1", "start 2",
                                                     "2:", "2:", "2:", "end 2"}));
     EXPECT_EQ(numbers, std::vector<long>(6, 0));
@@ -207,7 +222,7 @@ TEST(OrderedFileScanTest, HitsThatAreOnlyCountedComeWithoutTheirLines)
 TEST(OrderedFileScanTest, ThreadCount)
 {
     EXPECT_EQ(ScanThreadCount(3, 10), 3u);
-    EXPECT_EQ(ScanThreadCount(3, 2), 2u) << "never more threads than files";
+    EXPECT_EQ(ScanThreadCount(3, 2), 2u) << "never more threads than parts";
     EXPECT_EQ(ScanThreadCount(3, 0), 1u);
     EXPECT_GE(ScanThreadCount(0, 100), 1u) << "one a processor";
 }

@@ -40,6 +40,31 @@ TEST_F(SearchDriverTest, ScansEveryPassInCategoryAndFileOrder)
     EXPECT_GE(host.beeps, 1);
 }
 
+// A file large enough to be scanned in ranges at once gives, on several
+// threads, the lines and numbers of the scan on one thread, is reported once,
+// and still ends at a 0x1A in its middle.
+TEST_F(SearchDriverTest, ALargeFileScannedInRangesGivesTheLinesOfOneThread)
+{
+    std::string big;
+    for (int i = 0; big.size() < (9 << 20); ++i) {
+        if (i == 150000) big += "\x1a";
+        big += (i % 997 == 0 ? "an apple " : "a pear ") + std::to_string(i) + std::string(40, 'x') + "\r\n";
+    }
+    AddFile("bil/zelk-bil.txt", big);
+    SetKeywords("apple");
+    request.tagForm = true;
+    request.scanThreads = 1;
+    const std::vector<std::string> oneThread = Search();
+    const std::vector<std::string> reported = host.scannedFiles;
+    ASSERT_EQ(oneThread.size(), 4u + 151u) << "the small files' hits and those before the 0x1A";
+    for (unsigned threads : {2u, 3u}) {
+        host.scannedFiles.clear();
+        request.scanThreads = threads;
+        EXPECT_EQ(Search(), oneThread) << threads;
+        EXPECT_EQ(host.scannedFiles, reported) << threads;
+    }
+}
+
 TEST_F(SearchDriverTest, FiltersApplyToTheMainPassOnly)
 {
     SetKeywords("apple");
