@@ -91,6 +91,27 @@ def prepare(root, bin_dir, data):
     return ini, files
 
 
+def prepare_one_file(bin_dir, data, files):
+    """The main dictionary's files joined into one large file, registered with the corpus: a set where
+    reading file by file leaves the threads unevenly loaded."""
+    one_dir = os.path.join(data, "one-file")
+    joined = os.path.join(one_dir, "ZELK5.ALL")
+    main_files = files[:-1]
+    if not os.path.exists(joined) or os.path.getsize(joined) != sum(os.path.getsize(f) for f in main_files):
+        os.makedirs(one_dir, exist_ok=True)
+        with open(joined, "wb") as out:
+            for f in main_files:
+                with open(f, "rb") as h:
+                    out.write(h.read())
+    ini = os.path.join(data, "bench-one-file.ini")
+    if os.path.exists(ini):
+        os.remove(ini)
+    q = [os.path.join(bin_dir, "quilsk-cli"), "--ini", ini]
+    run(q + ["register", "main", one_dir, "ZELK5*.*"], stderr=subprocess.DEVNULL)
+    run(q + ["register", "corpus", os.path.join(data, "corpus"), "ZELK-BIL*.*"], stderr=subprocess.DEVNULL)
+    return ini, [joined, files[-1]]
+
+
 def quote(arg):
     if isinstance(arg, bytes):
         return "$'" + "".join("\\x%02x" % b for b in arg) + "'"
@@ -115,6 +136,7 @@ class Bench:
         data = os.path.join(args.root, "bench", "data")
         os.makedirs(data, exist_ok=True)
         self.ini, self.files = prepare(args.root, args.bin, data)
+        self.one_file_ini, self.one_file_files = prepare_one_file(args.bin, data, self.files)
         self.cli = os.path.join(args.bin, "quilsk-cli")
         self.search = [self.cli, "--ini", self.ini, "search", "--no-history"]
         self.file_args = command(self.files)
@@ -173,6 +195,21 @@ class Bench:
             ours_count = int(shell_output(ours_cmd).decode() or 0)
             rows.append((name, times, ours_count, count_lines(rg1), count_lines(gr)))
         return rows
+
+    def one_file(self):
+        """The query "substring, English" over one large file and the corpus, beside ripgrep, grep and the
+        floor of the scan's way of reading these two files."""
+        self.note_load("one large file")
+        name, ours, rg, grep = next(q for q in queries() if q[0] == ONE_KEYWORD)
+        files = command(self.one_file_files)
+        floor_way = dict(floor_ways.ways(os.cpu_count() or 1))[self.args.scan_reading]
+        cmds = [command([self.cli, "--ini", self.one_file_ini, "search", "--no-history", "-c"] + ours),
+                "rg -j1 -c " + command(rg) + " " + files, "rg -c " + command(rg) + " " + files,
+                "LC_ALL=C grep -F -c " + command(grep) + " " + files,
+                command([self.args.floor] + floor_way) + " " + files]
+        times = hyperfine([c + " | cat" for c in cmds], self.runs)
+        counts = (int(shell_output(cmds[0]).decode() or 0), count_lines(cmds[1]))
+        return [os.path.getsize(f) for f in self.one_file_files], times, counts
 
     def tag_form(self):
         """About 100,000 tag-form hits counted, then written out: the difference is what writing costs."""
@@ -268,6 +305,7 @@ def main():
     measured = {
         "floors": bench.floors(line_feeds),
         "queries": bench.query_rows(),
+        "one file": bench.one_file(),
         "tag": bench.tag_form(),
         "million": bench.million(),
         "index": bench.index_rows(),

@@ -2,8 +2,9 @@
 
 
 def threaded_scan_way(threads):
-    """The way the scan reads on a machine of `threads` logical CPUs: one thread a CPU, each a file at a time."""
-    return "%d threads, files, pread 256 KiB" % threads if threads > 1 else "pread 256 KiB buffer"
+    """The way the scan reads on a machine of `threads` logical CPUs: one thread a CPU, each a file or a range
+    of a large file at a time."""
+    return "%d threads, files and ranges, pread 256 KiB" % threads if threads > 1 else "pread 256 KiB buffer"
 
 
 def ways(threads):
@@ -29,7 +30,8 @@ def ways(threads):
     t = str(threads)
     return one + [
         ("%s threads, files, read 256 KiB" % t, ["--threads", t, "--split", "files", "--call", "read", "--block", "256K"]),
-        (threaded_scan_way(threads), ["--threads", t, "--split", "files", "--call", "pread", "--block", "256K"]),
+        ("%s threads, files, pread 256 KiB" % t, ["--threads", t, "--split", "files", "--call", "pread", "--block", "256K"]),
+        (threaded_scan_way(threads), ["--threads", t, "--split", "ranges", "--call", "pread", "--block", "256K"]),
         ("%s threads, files, mmap 1 MiB windows, MAP_POPULATE + MADV_SEQUENTIAL" % t,
          ["--threads", t, "--split", "files", "--call", "mmap", "--block", "1M"] + populate_seq),
         ("%s threads, 256 KiB blocks, pread" % t,

@@ -52,6 +52,7 @@ def render(this, bench, measured, date, seconds):
     lines += render_floors(measured["floors"], bench, fastest)
     lines += render_queries(measured["queries"], bench.total_bytes / 1e6, scan_floor, fastest, bench.args.scan_reading,
                             fastest_name, bench.one_keyword, bench.combined)
+    lines += render_one_file(*measured["one file"], one_keyword=bench.one_keyword)
     lines += render_tag(*measured["tag"])
     lines += render_million(*measured["million"], runs=bench.slow_runs)
     lines += render_index(measured["index"])
@@ -109,6 +110,21 @@ def render_queries(rows, mb, scan_floor, fastest, scan_reading, fastest_name, on
               "combined query (its median there in brackets)." % (
                   scan_reading, scan_floor.median * 1e3, fastest_name, fastest.median * 1e3, one_keyword), ""]
     return lines
+
+
+def render_one_file(sizes, times, counts, one_keyword):
+    ours, rg1, rgn, gr, floor = times
+    return ["### One large file", "",
+            "The query \"%s\" over the main dictionary's files joined into one (%.1f MB) and the corpus "
+            "(%.1f MB): a set that file-by-file reading would leave on one thread for most of its time." % (
+                one_keyword, sizes[0] / 1e6, sizes[1] / 1e6), "",
+            "| quilsk-cli | rg -j1 -F -c | rg -F -c | grep -F -c | floor | rg -j1 ÷ ours (≥ %.1f) | rg ÷ ours (≥ %.0f) "
+            "| ours ÷ floor (≤ %.1f) | lines: ours / rg |" % (GOAL_RG1, GOAL_RG, GOAL_FLOOR),
+            "|---|---|---|---|---|---|---|---|---|",
+            "| %s | %s | %s | %s | %s | %s | %s | %s | %d / %d |" % (
+                ms(ours), ms(rg1), ms(rgn), ms(gr), ms(floor), at_least(rg1.median / ours.median, GOAL_RG1),
+                at_least(rgn.median / ours.median, GOAL_RG), at_most(ours.median / floor.median, GOAL_FLOOR),
+                *counts), ""]
 
 
 def render_tag(times, hits, size):

@@ -20,8 +20,10 @@ class ReadFloor(unittest.TestCase):
         alphabet = b"\n\r a\x81\xfc"
         table = bytes(alphabet[i % len(alphabet)] for i in range(256))
         page = os.sysconf("SC_PAGE_SIZE")
-        # Empty, shorter than a vector, around a page and a window, and over several windows.
-        sizes = [0, 1, 31, 33, page - 1, page, page + 1, (1 << 20) - 1, (1 << 20) + 129, 3 * (1 << 20) + 7]
+        # Empty, shorter than a vector, around a page and a window, over several windows, and large enough
+        # to be read in ranges.
+        sizes = [0, 1, 31, 33, page - 1, page, page + 1, (1 << 20) - 1, (1 << 20) + 129, 3 * (1 << 20) + 7,
+                 9 * (1 << 20) + 5]
         cls.files, cls.line_feeds = [], 0
         for i, size in enumerate(sizes):
             data = rng.randbytes(size).translate(table)
@@ -51,7 +53,7 @@ class ReadFloor(unittest.TestCase):
 
     def test_refused_options(self):
         for options in (["--call", "mmap", "--block", "100"], ["--call", "read", "--block", "0"],
-                        ["--split", "blocks", "--call", "read"], ["--split", "blocks", "--block", "0"],
+                        ["--split", "blocks", "--call", "read"], ["--split", "blocks", "--block", "0"], ["--split", "ranges", "--call", "mmap"],
                         ["--threads", "0"], ["--block", "1G"], ["--call", "write"], ["--bogus"]):
             with self.subTest(options=options):
                 result = subprocess.run([FLOOR] + options + self.files, capture_output=True, text=True)

@@ -18,7 +18,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: read-floor [--call mmap|read|pread] [--block BYTES[K|M]] [--populate] [--sequential]\n"
-    "                  [--threads N] [--split files|blocks] FILE...\n";
+    "                  [--threads N] [--split files|blocks|ranges] FILE...\n";
 
 int Fail(const std::string& message)
 {
@@ -76,7 +76,8 @@ int main(int argc, char** argv)
         } else if (const auto split = ValueOf("--split", argc, argv, i)) {
             if (*split == "files") way.split = ReadWay::Split::Files;
             else if (*split == "blocks") way.split = ReadWay::Split::Blocks;
-            else return Fail("--split takes files or blocks");
+            else if (*split == "ranges") way.split = ReadWay::Split::Ranges;
+            else return Fail("--split takes files, blocks or ranges");
         } else if (arg.starts_with("-")) {
             std::fputs(kUsage, stderr);
             return 2;
@@ -94,6 +95,8 @@ int main(int argc, char** argv)
     if (way.call != ReadWay::Call::Mmap && way.blockBytes == 0) return Fail("a buffer needs at least one byte");
     if (way.split == ReadWay::Split::Blocks && (way.call == ReadWay::Call::Read || way.blockBytes == 0))
         return Fail("blocks are read with pread or mapped in windows, never with read or whole files");
+    if (way.split == ReadWay::Split::Ranges && way.call != ReadWay::Call::Pread)
+        return Fail("ranges are read with pread");
 
     const floor_bench::ReadResult result = floor_bench::ReadFiles(way, files);
     if (!result.error.empty()) return Fail(result.error);

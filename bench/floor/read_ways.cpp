@@ -147,40 +147,88 @@ ReadResult ReadByFiles(const ReadWay& way, const std::vector<std::string>& files
     });
 }
 
-ReadResult ReadByBlocks(const ReadWay& way, const std::vector<std::string>& files)
+// Opens every file; the error of the first that cannot be opened.
+std::string OpenAll(const ReadWay& way, const std::vector<std::string>& files, std::vector<std::unique_ptr<CFile>>& open)
 {
-    std::vector<std::unique_ptr<CFile>> open;
-    std::vector<Block> blocks;
-    for (size_t i = 0; i < files.size(); ++i) {
-        open.push_back(std::make_unique<CFile>(files[i]));
+    for (const std::string& path : files) {
+        open.push_back(std::make_unique<CFile>(path));
         if (open.back()->Fd() < 0) {
             Tally failed;
-            failed.Fail(files[i]);
-            return {0, 0, failed.error};
+            failed.Fail(path);
+            return failed.error;
         }
         if (way.sequential && way.call != ReadWay::Call::Mmap)
             posix_fadvise(open.back()->Fd(), 0, 0, POSIX_FADV_SEQUENTIAL);
-        const std::uint64_t size = open.back()->Size();
-        for (std::uint64_t at = 0; at < size; at += way.blockBytes)
-            blocks.push_back({i, at, static_cast<size_t>(std::min<std::uint64_t>(way.blockBytes, size - at))});
     }
+    return {};
+}
+
+// Each thread takes the next block and reads it whole, `way.blockBytes` at a time.
+ReadResult ReadBlocks(const ReadWay& way, const std::vector<std::unique_ptr<CFile>>& open, const std::vector<Block>& blocks)
+{
     std::atomic<size_t> next{0};
     return OnThreads(way, [&](char* buffer, Tally& tally) {
         for (size_t i = next++; i < blocks.size(); i = next++) {
             const Block& block = blocks[i];
             const int fd = open[block.file]->Fd();
-            const bool read = way.call == ReadWay::Call::Mmap ? MapAndCount(way, fd, block.offset, block.length, tally)
-                                                              : PreadAndCount(fd, block.offset, block.length, buffer, tally);
-            if (!read) return;
+            for (size_t done = 0; done < block.length; done += way.blockBytes) {
+                const size_t length = std::min(way.blockBytes, block.length - done);
+                const bool read = way.call == ReadWay::Call::Mmap
+                                      ? MapAndCount(way, fd, block.offset + done, length, tally)
+                                      : PreadAndCount(fd, block.offset + done, length, buffer, tally);
+                if (!read) return;
+            }
         }
     });
+}
+
+ReadResult ReadByBlocks(const ReadWay& way, const std::vector<std::string>& files)
+{
+    std::vector<std::unique_ptr<CFile>> open;
+    if (std::string error = OpenAll(way, files, open); !error.empty()) return {0, 0, error};
+    std::vector<Block> blocks;
+    for (size_t i = 0; i < open.size(); ++i) {
+        const std::uint64_t size = open[i]->Size();
+        for (std::uint64_t at = 0; at < size; at += way.blockBytes)
+            blocks.push_back({i, at, static_cast<size_t>(std::min<std::uint64_t>(way.blockBytes, size - at))});
+    }
+    return ReadBlocks(way, open, blocks);
+}
+
+// As the scan takes them: whole files, a file large against the whole set in
+// equal ranges (at least 4 MiB, about a quarter of a thread's share), the
+// largest first.
+ReadResult ReadByRanges(const ReadWay& way, const std::vector<std::string>& files)
+{
+    std::vector<std::unique_ptr<CFile>> open;
+    if (std::string error = OpenAll(way, files, open); !error.empty()) return {0, 0, error};
+    std::uint64_t total = 0;
+    for (const auto& file : open) total += file->Size();
+    const std::uint64_t rangeBytes = std::max<std::uint64_t>(4 << 20, total / (4 * std::uint64_t{way.threads}));
+    std::vector<Block> ranges;
+    for (size_t i = 0; i < open.size(); ++i) {
+        const std::uint64_t size = open[i]->Size();
+        const std::uint64_t count = std::max<std::uint64_t>(1, (size + rangeBytes - 1) / rangeBytes);
+        for (std::uint64_t k = 0; k < count; ++k) {
+            const std::uint64_t begin = size / count * k;
+            const std::uint64_t end = k + 1 == count ? size : size / count * (k + 1);
+            ranges.push_back({i, begin, static_cast<size_t>(end - begin)});
+        }
+    }
+    std::stable_sort(ranges.begin(), ranges.end(), [](const Block& a, const Block& b) { return a.length > b.length; });
+    return ReadBlocks(way, open, ranges);
 }
 
 }  // namespace
 
 ReadResult ReadFiles(const ReadWay& way, const std::vector<std::string>& files)
 {
-    return way.split == ReadWay::Split::Blocks ? ReadByBlocks(way, files) : ReadByFiles(way, files);
+    switch (way.split) {
+    case ReadWay::Split::Files: return ReadByFiles(way, files);
+    case ReadWay::Split::Blocks: return ReadByBlocks(way, files);
+    case ReadWay::Split::Ranges: return ReadByRanges(way, files);
+    }
+    return ReadByFiles(way, files);
 }
 
 }  // namespace floor_bench

@@ -13,7 +13,7 @@ namespace floor_bench {
 
 struct ReadWay {
     enum class Call { Mmap, Read, Pread };
-    enum class Split { Files, Blocks };
+    enum class Split { Files, Blocks, Ranges };
 
     Call call = Call::Mmap;
     // A mapped window or the reused buffer. With mmap, 0 maps each file whole.
@@ -21,8 +21,8 @@ struct ReadWay {
     bool populate = false;    // MAP_POPULATE: the window's pages are mapped before it is read
     bool sequential = false;  // madvise or posix_fadvise: the reads go forward
     unsigned threads = 1;
-    // With several threads, who takes what: whole files, or blocks of
-    // `blockBytes` from any file.
+    // With several threads, who takes what: whole files, blocks of
+    // `blockBytes` from any file, or whole files and ranges of large files.
     Split split = Split::Files;
 };
 
