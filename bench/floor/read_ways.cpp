@@ -148,7 +148,8 @@ ReadResult ReadByFiles(const ReadWay& way, const std::vector<std::string>& files
 }
 
 // Opens every file; the error of the first that cannot be opened.
-std::string OpenAll(const ReadWay& way, const std::vector<std::string>& files, std::vector<std::unique_ptr<CFile>>& open)
+std::string OpenAll(const ReadWay& way, const std::vector<std::string>& files,
+                    std::vector<std::unique_ptr<CFile>>& open)
 {
     for (const std::string& path : files) {
         open.push_back(std::make_unique<CFile>(path));
@@ -164,7 +165,8 @@ std::string OpenAll(const ReadWay& way, const std::vector<std::string>& files, s
 }
 
 // Each thread takes the next block and reads it whole, `way.blockBytes` at a time.
-ReadResult ReadBlocks(const ReadWay& way, const std::vector<std::unique_ptr<CFile>>& open, const std::vector<Block>& blocks)
+ReadResult ReadBlocks(const ReadWay& way, const std::vector<std::unique_ptr<CFile>>& open,
+                      const std::vector<Block>& blocks)
 {
     std::atomic<size_t> next{0};
     return OnThreads(way, [&](char* buffer, Tally& tally) {

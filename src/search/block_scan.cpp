@@ -97,7 +97,7 @@ RangeScanEnd CBlockScan::Run(int fd, std::uint64_t fileSize, const std::filesyst
         held -= region;
         lineStart += region;
     }
-    return {m_lineNumber, range.end != kToTheEnd && fileSize < range.end};
+    return {m_lineNumber, false};
 }
 
 RangeScanEnd CBlockScan::ReadOnLineByLine(const std::filesystem::path& path, std::uint64_t offset, std::uint64_t end)

@@ -45,7 +45,7 @@ struct FileRange {
 // How the scan of a range ended.
 struct RangeScanEnd {
     long reads = 0;          // the reads of the range, when lines are counted
-    bool textEnded = false;  // before the range's end: the byte 0x1A, a shrunken file or a read error
+    bool textEnded = false;  // before the range's end: the byte 0x1A, or a read came short
 };
 
 // `file` is opened as given and `range` of it read in blocks of `blockBytes`

@@ -26,7 +26,10 @@ struct FoundLine {
 class CRecordingSink : public CScanSink {
 public:
     explicit CRecordingSink(size_t file, std::vector<FoundLine>& hits) : m_file(file), m_hits(hits) {}
-    void Hit(std::string_view line, long lineNumber) override { m_hits.push_back({m_file, std::string(line), lineNumber}); }
+    void Hit(std::string_view line, long lineNumber) override
+    {
+        m_hits.push_back({m_file, std::string(line), lineNumber});
+    }
     bool KeepGoing() override { return true; }
 
 private:
@@ -49,11 +52,53 @@ void ExpectRangesCoverTheFile(const std::vector<FileRange>& ranges, const std::s
     }
 }
 
+// The hits of the line-by-line scan of each file, one after the other.
+std::vector<FoundLine> ScannedLineByLine(const std::vector<std::filesystem::path>& files, const LineRules& rules)
+{
+    std::vector<FoundLine> hits;
+    for (size_t f = 0; f < files.size(); ++f) {
+        CRecordingSink sink(f, hits);
+        CTextFileReader reader;
+        if (reader.Open(files[f])) ScanLineByLine(reader, rules, sink);
+    }
+    return hits;
+}
+
+// Each file cut into the ranges given, scanned on three threads; a hit only
+// counted is recorded without its line, numbered 0.
+std::vector<FoundLine> ScannedInRanges(const std::vector<std::filesystem::path>& files,
+                                       const std::vector<std::vector<FileRange>>& split, const LineRules& rules,
+                                       const CNeedleFinder& finder, size_t block, bool holdLines)
+{
+    std::vector<FileRange> ranges;
+    OrderedScanSteps steps;
+    for (size_t f = 0; f < files.size(); ++f)
+        for (const FileRange& range : split[f]) {
+            ranges.push_back(range);
+            steps.parts.push_back({f, range.end == kToTheEnd ? 0 : range.end - range.begin});
+        }
+    std::vector<FoundLine> hits;
+    steps.holdLines = holdLines;
+    steps.scanPart = [&](size_t i, CScanSink& sink) {
+        return ScanBlocks(files[steps.parts[i].file], rules, finder, true, sink, ranges[i], block);
+    };
+    steps.fileStarted = [](size_t) {};
+    steps.hit = [&](size_t f, std::string_view line, long number) {
+        hits.push_back({f, holdLines ? std::string(line) : "", number});
+        return true;
+    };
+    steps.fileFinished = [](size_t) { return true; };
+    steps.keepWaiting = [] { return true; };
+    ScanFilesInOrder(3, steps);
+    return hits;
+}
+
 // Two random dictionaries over the whole character space, each cut into ranges
 // of any size and scanned on several threads at once, in blocks small enough
 // that lines cross their edges or do not fit: the hits and their numbers are
 // those of the line-by-line scan of the whole files, one file after the other,
-// also where the byte 0x1A ends a file's text before its last range.
+// also where the byte 0x1A ends a file's text before its last range, and where
+// a file grew or shrank after it was cut (those of what it holds then).
 TEST(RangeScanTest, RangesScannedAtOnceGiveTheHitsAndNumbersOfTheWholeFiles)
 {
     test::CRandomText random(23);
@@ -82,55 +127,38 @@ TEST(RangeScanTest, RangesScannedAtOnceGiveTheHitsAndNumbersOfTheWholeFiles)
         rules.hit = {&primary, &secondary, static_cast<MatchMode>(random.Below(4)), MatchMode::Substring,
                      Combination::Or};
         rules.skipExamples = random.OneIn(3);
-
-        std::vector<FoundLine> reference;
-        for (size_t f = 0; f < files.size(); ++f) {
-            CRecordingSink sink(f, reference);
-            CTextFileReader reader;
-            ASSERT_TRUE(reader.Open(files[f]));
-            ScanLineByLine(reader, rules, sink);
-        }
-
         const CNeedleFinder finder(primary, rules.ignoreCase);
+        const std::vector<FoundLine> reference = ScannedLineByLine(files, rules);
+        std::vector<FoundLine> counted;
+        for (const FoundLine& hit : reference) counted.push_back({hit.file, "", 0});
+
+        std::vector<std::vector<FileRange>> split(files.size());
         for (const std::uint64_t rangeBytes : {std::uint64_t{1}, std::uint64_t{61}, std::uint64_t{900},
                                                std::uint64_t{texts[0].size() / 3 + 1}}) {
-            std::vector<FileRange> ranges;
-            OrderedScanSteps steps;
+            const std::string what = "round " + std::to_string(round) + ", ranges of " + std::to_string(rangeBytes);
             for (size_t f = 0; f < files.size(); ++f) {
-                const std::vector<FileRange> split = SplitAtLineStarts(files[f], texts[f].size(), rangeBytes);
-                const std::string what = "round " + std::to_string(round) + ", ranges of " + std::to_string(rangeBytes);
-                ExpectRangesCoverTheFile(split, texts[f], what);
+                split[f] = SplitAtLineStarts(files[f], texts[f].size(), rangeBytes);
+                ExpectRangesCoverTheFile(split[f], texts[f], what);
                 const size_t eof = texts[f].find('\x1a');
-                for (const FileRange& range : split) {
+                for (const FileRange& range : split[f]) {
                     textEndedBeforeALaterRange += range.begin > eof && eof != std::string::npos;
                     longLinesCut += range.end != kToTheEnd && range.end - range.begin > kMaxLineRead;
-                    ranges.push_back(range);
-                    steps.parts.push_back({f, std::min(range.end, texts[f].size()) - range.begin});
                 }
             }
             for (const size_t block : {size_t{97}, size_t{4096 + 7}}) {
-                std::vector<FoundLine> hits;
-                size_t counted = 0;
-                for (const bool holdLines : {true, false}) {
-                    steps.holdLines = holdLines;
-                    steps.scanPart = [&](size_t i, CScanSink& sink) {
-                        return ScanBlocks(files[steps.parts[i].file], rules, finder, true, sink, ranges[i], block);
-                    };
-                    steps.fileStarted = [](size_t) {};
-                    steps.hit = [&](size_t f, std::string_view line, long number) {
-                        if (holdLines) hits.push_back({f, std::string(line), number});
-                        counted += !holdLines;
-                        return true;
-                    };
-                    steps.fileFinished = [](size_t) { return true; };
-                    steps.keepWaiting = [] { return true; };
-                    ScanFilesInOrder(3, steps);
-                }
-                ASSERT_EQ(hits, reference) << "round " << round << ", ranges of " << rangeBytes << ", block " << block;
-                EXPECT_EQ(counted, reference.size()) << "round " << round << ", counting only";
+                ASSERT_EQ(ScannedInRanges(files, split, rules, finder, block, true), reference)
+                    << what << ", block " << block;
+                EXPECT_EQ(ScannedInRanges(files, split, rules, finder, block, false), counted)
+                    << what << ", block " << block << ", counting";
                 ++compared;
             }
         }
+
+        const bool grown = round % 2 == 0;
+        test::WriteBytes(files[0], grown ? texts[0] + random.Dictionary(10)
+                                         : texts[0].substr(0, random.Below(texts[0].size() + 1)));
+        EXPECT_EQ(ScannedInRanges(files, split, rules, finder, 97, true), ScannedLineByLine(files, rules))
+            << "round " << round << (grown ? ", the first file grew" : ", the first file shrank");
     }
     EXPECT_EQ(compared, 240);
     EXPECT_GT(textEndedBeforeALaterRange, 10) << "0x1A must end a text before a later range";
