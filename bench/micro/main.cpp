@@ -16,6 +16,7 @@ int main(int argc, char** argv)
     RegisterWordTokenizerBenchmarks();
     RegisterBlockScanBenchmarks();
     RegisterSettingsLookupBenchmarks();
+    RegisterDuplicateCheckBenchmarks();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -10,5 +10,6 @@ void RegisterCaseFoldBenchmarks();
 void RegisterWordTokenizerBenchmarks();
 void RegisterBlockScanBenchmarks();
 void RegisterSettingsLookupBenchmarks();
+void RegisterDuplicateCheckBenchmarks();
 
 }  // namespace quilsk::microbench

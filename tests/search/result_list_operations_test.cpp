@@ -62,8 +62,9 @@ TEST(ResultSortTest, FiveStableGroups)
     EXPECT_EQ(Items(tagged), (std::vector<std::string>{"/P(      2) " + Sjis("■z\r\n"), "/P(      1) x : y\r\n"}));
 }
 
-// Random lines over the whole cp932 space, many of them copies of earlier ones
-// with their ASCII letters' case changed (second bytes in "A"-"Z" included),
+// Random lines over the whole cp932 space, half of them after English words,
+// many of them copies of earlier ones with their ASCII letters' case changed
+// (second bytes in "A"-"Z" included),
 // with and without tags: the hash table keeps exactly the lines the counting
 // tree keeps, and the counting sort gives the order of a stable sort by group.
 TEST(ListOperationsTest, FastPathsGiveTheResultsOfThePlainOnes)
@@ -82,6 +83,9 @@ TEST(ListOperationsTest, FastPathsGiveTheResultsOfThePlainOnes)
                 if (tagForm) line = "/D/F(" + std::to_string(random.Below(99)) + ") " + line.substr(line.find(") ") + 2);
             } else {
                 line = random.Line();
+                // Runs of ASCII long enough to be folded eight bytes at once.
+                for (size_t words = random.OneIn(2) ? 2 + random.Below(4) : 0; words > 0; --words)
+                    line = random.Pick(std::vector<std::string>{"Apple ", "the ", "STONE ", "Mountains ", "of "}) + line;
                 if (random.OneIn(8)) line = random.Pick(std::vector<std::string>{"\x81\xA1", "\x81\x9C", "* "}) + line;
                 if (tagForm) line = "/D/F(" + std::to_string(random.Below(99)) + ") " + line;
                 line += "\r\n";
