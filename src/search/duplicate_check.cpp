@@ -12,44 +12,33 @@ namespace {
 
 constexpr std::uint64_t kEveryByte = 0x0101010101010101ull;
 
-// Eight bytes below 0x80 folded at once: "A"-"Z" to "a"-"z". No byte carries
-// into the next: each stays below 0x100 when the bounds are added.
-std::uint64_t FoldAscii(std::uint64_t bytes)
+// Eight bytes at once, every "A"-"Z" made "a"-"z". The high bits are cleared
+// before the bounds are added, so that no byte carries into the next.
+std::uint64_t FoldCapitals(std::uint64_t bytes)
 {
-    const std::uint64_t fromA = bytes + (0x80 - 'A') * kEveryByte;      // high bit set from "A" on
-    const std::uint64_t pastZ = bytes + (0x80 - 'Z' - 1) * kEveryByte;  // high bit set past "Z"
-    const std::uint64_t capitals = fromA & ~pastZ & 0x80 * kEveryByte;
+    const std::uint64_t low = bytes & 0x7F * kEveryByte;
+    const std::uint64_t fromA = low + (0x80 - 'A') * kEveryByte;      // high bit set from "A" on
+    const std::uint64_t pastZ = low + (0x80 - 'Z' - 1) * kEveryByte;  // high bit set past "Z"
+    const std::uint64_t capitals = fromA & ~pastZ & ~bytes & 0x80 * kEveryByte;
     return bytes | capitals >> 2;
 }
 
-// A hash of the text as CompareIgnoreCaseA sees it, so that equal keys hash
-// alike: its folded bytes eight at a time, the first one highest. Eight ASCII
-// bytes that no lead byte comes before fold at once; dictionary lines are
-// mostly such runs.
+// A hash under which keys equal to CompareIgnoreCaseA hash alike, eight bytes at
+// a time. It folds second bytes in "A"-"Z" too, which CompareIgnoreCaseA does
+// not: a few unequal keys then hash alike, and the table tells them apart.
 std::uint64_t FoldedHash(std::string_view text)
 {
     constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
     std::uint64_t hash = text.size() * kMultiplier;
-    std::uint64_t tail = 0;
-    bool second = false;
-    for (size_t at = 0; at < text.size(); at += 8) {
-        const size_t length = std::min<size_t>(8, text.size() - at);
-        std::uint64_t word = 0;
-        std::uint64_t raw = 0;
-        if (length == 8) std::memcpy(&raw, text.data() + at, 8);
-        if (length == 8 && !second && (raw & 0x80 * kEveryByte) == 0) {
-            word = __builtin_bswap64(FoldAscii(raw));
-        } else {
-            for (size_t i = at; i < at + length; ++i) {
-                const auto c = static_cast<unsigned char>(text[i]);
-                word = word << 8 | FoldByte(c, second);
-                second = !second && IsLeadByte(c);
-            }
-        }
-        if (length < 8) tail = word;
-        else hash = std::rotl((hash ^ word) * kMultiplier, 29);
+    size_t at = 0;
+    for (; at + 8 <= text.size(); at += 8) {
+        std::uint64_t bytes = 0;
+        std::memcpy(&bytes, text.data() + at, 8);
+        hash = std::rotl((hash ^ FoldCapitals(bytes)) * kMultiplier, 29);
     }
-    hash = (hash ^ tail) * kMultiplier;
+    std::uint64_t tail = 0;
+    std::memcpy(&tail, text.data() + at, text.size() - at);
+    hash = (hash ^ FoldCapitals(tail)) * kMultiplier;
     return hash ^ hash >> 32;
 }
 
