@@ -219,6 +219,42 @@ TEST(OrderedFileScanTest, HitsThatAreOnlyCountedComeWithoutTheirLines)
     EXPECT_EQ(numbers, std::vector<long>(6, 0));
 }
 
+// A file in several parts is started and finished once; each part's lines are
+// numbered on from the reads of the parts before, and the parts after the one
+// where the file's text ended are not handed on. A stop in a middle part
+// finishes its file there.
+TEST(OrderedFileScanTest, PartsOfAFileAreHandedOnAsOneFile)
+{
+    // File 0 in three parts, the second ending the text; file 1 in two.
+    const std::vector<ScanPart> parts = {{0, 9}, {0, 9}, {0, 9}, {1, 9}, {1, 9}};
+    struct Case {
+        const char* stopAt;  // the hit whose callback answers false, or none
+        std::vector<std::string> expected;
+    } cases[] = {
+        {"", {"start 0", "0:p0 1", "0:p0 4", "0:p1 6", "end 0", "start 1", "1:p3 1", "1:p3 4", "1:p4 6", "end 1"}},
+        {"0:p0 4", {"start 0", "0:p0 1", "0:p0 4", "end 0"}},
+        {"1:p3 4", {"start 0", "0:p0 1", "0:p0 4", "0:p1 6", "end 0", "start 1", "1:p3 1", "1:p3 4", "end 1"}},
+    };
+    for (const Case& c : cases)
+        for (unsigned threads : {2u, 4u}) {
+            Recording seen;
+            OrderedScanSteps steps = RecordingSteps(seen);
+            steps.parts = parts;
+            steps.scanPart = [](size_t i, CScanSink& sink) {
+                const std::string name = "p" + std::to_string(i);
+                sink.Hit(name, 1);
+                if (i != 1 && i != 4) sink.Hit(name, 4);
+                return RangeScanEnd{5, i == 1};
+            };
+            steps.hit = [&](size_t i, std::string_view line, long n) {
+                seen.steps.push_back(std::to_string(i) + ":" + std::string(line) + " " + std::to_string(n));
+                return seen.steps.back() != c.stopAt;
+            };
+            ScanFilesInOrder(threads, steps);
+            EXPECT_EQ(seen.steps, c.expected) << "stop at \"" << c.stopAt << "\", " << threads << " threads";
+        }
+}
+
 TEST(OrderedFileScanTest, ThreadCount)
 {
     EXPECT_EQ(ScanThreadCount(3, 10), 3u);
