@@ -122,6 +122,12 @@ def command(args):
     return " ".join(quote(a) for a in args)
 
 
+def other_tools(rg, grep, files):
+    """The commands of `rg -j1`, `rg` and grep for a query's arguments over `files` (shell words)."""
+    return ["rg -j1 -c " + command(rg) + " " + files, "rg -c " + command(rg) + " " + files,
+            "LC_ALL=C grep -F -c " + command(grep) + " " + files]
+
+
 def count_lines(cmd):
     out = shell_output(cmd).decode()
     return sum(int(line.rsplit(":", 1)[-1]) for line in out.split() if line.rsplit(":", 1)[-1].isdigit())
@@ -183,9 +189,7 @@ class Bench:
                            if name == self.one_keyword)
         for name, ours, rg, grep in all_queries:
             ours_cmd = command(self.search + ["-c"] + ours)
-            rg1 = "rg -j1 -c " + command(rg) + " " + self.file_args
-            rgn = "rg -c " + command(rg) + " " + self.file_args
-            gr = "LC_ALL=C grep -F -c " + command(grep) + " " + self.file_args
+            rg1, rgn, gr = other_tools(rg, grep, self.file_args)
             # What a query's time is held against is timed beside it, in the same hyperfine call: on a
             # shared machine times drift by a fifth within minutes, more than the margins the ratios
             # are judged by. The floor beside every query; one keyword beside the combined ones.
@@ -203,10 +207,8 @@ class Bench:
         name, ours, rg, grep = next(q for q in queries() if q[0] == ONE_KEYWORD)
         files = command(self.one_file_files)
         floor_way = dict(floor_ways.ways(os.cpu_count() or 1))[self.args.scan_reading]
-        cmds = [command([self.cli, "--ini", self.one_file_ini, "search", "--no-history", "-c"] + ours),
-                "rg -j1 -c " + command(rg) + " " + files, "rg -c " + command(rg) + " " + files,
-                "LC_ALL=C grep -F -c " + command(grep) + " " + files,
-                command([self.args.floor] + floor_way) + " " + files]
+        cmds = ([command([self.cli, "--ini", self.one_file_ini, "search", "--no-history", "-c"] + ours)]
+                + other_tools(rg, grep, files) + [command([self.args.floor] + floor_way) + " " + files])
         times = hyperfine([c + " | cat" for c in cmds], self.runs)
         counts = (int(shell_output(cmds[0]).decode() or 0), count_lines(cmds[1]))
         return [os.path.getsize(f) for f in self.one_file_files], times, counts

@@ -37,7 +37,8 @@ std::uint64_t FoldedHash(std::string_view text)
         hash = std::rotl((hash ^ FoldCapitals(bytes)) * kMultiplier, 29);
     }
     std::uint64_t tail = 0;
-    std::memcpy(&tail, text.data() + at, text.size() - at);
+    // An empty line is held without any bytes, not even a pointer to copy from.
+    if (at < text.size()) std::memcpy(&tail, text.data() + at, text.size() - at);
     hash = (hash ^ FoldCapitals(tail)) * kMultiplier;
     return hash ^ hash >> 32;
 }

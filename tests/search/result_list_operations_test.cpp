@@ -64,8 +64,7 @@ TEST(ResultSortTest, FiveStableGroups)
 
 // Random lines over the whole cp932 space, half of them after English words,
 // many of them copies of earlier ones with their ASCII letters' case changed
-// (second bytes in "A"-"Z" included),
-// with and without tags: the hash table keeps exactly the lines the counting
+// (second bytes in "A"-"Z" included), a few empty, with and without tags: the hash table keeps exactly the lines the counting
 // tree keeps, and the counting sort gives the order of a stable sort by group.
 TEST(ListOperationsTest, FastPathsGiveTheResultsOfThePlainOnes)
 {
@@ -90,7 +89,7 @@ TEST(ListOperationsTest, FastPathsGiveTheResultsOfThePlainOnes)
                 if (tagForm) line = "/D/F(" + std::to_string(random.Below(99)) + ") " + line;
                 line += "\r\n";
             }
-            lines.push_back(line);
+            lines.push_back(!tagForm && random.OneIn(100) ? "" : line);
         }
         CExStringList list;
         for (const std::string& line : lines) list.Append(line);
